@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Runs every fuzz target of a fuzz build for a bounded time, each on a
+# scratch copy of its seed corpus (fuzz/corpus/<target>/).
+# Usage: run-fuzzers.sh BUILD_DIR SECONDS_PER_TARGET
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build-asan}
+seconds=${2:-20}
+shopt -s nullglob
+targets=("$build"/fuzz/fuzz_*)
+if [ ${#targets[@]} -eq 0 ]; then
+  echo "no fuzz targets in $build/fuzz"
+  exit 0
+fi
+for target in "${targets[@]}"; do
+  [ -x "$target" ] || continue
+  name=$(basename "$target")
+  work=$(mktemp -d)
+  if [ -d "fuzz/corpus/${name#fuzz_}" ]; then
+    cp -r "fuzz/corpus/${name#fuzz_}/." "$work/"
+  fi
+  echo "-- $name"
+  "$target" "$work" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+    -print_final_stats=1 2>&1 | grep -E "stat::number_of_executed_units|ERROR|SUMMARY|Done" || true
+  status=${PIPESTATUS[0]}
+  rm -rf "$work"
+  if [ "$status" -ne 0 ]; then
+    echo "$name found a problem (exit $status)"
+    exit 1
+  fi
+done

@@ -1,0 +1,202 @@
+#include "document/timestudy.h"
+
+#include <gtest/gtest.h>
+
+using namespace arvex;
+
+namespace {
+
+Operation MakeOp(const QString& tool, const QString& name = QStringLiteral("Turn")) {
+  Operation op;
+  op.ToolNo = tool;
+  op.OpName = name;
+  return op;
+}
+
+// A study whose main list holds tools T1..Tn.
+TimeStudy StudyWithMainOps(int n) {
+  TimeStudy s;
+  for (int i = 1; i <= n; ++i) s.Op(kMainSpindle, i) = MakeOp(QStringLiteral("T%1").arg(i));
+  s.RecountOps();
+  return s;
+}
+
+QStringList MainTools(const TimeStudy& s) {
+  QStringList tools;
+  for (int i = 1; i <= s.MainOpCount; ++i) tools << s.Op(kMainSpindle, i).ToolNo;
+  return tools;
+}
+
+}  // namespace
+
+TEST(TimeStudyTest, NewStudyIsEmptyWithPartsCatcher) {
+  TimeStudy s;
+  EXPECT_EQ(s.MainOpCount, 0);
+  EXPECT_EQ(s.SubOpCount, 0);
+  EXPECT_EQ(s.SyncCount, 0);
+  EXPECT_FALSE(s.Dirty);
+  EXPECT_EQ(s.FilePath, "");
+  EXPECT_EQ(s.Header.PartsCatcherUsed, 1);
+  EXPECT_TRUE(s.Op(kMainSpindle, 101).IsBlank());
+}
+
+TEST(TimeStudyTest, RecountFindsTheLastOperationThatIsNotBlank) {
+  TimeStudy s;
+  s.Op(kMainSpindle, 3) = MakeOp(QString(), QStringLiteral("Face"));  // name only counts
+  s.Op(kSubSpindle, 100) = MakeOp(QStringLiteral("T21"), QString());
+  s.RecountOps();
+  EXPECT_EQ(s.MainOpCount, 3);
+  EXPECT_EQ(s.SubOpCount, 100);
+  s.Op(kMainSpindle, 3) = Operation{};
+  s.RecountOps();
+  EXPECT_EQ(s.MainOpCount, 0);
+}
+
+TEST(TimeStudyTest, DeletingTheOnlyOperationLeavesAnEmptyList) {
+  TimeStudy s = StudyWithMainOps(1);
+  s.CurrentSpindle = kMainSpindle;
+  ASSERT_TRUE(s.DeleteOperation(1));
+  s.RecountOps();
+  EXPECT_EQ(s.MainOpCount, 0);
+  EXPECT_TRUE(s.Op(kMainSpindle, 100).IsBlank());
+  EXPECT_TRUE(s.Op(kMainSpindle, 101).IsBlank());
+}
+
+TEST(TimeStudyTest, InsertAtTheStartKeepsASyncBeforeTheFirstOperation) {
+  TimeStudy s = StudyWithMainOps(4);
+  s.Sync(kMainSpindle, 1) = 1;
+  s.Sync(kMainSpindle, 2) = 3;
+  ASSERT_TRUE(s.InsertOperations(1, 1));
+  s.RecountOps();
+  EXPECT_EQ(s.Sync(kMainSpindle, 1), 1);
+  EXPECT_EQ(s.Sync(kMainSpindle, 2), 4);
+  EXPECT_EQ(MainTools(s), (QStringList{"", "T1", "T2", "T3", "T4"}));
+}
+
+TEST(TimeStudyTest, InsertMovesSyncsAtOrAfterThePlace) {
+  TimeStudy s = StudyWithMainOps(4);
+  s.Sync(kMainSpindle, 1) = 2;
+  s.Sync(kMainSpindle, 2) = 3;
+  s.Sync(kMainSpindle, 3) = 5;  // after the last operation
+  ASSERT_TRUE(s.InsertOperations(3, 2));
+  EXPECT_EQ(s.Sync(kMainSpindle, 1), 2);
+  EXPECT_EQ(s.Sync(kMainSpindle, 2), 5);
+  EXPECT_EQ(s.Sync(kMainSpindle, 3), 7);
+  EXPECT_EQ(s.Sync(kMainSpindle, 4), 0);
+  s.RecountOps();
+  EXPECT_EQ(MainTools(s), (QStringList{"T1", "T2", "", "", "T3", "T4"}));
+}
+
+TEST(TimeStudyTest, InsertActsOnTheCurrentSpindleOnly) {
+  TimeStudy s = StudyWithMainOps(2);
+  s.Op(kSubSpindle, 1) = MakeOp(QStringLiteral("T21"));
+  s.Sync(kMainSpindle, 1) = 2;
+  s.Sync(kSubSpindle, 1) = 1;
+  s.CurrentSpindle = kSubSpindle;
+  ASSERT_TRUE(s.InsertOperations(1, 1));
+  s.RecountOps();
+  EXPECT_EQ(s.SubOpCount, 2);
+  EXPECT_EQ(s.MainOpCount, 2);
+  EXPECT_EQ(s.Sync(kMainSpindle, 1), 2);
+  EXPECT_EQ(s.Sync(kSubSpindle, 1), 1);
+}
+
+TEST(TimeStudyTest, DeleteMovesLaterSyncsUp) {
+  TimeStudy s = StudyWithMainOps(6);
+  s.Sync(kMainSpindle, 1) = 3;
+  s.Sync(kMainSpindle, 2) = 5;
+  ASSERT_TRUE(s.DeleteOperation(3));
+  EXPECT_EQ(s.Sync(kMainSpindle, 1), 3);
+  EXPECT_EQ(s.Sync(kMainSpindle, 2), 4);
+  s.RecountOps();
+  EXPECT_EQ(MainTools(s), (QStringList{"T1", "T2", "T4", "T5", "T6"}));
+}
+
+TEST(TimeStudyTest, ListNeverPassesOneHundred) {
+  TimeStudy s = StudyWithMainOps(100);
+  s.Sync(kMainSpindle, 1) = 101;
+  const TimeStudy before = s;
+  EXPECT_FALSE(s.InsertOperations(1, 1));
+  EXPECT_FALSE(s.InsertOperations(100, 1));
+  EXPECT_EQ(MainTools(s), MainTools(before));
+  EXPECT_EQ(s.Sync(kMainSpindle, 1), 101);
+  EXPECT_TRUE(s.Op(kMainSpindle, 101).IsBlank());
+
+  TimeStudy t = StudyWithMainOps(98);
+  EXPECT_FALSE(t.InsertOperations(5, 3));
+  EXPECT_TRUE(t.InsertOperations(5, 2));
+  t.RecountOps();
+  EXPECT_EQ(t.MainOpCount, 100);
+  EXPECT_EQ(t.Op(kMainSpindle, 100).ToolNo, "T98");
+}
+
+TEST(TimeStudyTest, InsertOutsideTheListIsRefused) {
+  TimeStudy s = StudyWithMainOps(3);
+  EXPECT_FALSE(s.InsertOperations(0, 1));
+  EXPECT_FALSE(s.InsertOperations(101, 1));
+  EXPECT_FALSE(s.InsertOperations(99, 3));  // would write past place 100
+  EXPECT_FALSE(s.InsertOperations(1, -2));
+  EXPECT_TRUE(s.InsertOperations(50, 3));  // among blanks: nothing moves out
+  s.RecountOps();
+  EXPECT_EQ(s.MainOpCount, 3);
+  s.CurrentSpindle = 3;
+  EXPECT_FALSE(s.InsertOperations(1, 1));
+  EXPECT_FALSE(s.DeleteOperation(1));
+}
+
+TEST(TimeStudyTest, SwapExchangesRecordsAndLeavesSyncs) {
+  TimeStudy s = StudyWithMainOps(3);
+  s.Op(kMainSpindle, 1).RPM = 1200;
+  s.Sync(kMainSpindle, 1) = 2;
+  ASSERT_TRUE(s.SwapOperations(kMainSpindle, 1));
+  EXPECT_EQ(MainTools(s), (QStringList{"T2", "T1", "T3"}));
+  EXPECT_EQ(s.Op(kMainSpindle, 2).RPM, 1200);
+  EXPECT_EQ(s.Sync(kMainSpindle, 1), 2);
+  EXPECT_FALSE(s.SwapOperations(kMainSpindle, 100));
+  EXPECT_FALSE(s.SwapOperations(kMainSpindle, 0));
+}
+
+TEST(TimeStudyTest, CopyAppendsToTheOtherListUntilItIsFull) {
+  TimeStudy s = StudyWithMainOps(3);
+  s.Op(kMainSpindle, 2).IPM = 4.5;
+  ASSERT_TRUE(s.CopyToOtherList(kMainSpindle, 2));
+  EXPECT_EQ(s.SubOpCount, 1);
+  EXPECT_EQ(s.Op(kSubSpindle, 1), s.Op(kMainSpindle, 2));
+
+  for (int i = 1; i <= 100; ++i) s.Op(kSubSpindle, i) = MakeOp(QStringLiteral("S%1").arg(i));
+  s.RecountOps();
+  EXPECT_FALSE(s.CopyToOtherList(kMainSpindle, 1));
+  EXPECT_EQ(s.Op(kSubSpindle, 100).ToolNo, "S100");
+  EXPECT_TRUE(s.Op(kSubSpindle, 101).IsBlank());
+}
+
+TEST(TimeStudyTest, CutTimeNeverDividesByZero) {
+  Operation op;
+  op.CutLength = 1.5;
+  op.IPM = 0;
+  op.UpdateCutTime();
+  EXPECT_EQ(op.CutTime, 0);
+  op.IPM = -3;
+  op.UpdateCutTime();
+  EXPECT_EQ(op.CutTime, 0);
+  op.IPM = 3;
+  op.UpdateCutTime();
+  EXPECT_DOUBLE_EQ(op.CutTime, 30);
+}
+
+TEST(TimeStudyTest, ClearStartsANewDocument) {
+  TimeStudy s = StudyWithMainOps(3);
+  s.Header.Customer = QStringLiteral("Acme");
+  s.Header.PartsCatcherUsed = 0;
+  s.Sync(kMainSpindle, 1) = 2;
+  s.Dirty = true;
+  s.FilePath = QStringLiteral("/tmp/x.rvx");
+  s.Clear();
+  s.RecountOps();
+  EXPECT_EQ(s.MainOpCount, 0);
+  EXPECT_EQ(s.Header.Customer, "");
+  EXPECT_EQ(s.Header.PartsCatcherUsed, 1);
+  EXPECT_EQ(s.Sync(kMainSpindle, 1), 0);
+  EXPECT_FALSE(s.Dirty);
+  EXPECT_EQ(s.FilePath, "");
+}
