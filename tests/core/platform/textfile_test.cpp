@@ -68,3 +68,17 @@ TEST(TextFileTest, OpenErrorsUseTheClassicNumbers) {
   EXPECT_FALSE(WriteTextFileAtomically(folder.FilePath("no/such/dir/x.rvx"), QStringLiteral("x"), &error));
   EXPECT_EQ(error.Number, 76);
 }
+
+#include "platform/scriptedprompter.h"
+#include "platform/textinput.h"
+
+TEST(TextInputTest, DoubleQuoteIsRefusedWithTheMessage) {
+  ScriptedPrompter prompter;
+  EXPECT_FALSE(RefuseDoubleQuote(QChar(u'a'), prompter));
+  EXPECT_TRUE(prompter.Texts().isEmpty());
+  EXPECT_TRUE(RefuseDoubleQuote(QChar(u'"'), prompter));
+  EXPECT_EQ(prompter.Messages(),
+            QStringList{"You can not use \" in your description because of the way I save the data file."});
+  EXPECT_TRUE(RefuseDoubleQuote(QStringLiteral("12\" bar"), prompter));
+  EXPECT_FALSE(RefuseDoubleQuote(QStringLiteral("12in bar"), prompter));
+}
