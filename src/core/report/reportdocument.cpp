@@ -373,8 +373,14 @@ void ReportDocument::PrintSegment(const QString& segment) {
       return;
     }
     if (!line_.Empty && LineStartX() + width <= right) {
-      // Fits on a line of its own.
+      // Fits on a line of its own, where it keeps the X asked for.
+      const double wanted = x_;
+      const bool wantedSet = xSet_;
       LineBreak();
+      if (wantedSet) {
+        x_ = wanted;
+        xSet_ = true;
+      }
       continue;
     }
     // Wrap: the first line from x, the others from the line start.
