@@ -152,9 +152,8 @@ std::vector<GroupDetail> GroupsInOrder(const CycleComparison& c) {
   groups.push_back({QStringLiteral("A "), QStringLiteral("A"),
                     QStringLiteral("Cutting Conditions and non cutting time (A) Main SPL (before time comparison)."),
                     kMainSpindle, c.CutA, c.IdleA, c.TotalA, &c.LinesA});
-  for (int k = 1; k <= 30; ++k) {
-    const QString n = QString::number(k);
-    const size_t i = static_cast<size_t>(k);
+  for (size_t i = 1; i < c.TotalB.size(); ++i) {
+    const QString n = QString::number(i);
     groups.push_back({QStringLiteral("B") + n, QStringLiteral("B") + n,
                       QStringLiteral("Cutting Conditions and non cutting time (B") + n +
                           QStringLiteral(") Main SPL (while comparing to Sub)."),
@@ -192,10 +191,9 @@ void CuttingDataSection(const Workspace& ws, const ReportFigures& figures, Repor
     SpindleSummary(doc, QStringLiteral("Main Spindle (A) (before comparing)"), QStringLiteral("A"), c.CutA, c.IdleA,
                    c.TotalA);
   // 15c
-  for (int k = 1; k <= 30; ++k) {
-    const size_t i = static_cast<size_t>(k);
+  for (size_t i = 1; i < c.TotalB.size(); ++i) {
     if (c.TotalB[i] == 0 && c.TotalC[i] == 0) continue;
-    const QString n = QString::number(k);
+    const QString n = QString::number(i);
     MoveY(doc, 100);
     doc.EnsureSpace(4 * doc.LineHeight());
     AtColumn(doc, 1, QStringLiteral("Main Spindle (B") + n + QStringLiteral(") (while comparing to Sub)."));
@@ -245,6 +243,7 @@ void CuttingDataSection(const Workspace& ws, const ReportFigures& figures, Repor
     doc.SetCurrentX(400);
     doc.Print(g.Heading);
     doc.LineBreak();
+    MoveY(doc, 60);
     Font(doc, 10, false);
     QList<QStringList> rows;
     for (int i = 1; i <= ws.Study.Count(g.Spindle); ++i) {
@@ -347,7 +346,7 @@ ReportFigures ComputeReportFigures(const Workspace& ws) {
     total += c.TotalA;
     formula += QStringLiteral("A");
   }
-  for (size_t k = 1; k <= 30; ++k) {
+  for (size_t k = 1; k < c.TotalB.size(); ++k) {
     if (c.TotalB[k] > 0 && c.TotalB[k] >= c.TotalC[k]) {
       total += c.TotalB[k];
       formula += QStringLiteral(" B") + QString::number(k);
@@ -407,9 +406,12 @@ QString TableBasedOnText(const Workspace& ws) {
 
 void PrintItemLines(ReportDocument& doc, const ItemLines& lines) {
   MoveY(doc, 50);
+  // Every line of the group: an item without a description (an operation's
+  // extra time with no text) still shows its value, and the lines after it
+  // are not lost.
   for (size_t n = 0; n < lines.size() && n < static_cast<size_t>(kMaxItemLines); ++n) {
     const ItemLine& line = lines[n];
-    if (line.Description.isEmpty()) break;
+    if (line.Description.isEmpty() && line.Value.isEmpty()) continue;
     doc.SetCurrentX(500);
     doc.Print(line.Description);
     doc.SetCurrentX(doc.PageWidth() - doc.TextWidth(line.Value) - 400);

@@ -71,7 +71,8 @@ struct ComposeOptions {
 void ComposeReport(const Workspace& ws, ReportDocument& doc, const ComposeOptions& options = {});
 
 // The item lines of one group: each description at X = 500 and its value
-// right-aligned, up to the first empty description.
+// right-aligned 400 from the page's right edge, one line each (a line with
+// an empty description still shows its value).
 void PrintItemLines(ReportDocument& doc, const ItemLines& lines);
 
 }  // namespace arvex

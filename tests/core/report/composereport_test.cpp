@@ -584,13 +584,20 @@ TEST(ComposeReportTest, GroupDetailsHoldTheirOperationsItemLinesAndTotals) {
   ExpectCleanLayout(doc);
 }
 
-TEST(ComposeReportTest, PrintItemLinesStopsAtTheFirstEmptyDescription) {
+TEST(ComposeReportTest, PrintItemLinesKeepsLinesAfterAnEmptyDescription) {
   ReportDocument doc;
   doc.StartDoc();
   PrintItemLines(doc, {{QStringLiteral("one"), QStringLiteral(" 1")},
                        {QString(), QStringLiteral(" 2")},
                        {QStringLiteral("three"), QStringLiteral(" 3")}});
-  EXPECT_EQ(doc.Page(1).TextStrings(), (QStringList{QStringLiteral("one"), QStringLiteral(" 1")}));
+  EXPECT_EQ(doc.Page(1).TextStrings(),
+            (QStringList{QStringLiteral("one"), QStringLiteral(" 1"), QStringLiteral(" 2"), QStringLiteral("three"),
+                         QStringLiteral(" 3")}));
+  const ReportTextItem* three = doc.Page(1).Texts()[3];
+  const ReportTextItem* two = doc.Page(1).Texts()[2];
+  EXPECT_EQ(three->Box.left(), 500);
+  EXPECT_GT(three->Box.top(), two->Box.top());
+  EXPECT_NEAR(two->Box.right(), doc.PageWidth() - 400, 0.01);
 }
 
 TEST(ComposeReportTest, DuplicateToolAndHolderPairsGiveOneLine) {
