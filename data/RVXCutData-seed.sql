@@ -1,9 +1,10 @@
 -- Starting data of the cutting-data database RVXCutData.db.
 --
 -- Arvex runs this script once, in one transaction, when the application
--- folder has no RVXCutData.db; an existing database is never touched. Copy
--- this file into the application folder and edit it there to give new
--- installations your shop's own starting data.
+-- folder has no RVXCutData.db; an existing database is never touched. The
+-- copy in the application folder is used when there is one (else the
+-- bundled one): edit it there to give new databases your shop's own
+-- starting data.
 --
 -- Units are inch: surface speed in feet per minute (SFM), feed in inches per
 -- revolution (IPR; for taps and threads the feed is the pitch), diameters in
