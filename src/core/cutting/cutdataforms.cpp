@@ -66,8 +66,9 @@ EditResult MaterialGroupsForm::AddGroup(QString* error) {
   int number = 0;
   if (!db_.AddGroup(GroupText, &number, error)) return EditResult::Failed;
   groups_ << GroupText;
-  selectedGroup_ = static_cast<int>(groups_.size()) - 1;
   GroupText.clear();
+  // Selecting the new entry chooses it, so its materials can follow at once.
+  if (!ChooseGroup(static_cast<int>(groups_.size()) - 1, error)) return EditResult::Failed;
   return EditResult::Done;
 }
 

@@ -70,8 +70,8 @@ class MaterialGroupsForm {
   QString MaterialText;
 
   // Adds GroupText as a new group (ignored when it is empty or blank). On
-  // success the name is appended to the list and selected, and GroupText
-  // is cleared. A name holding a double quote is refused, because the
+  // success the name is appended to the list and chosen (it becomes the
+  // current group), and GroupText is cleared. A name holding a double quote is refused, because the
   // material texts built from it are stored in time-study files.
   EditResult AddGroup(QString* error);
   // Adds MaterialText to the current group, in the same way.
