@@ -587,7 +587,8 @@ class Evaluation {
 };
 
 // The "@TODAY" text: the date as text, through the day-number routine, as
-// value text. (The value text, without the leading blank of the number
+// value text. Day numbers count from 30 December 1899 as day 0 (Date2Num),
+// the serial day numbers of spreadsheets: 1 January 2024 is 45292. (The value text, without the leading blank of the number
 // text: a blank in the middle of a formula would split the number after an
 // operator, so that 10+@TODAY read as 10 followed by the day's digits.)
 QString TodayText(QDate today) {

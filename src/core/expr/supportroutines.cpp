@@ -117,6 +117,7 @@ std::optional<std::int32_t> Date2Num(QStringView dateText) {
   if (!year || i != dateText.size()) return std::nullopt;
   const QDate date(*year, *month, *day);
   if (!date.isValid()) return std::nullopt;
+  // Day 0 is 30 December 1899, the epoch of spreadsheet serial days.
   static const qint64 epoch = QDate(1899, 12, 30).toJulianDay();
   return static_cast<std::int32_t>(date.toJulianDay() - epoch);
 }
