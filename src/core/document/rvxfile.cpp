@@ -11,6 +11,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <array>
 #include <functional>
 #include <vector>
 
@@ -107,41 +108,40 @@ int ReadOperationList(FieldReader& in, int count, bool withMilling, TimeStudy* s
   return dropped;
 }
 
-// The sync line: "v1,v2,...,0" split at every comma; fields 1..30 count.
-void ReadSyncLine(FieldReader& in, TimeStudy* study, int side) {
+// The sync table as read, before it is checked: values as numbers, so that
+// one too large for a 16-bit entry is seen as outside the lists too.
+using RawSyncs = std::array<std::array<double, kMaxSyncs + 2>, 3>;
+
+// The sync line: "v1,v2,...,0" split at every comma; fields 1..30 count. A
+// value that overflows reads as outside the lists.
+void ReadSyncLine(FieldReader& in, RawSyncs* raw, int side) {
   QString line;
   if (!in.ReadLine(&line)) return;
   const QStringList fields = line.split(u',');
   for (int k = 1; k <= kMaxSyncs && k <= fields.size(); ++k) {
     double v = 0;
-    if (!ValChecked(fields[k - 1], &v)) continue;
-    if (const auto i = ToInt16(v)) study->Sync(side, k) = *i;
+    (*raw)[static_cast<size_t>(side)][static_cast<size_t>(k)] = ValChecked(fields[k - 1], &v) ? v : -1;
   }
 }
 
-// Leaves out every sync entry with a value outside 0..101, moving the later
-// entries up so that the table stays packed. Returns how many were left out.
-int DropSyncsOutsideTheLists(TimeStudy* study) {
-  auto inRange = [](int v) { return v >= 0 && v <= kMaxSyncValue; };
+// Stores the sync entries whose main and sub values both lie in 0..101 and
+// leaves out the others, moving the later entries up so that the table
+// stays packed. Returns how many were left out.
+int StoreSyncs(const RawSyncs& raw, TimeStudy* study) {
+  study->ClearSyncs();
   int kept = 0;
   int dropped = 0;
-  for (int k = 1; k <= kMaxSyncs; ++k) {
-    const std::int16_t main = study->Sync(kMainSpindle, k);
-    const std::int16_t sub = study->Sync(kSubSpindle, k);
-    if (!inRange(main) || !inRange(sub)) {
+  for (size_t k = 1; k <= kMaxSyncs; ++k) {
+    const double main = RoundHalfEven(raw[kMainSpindle][k]);
+    const double sub = RoundHalfEven(raw[kSubSpindle][k]);
+    if (!(main >= 0 && main <= kMaxSyncValue && sub >= 0 && sub <= kMaxSyncValue)) {
       ++dropped;
       continue;
     }
     ++kept;
-    study->Sync(kMainSpindle, kept) = main;
-    study->Sync(kSubSpindle, kept) = sub;
+    study->Sync(kMainSpindle, kept) = static_cast<std::int16_t>(main);
+    study->Sync(kSubSpindle, kept) = static_cast<std::int16_t>(sub);
   }
-  for (int k = kept + 1; k <= kMaxSyncs + 1; ++k) {
-    study->Sync(kMainSpindle, k) = 0;
-    study->Sync(kSubSpindle, k) = 0;
-  }
-  study->Sync(kMainSpindle, 0) = 0;
-  study->Sync(kSubSpindle, 0) = 0;
   return dropped;
 }
 
@@ -196,7 +196,7 @@ void ForEachStoredText(const TimeStudy& study, const std::function<void(const QS
   visit(QStringLiteral("the material size"), h.MaterialSize);
   visit(QStringLiteral("the material shape"), h.MaterialShape);
   visit(QStringLiteral("the part length"), h.PartLength);
-  visit(QStringLiteral("the notes"), h.Notes);
+  visit(QStringLiteral("the notes text"), h.Notes);
   for (int spindle : {kMainSpindle, kSubSpindle}) {
     const QString list = spindle == kMainSpindle ? QStringLiteral("main") : QStringLiteral("sub");
     const int last = LastUsedPlace(study, spindle);
@@ -292,25 +292,24 @@ TimeStudyParseReport ParseTimeStudyText(const QString& text, TimeStudy* study) {
   report.SubCountInFile = in.Count();
   report.SubOperationsDropped = ReadOperationList(in, report.SubCountInFile, withMilling, study, kSubSpindle);
 
-  study->ClearSyncs();
+  RawSyncs raw{};
   if (report.FormatVersion >= kFirstVersionWithSyncLines) {
-    ReadSyncLine(in, study, kMainSpindle);
-    ReadSyncLine(in, study, kSubSpindle);
+    ReadSyncLine(in, &raw, kMainSpindle);
+    ReadSyncLine(in, &raw, kSubSpindle);
   }
 
   // Old files knew one stretch of main operations during which the sub
   // spindle ran: a sync before its first main operation and one after its
   // last, at the start and the end of the sub list.
   if (h.LegacySubStart >= 1) {
-    const int subEnd = std::min(report.SubCountInFile, kMaxOperations) + 1;
-    study->Sync(kMainSpindle, 1) = h.LegacySubStart;
-    study->Sync(kMainSpindle, 2) = static_cast<std::int16_t>(std::min<int>(h.LegacySubEnd + 1, 32767));
-    study->Sync(kSubSpindle, 1) = 1;
-    study->Sync(kSubSpindle, 2) = static_cast<std::int16_t>(subEnd);
+    raw[kMainSpindle][1] = h.LegacySubStart;
+    raw[kMainSpindle][2] = h.LegacySubEnd + 1.0;
+    raw[kSubSpindle][1] = 1;
+    raw[kSubSpindle][2] = std::min(report.SubCountInFile, kMaxOperations) + 1;
     h.LegacySubStart = 0;
     h.LegacySubEnd = 0;
   }
-  report.SyncsDropped = DropSyncsOutsideTheLists(study);
+  report.SyncsDropped = StoreSyncs(raw, study);
 
   study->RecountOps();
   study->Dirty = false;
