@@ -18,10 +18,12 @@ QString IntText(double v) { return NumberText(v); }
 int RunConvertCommand(CliContext& ctx) {
   QStringList args = ctx.Args;
   QString output;
-  bool missing = false;
-  if (!TakeOption(args, QStringLiteral("-o"), &output, &missing) &&
-      !TakeOption(args, QStringLiteral("--output"), &output, &missing)) {
-    ctx.Fail(missing ? QStringLiteral("-o needs a file name") : QStringLiteral("convert needs IN.rvx -o OUT.rvx"));
+  bool missingShort = false;
+  bool missingLong = false;
+  if (!TakeOption(args, QStringLiteral("-o"), &output, &missingShort) &&
+      !TakeOption(args, QStringLiteral("--output"), &output, &missingLong)) {
+    ctx.Fail(missingShort || missingLong ? QStringLiteral("-o needs a file name")
+                                         : QStringLiteral("convert needs IN.rvx -o OUT.rvx"));
     return 2;
   }
   args.removeAll(QStringLiteral("--"));

@@ -93,8 +93,9 @@ bool ProfileFile::Load(const QString& path, FileError* error) {
 }
 
 const ProfileFile::Section* ProfileFile::FindSection(const QString& name) const {
+  const QString wanted = TrimBlanks(name);
   for (const Section& s : sections_)
-    if (s.HasHeader && SameName(s.Name, name)) return &s;
+    if (s.HasHeader && SameName(s.Name, wanted)) return &s;
   return nullptr;
 }
 
