@@ -16,7 +16,8 @@ QString TrimBlanks(QStringView text) {
 
 bool IsQuote(QChar c) { return c == u'"' || c == u'\''; }
 
-bool SameName(const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
+// Names are compared ignoring case through their case-folded forms.
+QString Folded(const QString& name) { return name.toCaseFolded(); }
 
 bool ValidName(const QString& name, QChar forbidden) {
   const QString trimmed = TrimBlanks(name);
@@ -50,13 +51,16 @@ QString ProfileTextForValue(const QString& value) {
 }
 
 ProfileFile::Line ProfileFile::ParseLine(const QString& raw) {
-  Line line{raw, {}, {}};
+  Line line{raw, {}, {}, {}};
   const QString trimmed = TrimBlanks(raw);
   if (trimmed.isEmpty() || trimmed.front() == u';' || trimmed.front() == u'[') return line;
   const qsizetype eq = raw.indexOf(u'=');
   if (eq < 0) return line;
   line.Key = TrimBlanks(QStringView(raw).left(eq));
-  if (!line.Key.isEmpty()) line.Value = ProfileValueFromText(raw.mid(eq + 1));
+  if (!line.Key.isEmpty()) {
+    line.Value = ProfileValueFromText(raw.mid(eq + 1));
+    line.Folded = Folded(line.Key);
+  }
   return line;
 }
 
@@ -70,8 +74,9 @@ ProfileFile ProfileFile::FromText(const QString& text) {
       if (close < 0) close = trimmed.size();
       Section section;
       section.Name = TrimBlanks(QStringView(trimmed).mid(1, close - 1));
+      section.Folded = Folded(section.Name);
       section.HasHeader = true;
-      section.Lines.push_back(Line{raw, {}, {}});
+      section.Lines.push_back(Line{raw, {}, {}, {}});
       profile.sections_.push_back(std::move(section));
       continue;
     }
@@ -93,9 +98,9 @@ bool ProfileFile::Load(const QString& path, FileError* error) {
 }
 
 const ProfileFile::Section* ProfileFile::FindSection(const QString& name) const {
-  const QString wanted = TrimBlanks(name);
+  const QString wanted = Folded(TrimBlanks(name));
   for (const Section& s : sections_)
-    if (s.HasHeader && SameName(s.Name, wanted)) return &s;
+    if (s.HasHeader && s.Folded == wanted) return &s;
   return nullptr;
 }
 
@@ -108,9 +113,9 @@ bool ProfileFile::HasSection(const QString& section) const { return FindSection(
 std::optional<QString> ProfileFile::Find(const QString& section, const QString& key) const {
   const Section* s = FindSection(section);
   if (!s) return std::nullopt;
-  const QString wanted = TrimBlanks(key);
+  const QString wanted = Folded(TrimBlanks(key));
   for (const Line& line : s->Lines)
-    if (!line.Key.isEmpty() && SameName(line.Key, wanted)) return line.Value;
+    if (!line.Key.isEmpty() && line.Folded == wanted) return line.Value;
   return std::nullopt;
 }
 
@@ -129,17 +134,19 @@ void ProfileFile::SetValue(const QString& section, const QString& key, const QSt
   if (!s) {
     Section added;
     added.Name = TrimBlanks(section);
+    added.Folded = Folded(added.Name);
     added.HasHeader = true;
-    added.Lines.push_back(Line{u'[' + added.Name + u']', {}, {}});
+    added.Lines.push_back(Line{u'[' + added.Name + u']', {}, {}, {}});
     added.Lines.push_back(std::move(newLine));
     sections_.push_back(std::move(added));
     return;
   }
+  const QString wanted = Folded(keyName);
   size_t lastKey = 0;  // the header line
   for (size_t i = 0; i < s->Lines.size(); ++i) {
     Line& line = s->Lines[i];
     if (line.Key.isEmpty()) continue;
-    if (SameName(line.Key, keyName)) {
+    if (line.Folded == wanted) {
       line = std::move(newLine);
       return;
     }

@@ -73,9 +73,11 @@ class ProfileFile {
     QString Raw;     // the line as in the file (rewritten when set)
     QString Key;     // trimmed key name; empty when the line is no key line
     QString Value;   // the value as read (trimmed, unquoted, cut to 511)
+    QString Folded;  // Key case-folded, for comparing names ignoring case
   };
   struct Section {
     QString Name;    // trimmed name; the lines before any section have none
+    QString Folded;  // Name case-folded
     bool HasHeader = false;
     std::vector<Line> Lines;
   };
