@@ -43,8 +43,10 @@ int RunConvertCommand(CliContext& ctx) {
   TimeStudy study;
   const TimeStudyParseReport report = ParseTimeStudy(bytes, &study);
   if (report.OperationsDropped() > 0) {
-    ctx.Fail(input + QStringLiteral(" lists ") + IntText(report.OperationsDropped()) +
-             QStringLiteral(" operations beyond place 100 of a list, which a time study cannot hold; ") + output +
+    const int n = report.OperationsDropped();
+    ctx.Fail(input + QStringLiteral(" lists ") + IntText(n) +
+             (n == 1 ? QStringLiteral(" operation") : QStringLiteral(" operations")) +
+             QStringLiteral(" beyond place 100 of a list, which a time study cannot hold; ") + output +
              QStringLiteral(" was not written"));
     return 1;
   }
@@ -52,8 +54,10 @@ int RunConvertCommand(CliContext& ctx) {
     ctx.Fail(QStringLiteral("warning: ") + input +
              QStringLiteral(" names no format version; it was read as the oldest format"));
   if (report.SyncsDropped > 0)
-    ctx.Fail(QStringLiteral("warning: ") + IntText(report.SyncsDropped) + QStringLiteral(" syncs of ") + input +
-             QStringLiteral(" point outside the operation lists and were left out"));
+    ctx.Fail(QStringLiteral("warning: ") + IntText(report.SyncsDropped) +
+             (report.SyncsDropped == 1 ? QStringLiteral(" sync of ") : QStringLiteral(" syncs of ")) + input +
+             (report.SyncsDropped == 1 ? QStringLiteral(" points outside the operation lists and was left out")
+                                       : QStringLiteral(" point outside the operation lists and were left out")));
 
   QByteArray converted;
   QString problem;

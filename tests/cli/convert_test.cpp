@@ -97,7 +97,9 @@ TEST(ConvertCommandTest, EveryConvertedFileReadsBackToTheSameFields) {
     const auto r = RunArvex({"convert", input, "-o", output});
     ASSERT_EQ(r.Status, 0) << input.toStdString() << r.Err.toStdString();
     ExpectSameFields(ParseFile(output), ParseFile(input));
-    if (input.startsWith(samples.path())) EXPECT_EQ(folder.Read(output.mid(folder.Path().size())), arvex::test::ReadBytes(input));
+    if (input.startsWith(samples.path())) {
+      EXPECT_EQ(arvex::test::ReadBytes(output), arvex::test::ReadBytes(input)) << "already current";
+    }
   }
 }
 
@@ -118,7 +120,7 @@ TEST(ConvertCommandTest, AFileThatCannotBeReadNeverTouchesTheOutput) {
   r = RunArvex({"convert", folder.FilePath("big.rvx"), "-o", folder.FilePath("out.rvx")});
   EXPECT_EQ(r.Status, 1);
   EXPECT_EQ(r.Err, "arvex: " + folder.FilePath("big.rvx") +
-                       " lists 1 operations beyond place 100 of a list, which a time study cannot hold; " +
+                       " lists 1 operation beyond place 100 of a list, which a time study cannot hold; " +
                        folder.FilePath("out.rvx") + " was not written\n");
   EXPECT_EQ(folder.Read("out.rvx"), QByteArray("precious\r\n"));
 
@@ -143,8 +145,8 @@ TEST(ConvertCommandTest, WarningsForFilesWithoutAVersionOrWithBadSyncs) {
                             "1,300,0\r\n1,2,0\r\n");
   r = RunArvex({"convert", folder.FilePath("syncs.rvx"), "-o", folder.FilePath("b.rvx")});
   EXPECT_EQ(r.Status, 0);
-  EXPECT_EQ(r.Err, "arvex: warning: 1 syncs of " + folder.FilePath("syncs.rvx") +
-                       " point outside the operation lists and were left out\n");
+  EXPECT_EQ(r.Err, "arvex: warning: 1 sync of " + folder.FilePath("syncs.rvx") +
+                       " points outside the operation lists and was left out\n");
   EXPECT_TRUE(folder.Read("b.rvx").endsWith("\r\n1,0\r\n1,0\r\n"));
 }
 
