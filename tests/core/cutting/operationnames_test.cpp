@@ -1,4 +1,7 @@
 #include "cutting/operationnamelist.h"
+#include "cutdatatestutil.h"
+#include "cutting/cutdataqueries.h"
+#include "cutting/cuttingdatabase.h"
 #include "cutting/operationnamerules.h"
 
 #include "platform/scriptedprompter.h"
@@ -79,7 +82,7 @@ TEST(OperationNameRulesTest, BundledNamesSteerAsIntended) {
       {"OD Thread", kOd, "", false, false, false},
       {"Single Point Thread", "", "", false, false, false},
       {"Die Thread OD", kOd, "", false, true, false},
-      {"OD Cut-Off", kOd, "", false, false, true},
+      {"OD Groove & Cut-Off", kOd, "turn", false, false, true},
       {"Center Drill", kId, "center", false, false, false},
       {"Spot Drill", kId, "spot", false, false, false},
       {"Drill", kId, "drill", false, false, false},
@@ -87,7 +90,7 @@ TEST(OperationNameRulesTest, BundledNamesSteerAsIntended) {
       {"Ream", kId, "ream", false, false, false},
       {"Tap", kId, "", false, true, false},
       {"ID Turn", kId, "turn", false, false, false},
-      {"ID Bore", kId, "", false, false, false},
+      {"ID Bore (Turn)", kId, "turn", false, false, false},
       {"ID Groove", kId, "turn", false, false, false},
       {"ID Thread", kId, "", false, false, false},
       {"Broach", kId, "", false, false, false},
@@ -120,6 +123,26 @@ TEST(OperationNameRulesTest, BundledNamesSteerAsIntended) {
     EXPECT_EQ(upper.contains("TAP") || upper.contains("DIE"), e.Tapping) << n;
     EXPECT_EQ(upper.contains("CUT-OFF") || upper.contains("CUTOFF") || upper.contains("CUT OFF"), e.CutOff) << n;
     EXPECT_FALSE(e.Name.contains('"')) << n;
+  }
+}
+
+// Every bundled name with a keyword finds recommended data in the bundled
+// cutting database.
+TEST(OperationNameRulesTest, BundledNamesFindBundledCuttingData) {
+  TempAppFolder app(true);
+  CuttingDatabase db;
+  test::OpenOrFail(db, app);
+  std::vector<CuttingDataRecord> rows;
+  QString error;
+  ASSERT_TRUE(db.Select(GroupQuery(1), &rows, &error)) << error.toStdString();
+  const QStringList types = CollectOperationTypes(rows);
+  ScriptedPrompter prompter;
+  for (const QString& name : LoadOperationNames(app.Path(), prompter)) {
+    const QString keyword = GridKeywordForName(name);
+    if (keyword.isEmpty()) continue;
+    EXPECT_FALSE(KeywordAlternatives(types, keyword).isEmpty()) << name.toStdString();
+    ASSERT_TRUE(db.Select(KeywordQuery(1, types, keyword), &rows, &error)) << error.toStdString();
+    EXPECT_FALSE(rows.empty()) << name.toStdString();
   }
 }
 
