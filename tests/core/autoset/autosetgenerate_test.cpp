@@ -594,6 +594,26 @@ TEST_F(AutoSetGenerateTest, SurfaceSpeedThatDoesNotFitStaysUnset) {
   EXPECT_DOUBLE_EQ(Op(3).CutTime, 2.08 / 3000 * 60);
 }
 
+TEST_F(AutoSetGenerateTest, CountsThatDoNotFitStayUnset) {
+  Start(0);
+  InchDrillExample();
+  form_.SetLive(true);
+  Type(F::Holes(), "2");
+  Type(F::DR(3), "20000");  // 80,000 extra rapids for the two holes
+  Add(1, 1, 2);
+  EXPECT_EQ(Op(2).ExtraRapids, 0);
+  EXPECT_EQ(Op(2).SpindleIndexes, 1);
+  EXPECT_DOUBLE_EQ(Op(2).CutLength, 2 * (1 + 0.02 * 20000 + 0.04));
+
+  ws_.Study.ClearOperations();
+  Start(0);
+  InchDrillExample();
+  Type(F::DR(3), "99999");  // no 16-bit number: no pecks
+  Add(1, 1, 2);
+  EXPECT_EQ(Op(2).ExtraRapids, 0);
+  EXPECT_EQ(Op(2).CutLength, 1.04);
+}
+
 TEST_F(AutoSetGenerateTest, EmptyFieldsGiveZeroSpeedsAndTimes) {
   Start(0);
   Add(1, 1, 2);
