@@ -27,7 +27,7 @@ constexpr double kReamStockMetric = 0.25;
 constexpr double kMillimetresPerInch = 25.4;
 
 const QString kLivePrefix = QStringLiteral("Live ");
-const QString kFeedDepthFormat = QStringLiteral("#.####;;0");
+const QString kShortFormat = QStringLiteral("#.####;;0");
 
 bool ValidField(AutoSetField f) {
   const int array = static_cast<int>(f.Array);
@@ -380,11 +380,11 @@ void AutoSetForm::SetCenterData() {
   if (centerType_ == CenterType::CenterDrill) {
     const CenterDrillChoice choice = ChooseCenterDrill(centerTable_, Value(F::DR(0)), static_cast<double>(spot));
     Set(F::CD(0), choice.Designation + QStringLiteral(" Center Drill"));
-    Set(F::CD(1), Format(choice.FeedDepth, kFeedDepthFormat));
+    Set(F::CD(1), Format(choice.FeedDepth, kShortFormat));
   } else {
     // A 90 degree point reaches the spot diameter at half that depth.
     Set(F::CD(0), QStringLiteral("Spot Drill"));
-    Set(F::CD(1), Format(spot / 2, kFeedDepthFormat));
+    Set(F::CD(1), Format(spot / 2, kShortFormat));
   }
 }
 
@@ -397,8 +397,8 @@ void AutoSetForm::PickTap() {
   Set(F::Tap(0), ws_.ChosenTapText);
   const bool metric = Metric();
   auto text = [metric](float inches) {
-    return metric ? Format(static_cast<double>(inches) * kMillimetresPerInch, kFeedDepthFormat)
-                  : Format(inches, kFeedDepthFormat);
+    return metric ? Format(static_cast<double>(inches) * kMillimetresPerInch, kShortFormat)
+                  : Format(inches, kShortFormat);
   };
   const TapDrillValues& tap = ws_.TapDrillResult;
   Set(F::Tap(1), text(tap.Diameter));

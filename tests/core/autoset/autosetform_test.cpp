@@ -83,16 +83,6 @@ TEST_F(AutoSetFormTest, MetricLoadingLabelsAndDefaults) {
   EXPECT_EQ(form_.CenterTable().Rows[10].Cell(2), "3.15");
 }
 
-TEST_F(AutoSetFormTest, SubSpindleListsItsOwnPostsAndOperations) {
-  ws_.Study.CurrentSpindle = kSubSpindle;
-  ws_.Study.Op(kSubSpindle, 1).ToolNo = QStringLiteral("T22");
-  ws_.Study.Op(kSubSpindle, 1).OpName = QStringLiteral("Pick Off");
-  ws_.Study.Op(kMainSpindle, 1).ToolNo = QStringLiteral("T21");
-  ws_.Study.Op(kMainSpindle, 1).OpName = QStringLiteral("Main only");
-  Load();
-  EXPECT_EQ(form_.ToolEntries(), QStringList({"(Back)", "T21-", "T22-Pick Off", "(Back 2)", "T31-"}));
-}
-
 TEST_F(AutoSetEmptyFolderTest, MissingCenterDrillFileLeavesTheToolListEmpty) {
   form_.Load();
   ASSERT_EQ(prompter_.Entries().size(), 1);
@@ -260,14 +250,6 @@ TEST_F(AutoSetFormTest, PickTapConvertsToMillimetresInAMetricStudy) {
   EXPECT_EQ(form_.Text(F::CD(0)), "#4 Center Drill");
 }
 
-TEST_F(AutoSetFormTest, PickTapWithNothingChosenWritesZeros) {
-  Start(1);
-  form_.PickTap();
-  EXPECT_EQ(form_.Text(F::Tap(0)), "");
-  EXPECT_EQ(form_.Text(F::Tap(1)), "0");
-  EXPECT_EQ(form_.Text(F::DR(0)), "0");
-}
-
 // ---- keys ------------------------------------------------------------------------------
 
 TEST_F(AutoSetFormTest, UnitKeysConvertLengthsAndSurfaceSpeeds) {
@@ -281,16 +263,12 @@ TEST_F(AutoSetFormTest, UnitKeysConvertLengthsAndSurfaceSpeeds) {
   EXPECT_EQ(form_.Text(F::DR(1)), "24.384");
   EXPECT_TRUE(form_.KeyPress(F::DR(1), u'i'));
   EXPECT_EQ(form_.Text(F::DR(1)), "80.");
-  // Counts swallow the key and keep their value.
-  Type(F::DR(3), "3");
-  EXPECT_TRUE(form_.KeyPress(F::DR(3), u'm'));
-  EXPECT_EQ(form_.Text(F::DR(3)), "3");
-  Type(F::Mill(5), "2");
-  EXPECT_TRUE(form_.KeyPress(F::Mill(5), u'm'));
-  EXPECT_EQ(form_.Text(F::Mill(5)), "2");
-  Type(F::Tap(4), "750");
-  EXPECT_TRUE(form_.KeyPress(F::Tap(4), u'm'));
-  EXPECT_EQ(form_.Text(F::Tap(4)), "750");
+  // Counts and the tap speed swallow the key and keep their value.
+  for (const AutoSetField& f : {F::DR(3), F::Tap(4), F::Mill(5), F::Mill(8)}) {
+    Type(f, "3");
+    EXPECT_TRUE(form_.KeyPress(f, u'm'));
+    EXPECT_EQ(form_.Text(f), "3");
+  }
   // Other keys are typed normally.
   EXPECT_FALSE(form_.KeyPress(F::DR(0), u'5'));
   EXPECT_FALSE(form_.KeyPress(F::DR(0), u'x'));

@@ -266,17 +266,6 @@ TEST_F(AutoSetGenerateTest, ToolsPastTheEndOfTheListAreEmpty) {
   EXPECT_EQ(ws_.Study.MainOpCount, 3);
 }
 
-TEST_F(AutoSetGenerateTest, ToolNumbersTakeTheTextBeforeTheDash) {
-  ws_.Study.Op(kMainSpindle, 1).ToolNo = QStringLiteral("T02");
-  ws_.Study.Op(kMainSpindle, 1).OpName = QStringLiteral("OD Turn");
-  Start(0);
-  ASSERT_EQ(form_.ToolEntries()[2], "T02-OD Turn");
-  InchDrillExample();
-  Add(1, 1, 2);
-  EXPECT_EQ(Op(2).ToolNo, "T02");
-  EXPECT_EQ(Op(3).OpName, "OD Turn");  // moved down
-}
-
 TEST_F(AutoSetGenerateTest, NoToolOrAPostNameRefuses) {
   Start(0, false, -1);
   InchDrillExample();
@@ -400,18 +389,6 @@ TEST_F(AutoSetGenerateTest, OperationsGoBeforeTheSelectedOneAndSyncsMoveWithThem
   EXPECT_EQ(study.Sync(kSubSpindle, 1), 1);
   EXPECT_EQ(study.Sync(kSubSpindle, 2), 2);
   EXPECT_EQ(study.Sync(kSubSpindle, 3), 3);
-}
-
-TEST_F(AutoSetGenerateTest, InsertingAtTheStartKeepsASyncBeforeTheFirstOperation) {
-  FillList(2);
-  ws_.Study.Sync(kMainSpindle, 1) = 1;
-  ws_.Study.Sync(kMainSpindle, 2) = 2;
-  Start(1);
-  QuarterTwentyTap();
-  Add(1, 1, 3);
-  EXPECT_EQ(ws_.Study.Sync(kMainSpindle, 1), 1);
-  EXPECT_EQ(ws_.Study.Sync(kMainSpindle, 2), 5);
-  EXPECT_EQ(Op(4).OpName, "Op 1");
 }
 
 TEST_F(AutoSetGenerateTest, NoSelectionAddsAfterTheLastOperation) {

@@ -130,12 +130,6 @@ TEST(AutoSetSpeedTest, CutLengthRoundsToFourDecimals) {
   EXPECT_EQ(RoundedCutLength(std::numeric_limits<float>::quiet_NaN()), 0);
 }
 
-TEST(AutoSetSpeedTest, CutLengthRoundsTheSameWithADecimalComma) {
-  ScopedNumberLocale comma({u',', u'.'});
-  EXPECT_EQ(RoundedCutLength(1.1f), 1.1);
-  EXPECT_EQ(RoundedCutLength(9.12f), 9.12);
-}
-
 // ---- tool positions -------------------------------------------------------------------
 
 TEST(ToolPositionsTest, PostNamesThenToolsWithTheLastOperationName) {
