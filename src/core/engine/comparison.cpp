@@ -23,6 +23,7 @@ constexpr int kGroupD = kMaxGroups + 2;
 struct LabelTable {
   QString A = QStringLiteral("A ");
   QString D = QStringLiteral("D ");
+  QString None;
   std::array<QString, kMaxGroups + 1> B, C;
   LabelTable() {
     for (int k = 1; k <= kMaxGroups; ++k) {
@@ -38,6 +39,11 @@ const LabelTable& Labels() {
   return table;
 }
 
+// Writes a label unless the operation already holds that very text.
+void SetLabel(Operation& op, const QString& label) {
+  if (op.Group.constData() != label.constData() || op.Group.size() != label.size()) op.Group = label;
+}
+
 // The group of every operation after SortSyncs, places 1..100 (0 unused);
 // -1 for a sub operation whose label SortSyncs did not write.
 struct GroupNumbers {
@@ -45,14 +51,19 @@ struct GroupNumbers {
   std::array<int, kMaxOperations + 1> Sub{};
 };
 
-// The highest sync k (30 down to 1) whose value on `side` is set and not
-// after place i; 0 when there is none.
-int SyncAtOrBefore(const TimeStudy& st, int side, int i) {
-  for (int k = kMaxSyncs; k >= 1; --k) {
+// For every place i = 1..100 of one side: the highest sync k (30 down to
+// 1) whose value is set and not after i; 0 when there is none. Holds for a
+// column in any order.
+std::array<int, kMaxOperations + 1> SyncsAtOrBefore(const TimeStudy& st, int side) {
+  std::array<int, kMaxOperations + 1> at{};
+  for (int k = 1; k <= kMaxSyncs; ++k) {
     const int v = st.Sync(side, k);
-    if (v != 0 && i >= v) return k;
+    if (v == 0 || v > kMaxOperations) continue;
+    const auto from = static_cast<size_t>(std::max(v, 1));
+    at[from] = std::max(at[from], k);
   }
-  return 0;
+  for (size_t i = 1; i < at.size(); ++i) at[i] = std::max(at[i], at[i - 1]);
+  return at;
 }
 
 void LabelOperations(TimeStudy& st, GroupNumbers* groups) {
@@ -83,7 +94,10 @@ void LabelOperations(TimeStudy& st, GroupNumbers* groups) {
   // does C1, so C1 stands against nothing and counts in full.
   const int nB = (firstMain >= 1 && firstSub >= 2) ? 1 : 0;
 
-  for (int i = 1; i <= st.MainOpCount; ++i) {
+  const auto mainSyncs = SyncsAtOrBefore(st, 1);
+  const int mainCount = std::clamp<int>(st.MainOpCount, 0, kMaxOperations);
+  const int subCount = std::clamp<int>(st.SubOpCount, 0, kMaxOperations);
+  for (int i = 1; i <= mainCount; ++i) {
     int group;
     if (!subUsed) {
       group = kGroupA;
@@ -94,13 +108,13 @@ void LabelOperations(TimeStudy& st, GroupNumbers* groups) {
     } else if (subEndsAtLastSync && i >= S(1, lastMain)) {
       group = kGroupD;
     } else {
-      group = SyncAtOrBefore(st, 1, i) + nB;
+      group = mainSyncs[static_cast<size_t>(i)] + nB;
     }
     groups->Main[static_cast<size_t>(i)] = group;
-    Operation& op = st.Op(kMainSpindle, i);
-    if (group == kGroupA) op.Group = labels.A;
-    else if (group == kGroupD) op.Group = labels.D;
-    else op.Group = labels.B[static_cast<size_t>(group)];
+    const QString& label = group == kGroupA   ? labels.A
+                           : group == kGroupD ? labels.D
+                                              : labels.B[static_cast<size_t>(group)];
+    SetLabel(st.Op(kMainSpindle, i), label);
   }
 
   groups->Sub.fill(-1);
@@ -108,22 +122,22 @@ void LabelOperations(TimeStudy& st, GroupNumbers* groups) {
   // Sub operations before the first sync are C1, and the sub groups after
   // the syncs follow on from it.
   const int nC = (firstSub >= 2 && firstMain >= 1) ? 1 : 0;
-  for (int j = 1; j <= st.SubOpCount; ++j) {
+  const auto subSyncs = SyncsAtOrBefore(st, 2);
+  for (int j = 1; j <= subCount; ++j) {
     int group;
     if (firstSub == 0) {
       group = 1;
     } else if (j < firstSub && firstMain >= 1) {
       group = 1;
     } else {
-      const int k = SyncAtOrBefore(st, 2, j);
+      const int k = subSyncs[static_cast<size_t>(j)];
       // No sync stands at or before this operation while the main column
       // holds none (a damaged table): the operation belongs to no group,
       // rather than to whatever group an earlier layout gave it.
       group = k == 0 ? kNoGroup : k + nC;
     }
     groups->Sub[static_cast<size_t>(j)] = group;
-    Operation& op = st.Op(kSubSpindle, j);
-    op.Group = group == kNoGroup ? QString() : labels.C[static_cast<size_t>(group)];
+    SetLabel(st.Op(kSubSpindle, j), group == kNoGroup ? labels.None : labels.C[static_cast<size_t>(group)]);
   }
 }
 
@@ -142,7 +156,10 @@ void FindRanges(const std::array<int, kMaxOperations + 1>& groups, int count, st
 // Computes one group into its fields, reusing the line list's storage.
 void ComputeGroup(RangeCalculator& calc, const GroupRange& range, int spindle, float* cut, float* idle,
                   float* total, ItemLines* lines) {
-  if (range.IsEmpty()) return;
+  if (range.IsEmpty()) {
+    lines->clear();
+    return;
+  }
   ItemCounts counts{};
   RangeTimes times;
   times.Lines.swap(*lines);
@@ -239,19 +256,20 @@ void GetTime(TimeStudy& st, const MachineDefinition& machine, CycleComparison& r
 
   GroupNumbers groups;
   LabelOperations(st, &groups);
-  r.ClearResults();
-  r.SetupMinutes = ComputeSetupMinutes(st, machine);
+  r.ClearTimes();  // the line lists are rewritten in place below
+  r.Memo.Refresh(st, machine);
+  r.SetupMinutes = r.Memo.SetupMinutes(st, machine);
 
   // Ranges of the groups of each list. Main: A, B1..B31, D; sub: C1..C31.
   std::array<GroupRange, kGroupD + 1> mainRanges{};
-  FindRanges(groups.Main, st.MainOpCount, &mainRanges);
+  FindRanges(groups.Main, std::min<int>(st.MainOpCount, kMaxOperations), &mainRanges);
   r.RangeA = mainRanges[kGroupA];
   r.RangeD = mainRanges[kGroupD];
   for (int k = 1; k <= kMaxGroups; ++k) r.RangeB[static_cast<size_t>(k)] = mainRanges[static_cast<size_t>(k)];
-  if (st.Header.SubSpindleUsed != 0) FindRanges(groups.Sub, st.SubOpCount, &r.RangeC);
+  if (st.Header.SubSpindleUsed != 0) FindRanges(groups.Sub, std::min<int>(st.SubOpCount, kMaxOperations), &r.RangeC);
 
-  RangeCalculator calc(st, machine, r.TextCache);
-  ItemTextCache& texts = r.TextCache;
+  RangeCalculator calc(st, machine, r.Memo);
+  ItemTextCache& texts = r.Memo.Texts;
   ComputeGroup(calc, r.RangeA, kMainSpindle, &r.CutA, &r.IdleA, &r.TotalA, &r.LinesA);
   r.Labels[0] = QStringLiteral("A=") + texts.LabelValue(r.TotalA);
   for (int k = 1; k <= kMaxGroups; ++k) {

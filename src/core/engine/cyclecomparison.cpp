@@ -3,8 +3,14 @@
 namespace arvex {
 
 void CycleComparison::ClearResults() {
-  // Line lists are emptied in place so that a recalculation reuses their
-  // storage.
+  ClearTimes();
+  LinesA.clear();
+  LinesD.clear();
+  for (ItemLines& lines : LinesB) lines.clear();
+  for (ItemLines& lines : LinesC) lines.clear();
+}
+
+void CycleComparison::ClearTimes() {
   CutA = IdleA = TotalA = 0;
   CutD = IdleD = TotalD = 0;
   CutB.fill(0);
@@ -17,10 +23,6 @@ void CycleComparison::ClearResults() {
   RangeD = {};
   RangeB.fill({});
   RangeC.fill({});
-  LinesA.clear();
-  LinesD.clear();
-  for (ItemLines& lines : LinesB) lines.clear();
-  for (ItemLines& lines : LinesC) lines.clear();
   SetupMinutes = 0;
   Total = 0;
   Formula.clear();

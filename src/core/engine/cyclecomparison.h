@@ -9,7 +9,7 @@
 // 31 stretches, so there are 31 B and 31 C groups (index 0 is unused);
 // the main window's group selector offers B1-C1 .. B30-C30.
 
-#include "engine/itemtextcache.h"
+#include "engine/enginememo.h"
 
 #include <QString>
 
@@ -77,12 +77,15 @@ struct CycleComparison {
   std::array<QString, 5> Labels;
 
   // Zeroes every time, range, line list, the setup minutes, the total and
-  // the labels; keeps the text cache.
+  // the labels; keeps the memo.
   void ClearResults();
+  // The same without the line lists (GetTime rewrites those in place).
+  void ClearTimes();
 
-  // Number texts of earlier recalculations, so that a redisplay after each
-  // keystroke formats only what changed. Not a result; never compared.
-  ItemTextCache TextCache;
+  // What the engine remembers from earlier recalculations (operation facts,
+  // setup minutes, number texts), so that a redisplay after each keystroke
+  // works out only what changed. Not a result.
+  EngineMemo Memo;
 };
 
 }  // namespace arvex

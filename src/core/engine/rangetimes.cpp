@@ -8,37 +8,23 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
-#include <optional>
 
 namespace arvex {
 
 namespace {
 
-// Whether an upper-case ASCII word occurs in the text, letters compared
-// without regard to case. Only ASCII letters upper-case to the letters of
-// these words, so this is the test "word in UCase(text)" without building
-// the upper-case copy.
-bool HasWord(const QString& text, const char* word) {
-  const auto n = static_cast<qsizetype>(std::char_traits<char>::length(word));
-  const qsizetype size = text.size();
-  const QChar* data = text.constData();
-  for (qsizetype i = 0; i + n <= size; ++i) {
-    qsizetype j = 0;
-    for (; j < n; ++j) {
-      char16_t c = data[i + j].unicode();
-      if (c >= u'a' && c <= u'z') c = static_cast<char16_t>(c - (u'a' - u'A'));
-      if (c != static_cast<char16_t>(word[j])) break;
-    }
-    if (j == n) return true;
-  }
-  return false;
-}
-
 // Element 1 of a tool list (the post's name), "" when the list has none.
 QString PostName(const QStringList& list) { return list.size() > 1 ? list[1] : QString(); }
 
+// Assigns a text unless the target already holds that very text.
+void AssignText(QString& target, const QString& text) {
+  if (target.constData() != text.constData() || target.size() != text.size()) target = text;
+}
+
 // The sum kept in single precision: the addition in double, stored as a Single.
 void AddTo(float& sum, double amount) { sum = static_cast<float>(static_cast<double>(sum) + amount); }
+
+const QString kDwellsName = QStringLiteral("Dwells while cutting");
 
 // Live spindle n (1..4) of a post code: 1 main post 1, 2 main post 2, 3 sub
 // post 1, 4 sub post 2; 0 for no post.
@@ -100,45 +86,31 @@ ItemNameTable ItemNames(const MachineDefinition& m) {
   return names;
 }
 
-RangeCalculator::RangeCalculator(const TimeStudy& study, const MachineDefinition& machine, ItemTextCache& texts)
-    : study_(study), machine_(machine), texts_(texts), names_(ItemNames(machine)) {}
+RangeCalculator::RangeCalculator(const TimeStudy& study, const MachineDefinition& machine, EngineMemo& memo)
+    : study_(study), machine_(machine), memo_(memo), names_(ItemNames(machine)) {}
 
-void RangeCalculator::Learn(int spindle) {
-  const int s = spindle;
-  FactsList& facts = facts_[static_cast<size_t>(s)];
-  std::optional<OpFacts> blank;  // every blank place has the same facts
-  for (int i = 0; i <= kMaxOperations; ++i) {
-    const Operation& op = study_.Op(s, i);
-    OpFacts& f = facts[static_cast<size_t>(i)];
-    if (op.IsBlank() && blank) {
-      f = *blank;
-      continue;
-    }
-    f.Post = static_cast<std::int8_t>(FindToolPost(machine_, op.ToolNo, s));
-    f.Live = HasWord(op.OpName, "LIVE");
-    f.Tapping = HasWord(op.OpName, "TAP") || HasWord(op.OpName, "DIE");
-    f.CutOff = HasWord(op.OpName, "CUT-OFF") || HasWord(op.OpName, "CUTOFF") || HasWord(op.OpName, "CUT OFF");
-    if (op.IsBlank()) blank = f;
+void RangeCalculator::AddLine(RangeTimes* out, const QString& description, const QString& value) {
+  if (lines_ >= static_cast<std::size_t>(kMaxItemLines)) return;
+  if (lines_ < out->Lines.size()) {
+    ItemLine& line = out->Lines[lines_];
+    AssignText(line.Description, description);
+    AssignText(line.Value, value);
+  } else {
+    out->Lines.push_back({description, value});
   }
-  learned_[static_cast<size_t>(s)] = 1;
+  ++lines_;
 }
 
-void RangeCalculator::AddLine(RangeTimes* out, const QString& description, const QString& value) const {
-  if (static_cast<int>(out->Lines.size()) < kMaxItemLines) out->Lines.push_back({description, value});
-}
-
-void RangeCalculator::AddCountItem(RangeTimes* out, int count, double unit, const QString& name) const {
+// A counted item; item 0 is the dwells, 1..38 the item names.
+void RangeCalculator::AddCountItem(RangeTimes* out, int count, double unit, int item) {
   if (count < 1) return;
   AddTo(out->IdleTotal, static_cast<double>(count) * unit);
-  if (static_cast<int>(out->Lines.size()) < kMaxItemLines) out->Lines.push_back({name, texts_.CountValue(count, unit)});
-}
-
-void RangeCalculator::AddCountItem(RangeTimes* out, int count, double unit, int nameIndex) const {
-  AddCountItem(out, count, unit, names_[static_cast<size_t>(nameIndex)]);
+  if (lines_ >= static_cast<std::size_t>(kMaxItemLines)) return;
+  AddLine(out, item == 0 ? kDwellsName : names_[static_cast<size_t>(item)], memo_.CountValue(item, count, unit));
 }
 
 // Collet open/close for each feed of the bar, then the headstock's feed move.
-void RangeCalculator::AddStockFeed(ItemCounts& counts, RangeTimes* out) const {
+void RangeCalculator::AddStockFeed(ItemCounts& counts, RangeTimes* out) {
   const SpindleRecord& main = machine_.MainSpindle;
   const double length = Val(study_.Header.PartLength);
   const double stroke = main.HeadstockStroke;
@@ -154,7 +126,7 @@ void RangeCalculator::AddStockFeed(ItemCounts& counts, RangeTimes* out) const {
   }
   counts[10] = feeds;
   AddTo(out->IdleTotal, static_cast<double>(feeds) * main.ColletOpenClose);
-  AddLine(out, names_[10], texts_.CountValue(feeds, main.ColletOpenClose));
+  AddLine(out, names_[10], memo_.CountValue(10, feeds, main.ColletOpenClose));
 
   // Feed time: the part length at the Z feed speed (length units per minute).
   const double rapid = main.RapidMultZ;
@@ -164,22 +136,26 @@ void RangeCalculator::AddStockFeed(ItemCounts& counts, RangeTimes* out) const {
     if (std::isfinite(t)) {
       AddTo(out->IdleTotal, static_cast<double>(t));
       AddLine(out, names_[11],
-              texts_.StrText(length) + QStringLiteral(" x ") + texts_.FeedRateText(secondsPerUnit) +
-                  QStringLiteral(" = ") + texts_.TimeText(t));
+              memo_.Texts.StrText(length) + QStringLiteral(" x ") + memo_.Texts.FeedRateText(secondsPerUnit) +
+                  QStringLiteral(" = ") + memo_.Texts.TimeText(t));
       return;
     }
   }
-  AddLine(out, names_[11], QStringLiteral("no Z feed speed = ") + texts_.TimeText(0.0));
+  AddLine(out, names_[11], QStringLiteral("no Z feed speed = ") + memo_.Texts.TimeText(0.0));
 }
 
-void RangeCalculator::Compute(ItemCounts& c, int first, int last, int spindle, RangeTimes* out) {
+void RangeCalculator::Compute(ItemCounts& counts, int first, int last, int spindle, RangeTimes* out) {
   out->CutTotal = 0;
   out->IdleTotal = 0;
-  out->Lines.clear();
+  lines_ = 0;
+  Fill(counts, first, last, spindle, out);
+  out->Lines.resize(lines_);
+}
+
+void RangeCalculator::Fill(ItemCounts& c, int first, int last, int spindle, RangeTimes* out) {
   const int s = spindle;
   if ((s != kMainSpindle && s != kSubSpindle) || first < 1 || last > kMaxOperations || first > last) return;
-  if (!learned_[static_cast<size_t>(s)]) Learn(s);
-  const FactsList& facts = facts_[static_cast<size_t>(s)];
+  const EngineMemo::FactsList& facts = memo_.Facts(s);
   const bool main = s == kMainSpindle;
   const TimeStudyHeader& header = study_.Header;
   const SpindleRecord& ms = machine_.MainSpindle;
@@ -190,8 +166,8 @@ void RangeCalculator::Compute(ItemCounts& c, int first, int last, int spindle, R
     const int p = i - 1;  // 0 is the last operation of the previous cycle
     const Operation& op = study_.Op(s, i);
     const Operation& prev = study_.Op(s, p);
-    const OpFacts& f = facts[static_cast<size_t>(i)];
-    const OpFacts& pf = facts[static_cast<size_t>(p)];
+    const OperationFacts& f = facts[static_cast<size_t>(i)];
+    const OperationFacts& pf = facts[static_cast<size_t>(p)];
     const int post = f.Post;
 
     if (op.ToolNo != prev.ToolNo) {
@@ -252,51 +228,51 @@ void RangeCalculator::Compute(ItemCounts& c, int first, int last, int spindle, R
       if (ms.RapidZBeginEnd == QLatin1String("B")) AddStockFeed(c, out);
       if (ms.Other1BeginEnd == QLatin1String("B") && ms.OtherTime1 > 0) {
         AddTo(out->IdleTotal, ms.OtherTime1);
-        AddLine(out, names_[13], texts_.TimeText(ms.OtherTime1));
+        AddLine(out, names_[13], memo_.Texts.TimeText(ms.OtherTime1));
       }
       if (ms.Other2BeginEnd == QLatin1String("B") && ms.OtherTime2 > 0) {
         AddTo(out->IdleTotal, ms.OtherTime2);
-        AddLine(out, names_[14], texts_.TimeText(ms.OtherTime2));
+        AddLine(out, names_[14], memo_.Texts.TimeText(ms.OtherTime2));
       }
     }
     if (!main && i == 1) {
       if (ss.OtherTime1 > 0) {
         AddTo(out->IdleTotal, ss.OtherTime1);
-        AddLine(out, names_[25], texts_.TimeText(ss.OtherTime1));
+        AddLine(out, names_[25], memo_.Texts.TimeText(ss.OtherTime1));
       }
       if (ss.OtherTime2 > 0) {
         AddTo(out->IdleTotal, ss.OtherTime2);
-        AddLine(out, names_[26], texts_.TimeText(ss.OtherTime2));
+        AddLine(out, names_[26], memo_.Texts.TimeText(ss.OtherTime2));
       }
     }
     if (op.OtherSeconds > 0) {
       AddTo(out->IdleTotal, op.OtherSeconds);
-      AddLine(out, op.OtherDesc, texts_.TimeText(static_cast<double>(op.OtherSeconds)));
+      AddLine(out, op.OtherDesc, memo_.Texts.TimeText(static_cast<double>(op.OtherSeconds)));
     }
     if (main && i == study_.MainOpCount) {
       if (ms.Other1BeginEnd == QLatin1String("E") && ms.OtherTime1 > 0) {
         AddTo(out->IdleTotal, ms.OtherTime1);
-        AddLine(out, names_[13], texts_.TimeText(ms.OtherTime1));
+        AddLine(out, names_[13], memo_.Texts.TimeText(ms.OtherTime1));
       }
       if (ms.Other2BeginEnd == QLatin1String("E") && ms.OtherTime2 > 0) {
         AddTo(out->IdleTotal, ms.OtherTime2);
-        AddLine(out, names_[14], texts_.TimeText(ms.OtherTime2));
+        AddLine(out, names_[14], memo_.Texts.TimeText(ms.OtherTime2));
       }
       if (ms.RapidZBeginEnd == QLatin1String("E")) AddStockFeed(c, out);
       if (subUsed) {
         AddTo(out->IdleTotal, ss.TransferFrMain);
-        AddLine(out, names_[24], texts_.TimeText(ss.TransferFrMain));
+        AddLine(out, names_[24], memo_.Texts.TimeText(ss.TransferFrMain));
       }
     }
     if (!main && i == study_.SubOpCount && header.PartsCatcherUsed == 1 && header.SubSpindleUsed == 1) {
       AddTo(out->IdleTotal, ss.CatchFrSub);
-      AddLine(out, names_[23], texts_.CatchText(ss.CatchFrSub));
+      AddLine(out, names_[23], memo_.Texts.CatchText(ss.CatchFrSub));
     }
   }
 
   // Pass 3: the counted items, in their printed order.
   // Dwells: seconds at one second each.
-  AddCountItem(out, c[12], 1.0, QStringLiteral("Dwells while cutting"));
+  AddCountItem(out, c[12], 1.0, 0);
   AddCountItem(out, c[0], ms.Time1to1, 1);
   AddCountItem(out, c[1], ms.Time2to2, 2);
   AddCountItem(out, c[2], ms.Time1to2, 3);
@@ -308,7 +284,7 @@ void RangeCalculator::Compute(ItemCounts& c, int first, int last, int spindle, R
 
   if (header.PartsCatcherUsed == 1 && header.SubSpindleUsed == 0 && facts[static_cast<size_t>(last)].CutOff) {
     AddTo(out->IdleTotal, ms.CatchFrMain);
-    AddLine(out, names_[9], texts_.TimeText(ms.CatchFrMain));
+    AddLine(out, names_[9], memo_.Texts.TimeText(ms.CatchFrMain));
   }
 
   AddCountItem(out, c[11], ms.RapidMultExtra, 12);
@@ -332,17 +308,13 @@ void RangeCalculator::Compute(ItemCounts& c, int first, int last, int spindle, R
 }
 
 RangeTimes ComputeRangeTimes(const TimeStudy& study, const MachineDefinition& machine, ItemCounts& counts,
-                             int first, int last, int spindle, ItemTextCache& texts) {
-  RangeCalculator calculator(study, machine, texts);
+                             int first, int last, int spindle) {
+  EngineMemo memo;
+  memo.Refresh(study, machine);
+  RangeCalculator calculator(study, machine, memo);
   RangeTimes out;
   calculator.Compute(counts, first, last, spindle, &out);
   return out;
-}
-
-RangeTimes ComputeRangeTimes(const TimeStudy& study, const MachineDefinition& machine, ItemCounts& counts,
-                             int first, int last, int spindle) {
-  ItemTextCache texts;
-  return ComputeRangeTimes(study, machine, counts, first, last, spindle, texts);
 }
 
 }  // namespace arvex

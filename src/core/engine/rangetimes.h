@@ -66,9 +66,4 @@ struct RangeTimes {
 RangeTimes ComputeRangeTimes(const TimeStudy& study, const MachineDefinition& machine, ItemCounts& counts,
                              int first, int last, int spindle);
 
-// The same, writing its texts through a caller's memo (GetTime uses the
-// comparison's memo, see ItemTextCache).
-RangeTimes ComputeRangeTimes(const TimeStudy& study, const MachineDefinition& machine, ItemCounts& counts,
-                             int first, int last, int spindle, ItemTextCache& texts);
-
 }  // namespace arvex

@@ -235,6 +235,53 @@ TEST(ComparisonTest, RepeatedRecalculationGivesTheSameResults) {
   EXPECT_FALSE(first.LinesB[1].empty());
 }
 
+namespace {
+void ExpectSameResults(const CycleComparison& a, const CycleComparison& b) {
+  EXPECT_EQ(a.LinesA, b.LinesA);
+  EXPECT_EQ(a.LinesB, b.LinesB);
+  EXPECT_EQ(a.LinesC, b.LinesC);
+  EXPECT_EQ(a.LinesD, b.LinesD);
+  EXPECT_EQ(a.TotalB, b.TotalB);
+  EXPECT_EQ(a.TotalC, b.TotalC);
+  EXPECT_EQ(a.RangeB, b.RangeB);
+  EXPECT_EQ(a.SetupMinutes, b.SetupMinutes);
+  EXPECT_EQ(a.Labels, b.Labels);
+}
+}  // namespace
+
+TEST(ComparisonTest, ARecalculationAfterChangesEqualsAFreshOne) {
+  MachineDefinition m = TestMachine();
+  TimeStudy st = TwoSpindleStudy({2, 3, 1, 4}, {4, 1, 2});
+  st.Header.PartLength = QStringLiteral("1.5");
+  st.Op(1, 2).ToolNo = QStringLiteral("T11");
+  st.Op(1, 3).OpName = QStringLiteral("Live drill");
+  st.Op(1, 3).Dwells = 2;
+  AddSyncs(st, {{2, 2}, {4, 3}});
+  CycleComparison kept;
+  GetTime(st, m, kept);
+
+  auto check = [&](const char* what) {
+    SCOPED_TRACE(what);
+    CycleComparison fresh;
+    TimeStudy copy = st;
+    GetTime(copy, m, fresh);
+    GetTime(st, m, kept);
+    ExpectSameResults(kept, fresh);
+  };
+  st.Op(1, 4).ToolNo = QStringLiteral("T12");  // another post
+  check("tool");
+  st.Op(1, 3).OpName = QStringLiteral("Drill");  // no longer live
+  st.Op(1, 3).Dwells = 0;                        // a shorter line list
+  check("name");
+  m.MainTools1List = SplitToolString(QStringLiteral("Gang,T01,T12"));  // T12 now on post 1
+  m.MainSpindle.ToolSetTime2 = 9;
+  check("machine");
+  st.Sync(1, 2) = 0;
+  st.Sync(2, 2) = 0;
+  st.Op(1, 4) = Operation{};  // fewer groups, one operation less
+  check("syncs");
+}
+
 // ---- setup time ---------------------------------------------------------------------
 
 TEST(ComparisonTest, SetupChargesEachUsedToolOnce) {
