@@ -1,0 +1,145 @@
+#include "shop/centerdrillform.h"
+
+#include "platform/numtext.h"
+#include "platform/scriptedprompter.h"
+#include "support/testsupport.h"
+
+#include "qstringprint.h"
+
+#include <gtest/gtest.h>
+
+using namespace arvex;
+using arvex::test::TempAppFolder;
+
+namespace {
+
+const char kHeader[] = "Cen#   Body  Pilot-An Pilot-Dia Pilot-Len Ch-An  Depth";
+
+class CenterDrillFormTest : public ::testing::Test {
+ protected:
+  explicit CenterDrillFormTest(bool bundled = false) : folder_(bundled) { ws_.AppFolder = folder_.Path(); }
+
+  void Type(int box, const QString& text) {
+    form_.CenText[static_cast<std::size_t>(box)] = text;
+    form_.KeyUp(box);
+  }
+
+  TempAppFolder folder_;
+  Workspace ws_;
+  ScriptedPrompter prompter_;
+  CenterDrillForm form_{ws_, prompter_};
+};
+
+class BundledCenterDrillFormTest : public CenterDrillFormTest {
+ protected:
+  BundledCenterDrillFormTest() : CenterDrillFormTest(true) {}
+};
+
+}  // namespace
+
+TEST(FixedColumnLineTest, ColumnsAreOneBasedAndLongTextKeepsABlank) {
+  EXPECT_EQ(FixedColumnLine().At(1, "ab").At(5, "cd").Text(), "ab  cd");
+  EXPECT_EQ(FixedColumnLine().At(3, "x").Text(), "  x");
+  EXPECT_EQ(FixedColumnLine().At(1, "abcdef").At(4, "g").Text(), "abcdef g");
+  EXPECT_EQ(FixedColumnLine().At(2, "").Text(), "");
+}
+
+TEST_F(CenterDrillFormTest, BoxesFollowEachOther) {
+  Type(CenterDrillForm::kHoleDiameter, ".25");
+  EXPECT_EQ(form_.CenText[1], "0");
+  EXPECT_EQ(form_.CenText[2], ".25");
+  Type(CenterDrillForm::kChamferAmount, ".03");
+  EXPECT_EQ(form_.CenText[0], ".25");
+  EXPECT_EQ(form_.CenText[2], ".31");
+  // Typing the hole again rewrites the amount in the box format.
+  Type(CenterDrillForm::kHoleDiameter, ".5");
+  EXPECT_EQ(form_.CenText[1], ".03");
+  EXPECT_EQ(form_.CenText[2], ".56");
+  Type(CenterDrillForm::kChamferDiameter, ".6");
+  EXPECT_EQ(form_.CenText[0], ".5");
+  EXPECT_EQ(form_.CenText[1], ".05");
+  // The box being typed in is never rewritten.
+  Type(CenterDrillForm::kChamferAmount, ".");
+  EXPECT_EQ(form_.CenText[1], ".");
+  EXPECT_EQ(form_.CenText[2], ".5");
+}
+
+TEST_F(CenterDrillFormTest, NegativeResultsShowAsZero) {
+  Type(CenterDrillForm::kHoleDiameter, ".5");
+  Type(CenterDrillForm::kChamferDiameter, ".3");
+  EXPECT_EQ(form_.CenText[1], "0");
+  Type(CenterDrillForm::kChamferAmount, "-.5");
+  EXPECT_EQ(form_.CenText[2], "0");
+  Type(CenterDrillForm::kHoleDiameter, "-1");
+  EXPECT_EQ(form_.CenText[1], "-.5");
+  EXPECT_EQ(form_.CenText[2], "0");
+}
+
+TEST_F(CenterDrillFormTest, CommaLocaleBoxes) {
+  ScopedNumberLocale comma({u',', u'.'});
+  Type(CenterDrillForm::kHoleDiameter, "0,25");
+  Type(CenterDrillForm::kChamferAmount, ",03");
+  EXPECT_EQ(form_.CenText[2], ",31");
+}
+
+TEST_F(CenterDrillFormTest, BodyEqualToTheChamferDoesNotQualify) {
+  folder_.Write("CEN-INFO.TXT",
+                "[INCH]\r\n"
+                "\"EQ\",.31,118,.2,.1,60\r\n"
+                "\"GT\",.3125,118,.25,.1,60\r\n"
+                "\"PL\",.5,118,.2501,.1,60\r\n"
+                "[END]\r\n");
+  form_.Activate();
+  Type(CenterDrillForm::kHoleDiameter, ".25");
+  Type(CenterDrillForm::kChamferAmount, ".03");
+  ASSERT_EQ(form_.CenText[2], ".31");
+  const QStringList& lines = form_.PaintedLines();
+  ASSERT_EQ(lines.size(), 52);
+  EXPECT_EQ(lines[0], kHeader);
+  EXPECT_EQ(lines[1], " EQ    .31     118     .2        .1        60");
+  // tan(31 deg) x .125 + .1 + tan(60 deg) x (.155 - .125) = .2271
+  EXPECT_EQ(lines[2], " GT    .3125   118     .25       .1        60  =.2271");
+  EXPECT_EQ(lines[3], " PL    .5      118     .2501     .1        60");
+  EXPECT_EQ(lines[4], "");
+  EXPECT_EQ(lines[51], "");
+  EXPECT_EQ(ws_.LastCalcText, "Cen Drill = GT=.2271  ");
+}
+
+TEST_F(CenterDrillFormTest, EveryActivationReadsTheFileAgain) {
+  folder_.Write("CEN-INFO.TXT", "[INCH]\r\n\"#1\",.125,118,.047,.047,60\r\n[END]\r\n");
+  form_.Activate();
+  EXPECT_EQ(form_.Table().StoredRows, 1);
+  EXPECT_EQ(ws_.LastCalcText, "Cen Drill = ");
+  folder_.Write("CEN-INFO.TXT", "[INCH]\r\n\"#1\",.125,118,.047,.047,60\r\n\"#2\",.1875,118,.078,.078,60\r\n[END]\r\n");
+  form_.Activate();
+  EXPECT_EQ(form_.Table().StoredRows, 2);
+  EXPECT_EQ(form_.PaintedLines()[2], " #2    .1875   118     .078      .078      60");
+  EXPECT_TRUE(prompter_.Entries().isEmpty());
+}
+
+TEST_F(CenterDrillFormTest, MissingTableStillPaintsTheHeader) {
+  form_.Activate();
+  EXPECT_EQ(prompter_.Messages(), QStringList{folder_.Path() + "CEN-INFO.TXT is missing!"});
+  ASSERT_EQ(form_.PaintedLines().size(), 52);
+  EXPECT_EQ(form_.PaintedLines()[0], kHeader);
+  Type(CenterDrillForm::kChamferDiameter, "-1");  // empty rows never qualify
+  EXPECT_EQ(ws_.LastCalcText, "Cen Drill = ");
+  EXPECT_EQ(form_.PaintedLines()[1], "");
+}
+
+TEST_F(BundledCenterDrillFormTest, SmallHoleAgainstTheBundledTable) {
+  form_.Activate();
+  EXPECT_TRUE(prompter_.Entries().isEmpty());
+  Type(CenterDrillForm::kHoleDiameter, ".05");
+  Type(CenterDrillForm::kChamferAmount, ".03");
+  EXPECT_EQ(form_.CenText[2], ".11");
+  const QStringList& lines = form_.PaintedLines();
+  EXPECT_EQ(lines[1], " #00   .125    118     .025      .030      60  =.1111");
+  EXPECT_EQ(lines[3], " #1    .125    118     .047      .047      60  =.1157");
+  EXPECT_EQ(lines[4], " #2    .1875   118     .078      .078      60");
+  // The metric rows are painted in inches.
+  EXPECT_EQ(lines[11], " A0.5  .124    118     .0197     .0315     60  =.1156");
+  EXPECT_EQ(lines[16], " A2    .1969   118     .0787     .0984     60");
+  EXPECT_EQ(ws_.LastCalcText,
+            "Cen Drill = #00=.1111  #0=.1156  #1=.1157  A0.5=.1156  A0.8=.1207  A1=.1242  A1.25=.1304  ");
+}

@@ -1,0 +1,386 @@
+#include "shop/shoptables.h"
+
+#include "platform/numtext.h"
+#include "platform/scriptedprompter.h"
+#include "support/testsupport.h"
+
+#include "qstringprint.h"
+
+#include <gtest/gtest.h>
+
+using namespace arvex;
+using arvex::test::TempAppFolder;
+
+namespace {
+
+QStringList RowTexts(const CenterDrillRow& row) {
+  return QStringList(row.Cells.begin(), row.Cells.end());
+}
+
+CenterDrillTable ParseCen(const QString& text, CenterDrillUnits units = CenterDrillUnits::Inch,
+                          bool* failed = nullptr) {
+  bool local = false;
+  return ParseCenterDrillTable(text, units, failed ? failed : &local);
+}
+
+const QString kSmallCen = QStringLiteral(
+    "Notes, with commas, before the marker\r\n"
+    "[INCH]\r\n"
+    "\"#1\",.125,118,.047,.047,60\r\n"
+    "\r\n"
+    "\"#2\", .1875 ,118,.078,.078,60\r\n"
+    "[METRIC]\r\n"
+    "\"A2\",5,118,2,3,60\r\n"
+    "[END]\r\n"
+    "\"after\",1,2,3,4,5\r\n");
+
+}  // namespace
+
+// ---- CEN-INFO.TXT ---------------------------------------------------------------
+
+TEST(CenterDrillTableTest, InchAndMetricRowsInInches) {
+  bool failed = true;
+  const CenterDrillTable t = ParseCen(kSmallCen, CenterDrillUnits::Inch, &failed);
+  EXPECT_FALSE(failed);
+  ASSERT_EQ(t.StoredRows, 3);
+  EXPECT_EQ(RowTexts(t.Rows[0]), (QStringList{"#1", ".125", "118", ".047", ".047", "60"}));
+  EXPECT_EQ(RowTexts(t.Rows[1]), (QStringList{"#2", ".1875", "118", ".078", ".078", "60"}));
+  // Body 5, pilot 2 and pilot length 3 mm become inch text; the angles stay.
+  EXPECT_EQ(RowTexts(t.Rows[2]), (QStringList{"A2", ".1969", "118", ".0787", ".1181", "60"}));
+  EXPECT_TRUE(t.Rows[3].IsEmpty());
+  EXPECT_TRUE(t.Rows[50].IsEmpty());
+  EXPECT_EQ(t.Rows[50].Body(), 0);
+}
+
+TEST(CenterDrillTableTest, MillimetreStudyConvertsTheInchRowsInstead) {
+  const CenterDrillTable t = ParseCen(kSmallCen, CenterDrillUnits::Millimetre);
+  ASSERT_EQ(t.StoredRows, 3);
+  EXPECT_EQ(RowTexts(t.Rows[0]), (QStringList{"#1", "3.175", "118", "1.194", "1.194", "60"}));
+  EXPECT_EQ(RowTexts(t.Rows[1]), (QStringList{"#2", "4.763", "118", "1.981", "1.981", "60"}));
+  EXPECT_EQ(RowTexts(t.Rows[2]), (QStringList{"A2", "5", "118", "2", "3", "60"}));
+}
+
+TEST(CenterDrillTableTest, ConvertedCellsKeepADecimalPointUnderACommaLocale) {
+  ScopedNumberLocale comma({u',', u'.'});
+  const CenterDrillTable t = ParseCen(kSmallCen);
+  EXPECT_EQ(t.Rows[2].Cell(2), ".1969");
+  EXPECT_DOUBLE_EQ(t.Rows[2].Body(), 0.1969);
+  EXPECT_EQ(ParseCen(kSmallCen, CenterDrillUnits::Millimetre).Rows[0].Cell(2), "3.175");
+}
+
+TEST(CenterDrillTableTest, WithoutAMetricSectionOnlyInchRows) {
+  bool failed = true;
+  const CenterDrillTable t = ParseCen(QStringLiteral("[INCH]\r\n#1,.125,118,.047,.047,60\r\n[END]\r\n"),
+                                      CenterDrillUnits::Inch, &failed);
+  EXPECT_FALSE(failed);
+  EXPECT_EQ(t.StoredRows, 1);
+  // The file may also simply end after the inch rows.
+  const CenterDrillTable open = ParseCen(QStringLiteral("[INCH]\n#1,.125,118,.047,.047,60\n"),
+                                         CenterDrillUnits::Inch, &failed);
+  EXPECT_FALSE(failed);
+  EXPECT_EQ(open.StoredRows, 1);
+  EXPECT_EQ(open.Rows[0].Cell(6), "60");
+}
+
+TEST(CenterDrillTableTest, MoreThan51RowsLoadsTheFirst51) {
+  QString text = QStringLiteral("[INCH]\r\n");
+  for (int i = 0; i < 40; ++i) text += QStringLiteral("I%1,1,118,.1,.1,60\r\n").arg(i);
+  text += QStringLiteral("[METRIC]\r\n");
+  for (int i = 0; i < 20; ++i) text += QStringLiteral("M%1,25.4,118,2.54,2.54,60\r\n").arg(i);
+  text += QStringLiteral("[END]\r\n");
+  bool failed = true;
+  const CenterDrillTable t = ParseCen(text, CenterDrillUnits::Inch, &failed);
+  EXPECT_FALSE(failed);
+  EXPECT_EQ(t.StoredRows, 51);
+  EXPECT_EQ(t.Rows[39].Designation(), "I39");
+  EXPECT_EQ(t.Rows[40].Designation(), "M0");
+  EXPECT_EQ(t.Rows[50].Designation(), "M10");
+  EXPECT_EQ(t.Rows[50].Cell(2), "1.");
+  EXPECT_EQ(t.Rows[50].Cell(4), ".1");
+}
+
+TEST(CenterDrillTableTest, PlainAndQuotedItemsAnyLayout) {
+  // Items may be split over lines; a quoted item keeps its commas.
+  const CenterDrillTable t = ParseCen(QStringLiteral("x [INCH] y\n\"No. 1, short\",.125\n118,.047\n.047,60\n[END]"));
+  ASSERT_EQ(t.StoredRows, 1);
+  EXPECT_EQ(RowTexts(t.Rows[0]), (QStringList{"No. 1, short", ".125", "118", ".047", ".047", "60"}));
+}
+
+TEST(CenterDrillTableTest, EmptyCellsConvertToZero) {
+  const CenterDrillTable t = ParseCen(QStringLiteral("[INCH]\n[METRIC]\nA,,118,,x,60\n[END]\n"));
+  ASSERT_EQ(t.StoredRows, 1);
+  EXPECT_EQ(RowTexts(t.Rows[0]), (QStringList{"A", "0", "118", "0", "0", "60"}));
+}
+
+TEST(CenterDrillTableTest, ReadFaultsKeepTheCompleteRows) {
+  bool failed = false;
+  CenterDrillTable t = ParseCen(QStringLiteral("no marker here\r\n1,2,3\r\n"), CenterDrillUnits::Inch, &failed);
+  EXPECT_TRUE(failed);
+  EXPECT_EQ(t.StoredRows, 0);
+
+  failed = false;
+  t = ParseCen(QStringLiteral("[INCH]\n#1,.125,118,.047,.047,60\n#2,.1875,118\n"), CenterDrillUnits::Inch, &failed);
+  EXPECT_TRUE(failed);
+  ASSERT_EQ(t.StoredRows, 1);
+  EXPECT_EQ(t.Rows[0].Designation(), "#1");
+  EXPECT_TRUE(t.Rows[1].IsEmpty());
+}
+
+TEST(CenterDrillTableTest, RowValuesAndAngleRounding) {
+  CenterDrillRow row;
+  row.Cells = {"#3", ".25", "118.5", ".109", ".109", "59.5"};
+  EXPECT_EQ(row.Body(), 0.25);
+  EXPECT_EQ(row.PilotAngle(), 118);  // halves to even
+  EXPECT_EQ(row.ChamferAngle(), 60);
+  EXPECT_EQ(row.PilotDiameter(), 0.109);
+  EXPECT_EQ(row.PilotLength(), 0.109);
+}
+
+TEST(CenterDrillTableTest, FitAndDepth) {
+  CenterDrillRow row;
+  row.Cells = {"#1", ".125", "118", ".047", ".047", "60"};
+  EXPECT_TRUE(CenterDrillFits(row, .05, .11));
+  EXPECT_TRUE(CenterDrillFits(row, .047, .11));   // pilot equal to the hole fits
+  EXPECT_FALSE(CenterDrillFits(row, .046, .11));  // pilot wider than the hole
+  EXPECT_FALSE(CenterDrillFits(row, .05, .125));  // body equal to the chamfer
+  EXPECT_FALSE(CenterDrillFits(CenterDrillRow(), .05, -1));
+  // tan(31 deg) x .0235 + .047 + tan(60 deg) x (.055 - .0235)
+  ASSERT_TRUE(CenterDrillDepth(row, .11).has_value());
+  EXPECT_NEAR(*CenterDrillDepth(row, .11), 0.1156798, 1e-7);
+  EXPECT_EQ(Format(*CenterDrillDepth(row, .11), u"#.####;-#.####;0"), ".1157");
+}
+
+TEST(CenterDrillTableTest, LoaderReportsAMissingFile) {
+  TempAppFolder folder;
+  ScriptedPrompter prompter;
+  TableReadStatus status = TableReadStatus::Ok;
+  const CenterDrillTable t = LoadCenterDrillTable(folder.Path(), CenterDrillUnits::Inch, prompter, &status);
+  EXPECT_EQ(status, TableReadStatus::Missing);
+  EXPECT_EQ(t.StoredRows, 0);
+  ASSERT_EQ(prompter.Entries().size(), 1);
+  const auto& e = prompter.Entries()[0];
+  EXPECT_EQ(e.Kind, ScriptedPrompter::Entry::EntryKind::Message);
+  EXPECT_EQ(e.Text, folder.Path() + "CEN-INFO.TXT is missing!");
+  EXPECT_EQ(e.Caption, "ERROR");
+  EXPECT_EQ(e.Icon, MessageIcon::Question);
+}
+
+TEST(CenterDrillTableTest, LoaderReportsAReadFault) {
+  TempAppFolder folder;
+  folder.Write("CEN-INFO.TXT", "[INCH]\r\n#1,.125,118,.047,.047,60\r\n#2,.1875\r\n");
+  ScriptedPrompter prompter;
+  TableReadStatus status = TableReadStatus::Ok;
+  const CenterDrillTable t = LoadCenterDrillTable(folder.Path(), CenterDrillUnits::Inch, prompter, &status);
+  EXPECT_EQ(status, TableReadStatus::ReadError);
+  EXPECT_EQ(t.StoredRows, 1);
+  EXPECT_EQ(prompter.Messages(), QStringList{"Can't read the data file!"});
+}
+
+TEST(CenterDrillTableTest, BundledTable) {
+  ScriptedPrompter prompter;
+  const CenterDrillTable t = LoadCenterDrillTable(test::SourceDataFolder(), CenterDrillUnits::Inch, prompter);
+  EXPECT_TRUE(prompter.Entries().isEmpty());
+  ASSERT_EQ(t.StoredRows, 23);
+  EXPECT_EQ(RowTexts(t.Rows[0]), (QStringList{"#00", ".125", "118", ".025", ".030", "60"}));
+  EXPECT_EQ(RowTexts(t.Rows[4]), (QStringList{"#3", ".250", "118", ".109", ".109", "60"}));
+  EXPECT_EQ(RowTexts(t.Rows[9]), (QStringList{"#8", ".750", "118", ".3125", ".3125", "60"}));
+  // A2 (2 x 5 mm, pilot 2.5 mm) in inches.
+  EXPECT_EQ(RowTexts(t.Rows[15]), (QStringList{"A2", ".1969", "118", ".0787", ".0984", "60"}));
+  EXPECT_EQ(t.Rows[22].Designation(), "A10");
+  for (int i = 0; i < t.StoredRows; ++i) {
+    const CenterDrillRow& r = t.Rows[static_cast<std::size_t>(i)];
+    EXPECT_GT(r.Body(), r.PilotDiameter()) << i;
+    EXPECT_EQ(r.PilotAngle(), 118) << i;
+    EXPECT_EQ(r.ChamferAngle(), 60) << i;
+  }
+  const CenterDrillTable mm = LoadCenterDrillTable(test::SourceDataFolder(), CenterDrillUnits::Millimetre, prompter);
+  EXPECT_EQ(RowTexts(mm.Rows[2]), (QStringList{"#1", "3.175", "118", "1.194", "1.194", "60"}));
+  EXPECT_EQ(RowTexts(mm.Rows[15]), (QStringList{"A2", "5", "118", "2", "2.5", "60"}));
+}
+
+// ---- TAPDRILL.TXT ---------------------------------------------------------------
+
+TEST(TapTableTest, SectionsAndBlankLines) {
+  bool failed = true;
+  const TapTable t = ParseTapTable(QStringLiteral("Common taps\r\n[INCH]\r\n"
+                                                  "1/4-20 UNC,.25,.05\r\n"
+                                                  "\r\n"
+                                                  "   \r\n"
+                                                  "5/16-18 UNC,.3125,18\r\n"
+                                                  "[METRIC]\r\n"
+                                                  "\r\n"
+                                                  "M6x1, 6 ,1\r\n"
+                                                  "M8x1.25,8,1.25\r\n"
+                                                  "[END]\r\n"
+                                                  "M10x1.5,10,1.5\r\n"),
+                                   &failed);
+  EXPECT_FALSE(failed);
+  ASSERT_EQ(t.Inch.size(), 2);
+  EXPECT_EQ(t.Inch[0].Name, "1/4-20 UNC");
+  EXPECT_EQ(t.Inch[0].Diameter, .25f);
+  EXPECT_EQ(t.Inch[0].Pitch, .05f);
+  // The blank lines do not shift the later entry.
+  EXPECT_EQ(t.Inch[1].Name, "5/16-18 UNC");
+  EXPECT_EQ(t.Inch[1].Diameter, .3125f);
+  EXPECT_EQ(t.Inch[1].Pitch, 18.f);
+  ASSERT_EQ(t.Metric.size(), 2);
+  EXPECT_EQ(t.Metric[0].Name, "M6x1");
+  EXPECT_EQ(t.Metric[0].Diameter, 6.f);
+  EXPECT_EQ(t.Metric[1].Pitch, 1.25f);
+}
+
+TEST(TapTableTest, EndInTheInchSectionEndsTheTable) {
+  const TapTable t = ParseTapTable(QStringLiteral("[INCH]\nA,1,2\n[END]\n[METRIC]\nM,3,4\n"), nullptr);
+  EXPECT_EQ(t.Inch.size(), 1);
+  EXPECT_TRUE(t.Metric.isEmpty());
+}
+
+TEST(TapTableTest, AFullSectionIgnoresItsRemainingLines) {
+  QString text = QStringLiteral("[INCH]\n");
+  for (int i = 0; i < 160; ++i) text += QStringLiteral("I%1,%1,.05\n").arg(i);
+  text += QStringLiteral("[METRIC]\n");
+  for (int i = 0; i < 155; ++i) text += QStringLiteral("M%1,%1,1\n").arg(i);
+  bool failed = true;
+  const TapTable t = ParseTapTable(text, &failed);
+  EXPECT_FALSE(failed);
+  ASSERT_EQ(t.Inch.size(), 151);
+  EXPECT_EQ(t.Inch[150].Name, "I150");
+  // The inch lines beyond the limit do not turn into metric taps.
+  ASSERT_EQ(t.Metric.size(), 151);
+  EXPECT_EQ(t.Metric[0].Name, "M0");
+  EXPECT_EQ(t.Metric[150].Name, "M150");
+}
+
+TEST(TapTableTest, MalformedLinesAreReadFaults) {
+  bool failed = false;
+  TapTable t = ParseTapTable(QStringLiteral("[INCH]\nA,1,2\njust a name\nB,3,4\n"), &failed);
+  EXPECT_TRUE(failed);
+  ASSERT_EQ(t.Inch.size(), 1);
+  EXPECT_EQ(t.Inch[0].Name, "A");
+
+  failed = false;
+  t = ParseTapTable(QStringLiteral("[INCH]\nA,1,2\nB,1E300,1\n"), &failed);
+  EXPECT_TRUE(failed);
+  EXPECT_EQ(t.Inch.size(), 1);
+
+  failed = false;
+  t = ParseTapTable(QStringLiteral("A,1,2\n"), &failed);
+  EXPECT_TRUE(failed);
+  EXPECT_TRUE(t.Inch.isEmpty());
+
+  // A missing pitch reads as 0; extra fields follow the pitch's number.
+  failed = true;
+  t = ParseTapTable(QStringLiteral("[INCH]\nA,.25\nB,.5,.05,junk\n"), &failed);
+  EXPECT_FALSE(failed);
+  ASSERT_EQ(t.Inch.size(), 2);
+  EXPECT_EQ(t.Inch[0].Diameter, .25f);
+  EXPECT_EQ(t.Inch[0].Pitch, 0.f);
+  EXPECT_EQ(t.Inch[1].Pitch, .05f);
+}
+
+TEST(TapTableTest, LoaderMessages) {
+  TempAppFolder folder;
+  ScriptedPrompter prompter;
+  TableReadStatus status = TableReadStatus::Ok;
+  EXPECT_TRUE(LoadTapTable(folder.Path(), prompter, &status).Inch.isEmpty());
+  EXPECT_EQ(status, TableReadStatus::Missing);
+  ASSERT_EQ(prompter.Entries().size(), 1);
+  EXPECT_EQ(prompter.Entries()[0].Text, folder.Path() + "TAPDRILL.TXT is missing!");
+  EXPECT_EQ(prompter.Entries()[0].Caption, "ERROR");
+  EXPECT_EQ(prompter.Entries()[0].Icon, MessageIcon::Question);
+
+  prompter.Clear();
+  folder.Write("TAPDRILL.TXT", "[INCH]\r\nA,1,2\r\nbroken\r\n");
+  EXPECT_EQ(LoadTapTable(folder.Path(), prompter, &status).Inch.size(), 1);
+  EXPECT_EQ(status, TableReadStatus::ReadError);
+  EXPECT_EQ(prompter.Messages(), QStringList{"Can't read the data file!"});
+}
+
+TEST(TapTableTest, BundledTable) {
+  ScriptedPrompter prompter;
+  const TapTable t = LoadTapTable(test::SourceDataFolder(), prompter);
+  EXPECT_TRUE(prompter.Entries().isEmpty());
+  ASSERT_GE(t.Inch.size(), 40);
+  ASSERT_GE(t.Metric.size(), 40);
+  const auto find = [](const QList<TapEntry>& list, const QString& name) -> const TapEntry* {
+    for (const TapEntry& e : list)
+      if (e.Name == name) return &e;
+    return nullptr;
+  };
+  const TapEntry* quarter = find(t.Inch, "1/4-20 UNC");
+  ASSERT_NE(quarter, nullptr);
+  EXPECT_EQ(quarter->Diameter, .25f);
+  EXPECT_EQ(quarter->Pitch, .05f);
+  const TapEntry* fine = find(t.Inch, "#10-32 UNF");
+  ASSERT_NE(fine, nullptr);
+  EXPECT_EQ(fine->Diameter, .19f);
+  EXPECT_EQ(fine->Pitch, .03125f);
+  const TapEntry* m6 = find(t.Metric, "M6x1");
+  ASSERT_NE(m6, nullptr);
+  EXPECT_EQ(m6->Diameter, 6.f);
+  EXPECT_EQ(m6->Pitch, 1.f);
+  const TapEntry* m12 = find(t.Metric, "M12x1.25");
+  ASSERT_NE(m12, nullptr);
+  EXPECT_EQ(m12->Pitch, 1.25f);
+  for (const TapEntry& e : t.Inch) {
+    EXPECT_GT(e.Diameter, 0) << e.Name.toStdString();
+    EXPECT_GT(e.Pitch, 0) << e.Name.toStdString();
+    EXPECT_LT(e.Pitch, 1) << e.Name.toStdString();  // pitches, not threads per inch
+  }
+}
+
+// ---- DRILLDAT.TXT ---------------------------------------------------------------
+
+TEST(DrillChartTest, ListLinesPadTheNameToFive) {
+  EXPECT_EQ((DrillChartEntry{"7", .201}).ListLine(), "|7     .201");
+  EXPECT_EQ((DrillChartEntry{"13/64", .203125}).ListLine(), "|13/64 .203125");
+  EXPECT_EQ((DrillChartEntry{"LONGER", 1.5}).ListLine(), "|LONGER 1.5");
+  EXPECT_EQ((DrillChartEntry{"Z", 0}).ListLine(), "|Z     0");
+}
+
+TEST(DrillChartTest, PairsInFileOrder) {
+  const DrillChart c = ParseDrillChart(QStringLiteral("\"80\",.0135\r\n\r\nA, .234\r\n\"1/4\",.25,\"10.2\"\r\n.4016\r\nlone"));
+  EXPECT_EQ(c.ListLines(), (QStringList{"|80    .0135", "|A     .234", "|1/4   .25", "|10.2  .4016"}));
+}
+
+TEST(DrillChartTest, AtMost251Entries) {
+  QString text;
+  for (int i = 0; i < 300; ++i) text += QStringLiteral("D%1,%1\r\n").arg(i);
+  const DrillChart c = ParseDrillChart(text);
+  ASSERT_EQ(c.Entries.size(), 251);
+  EXPECT_EQ(c.Entries.last().Name, "D250");
+}
+
+TEST(DrillChartTest, LoaderAndBundledChart) {
+  TempAppFolder folder;
+  ScriptedPrompter prompter;
+  TableReadStatus status = TableReadStatus::Ok;
+  EXPECT_TRUE(LoadDrillChart(folder.Path(), prompter, &status).Entries.isEmpty());
+  EXPECT_EQ(status, TableReadStatus::Missing);
+  EXPECT_EQ(prompter.Messages(), QStringList{"The drill data file is missing! " + folder.Path() + "DRILLDAT.TXT"});
+
+  prompter.Clear();
+  const QStringList lines = LoadDrillChart(test::SourceDataFolder(), prompter, &status).ListLines();
+  EXPECT_EQ(status, TableReadStatus::Ok);
+  EXPECT_TRUE(prompter.Entries().isEmpty());
+  ASSERT_GE(lines.size(), 200);
+  EXPECT_LE(lines.size(), 251);
+  EXPECT_EQ(lines.first(), "|80    .0135");
+  EXPECT_TRUE(lines.contains("|1     .228"));
+  EXPECT_TRUE(lines.contains("|Z     .413"));
+  EXPECT_TRUE(lines.contains("|1/4   .25"));
+  EXPECT_TRUE(lines.contains("|10.2  .4016"));
+  // The chart runs from the smallest size to the largest.
+  const DrillChart chart = LoadDrillChart(test::SourceDataFolder(), prompter);
+  for (qsizetype i = 1; i < chart.Entries.size(); ++i)
+    EXPECT_LE(chart.Entries[i - 1].Size, chart.Entries[i].Size) << chart.Entries[i].Name.toStdString();
+}
+
+TEST(BundledTablesTest, Windows1252WithCrLf) {
+  for (const QString& name : {kCenterDrillFileName, kTapDrillFileName, kDrillChartFileName}) {
+    const QByteArray bytes = test::ReadBytes(test::SourceDataFolder() + name);
+    ASSERT_FALSE(bytes.isEmpty()) << name.toStdString();
+    EXPECT_TRUE(bytes.endsWith("\r\n")) << name.toStdString();
+    EXPECT_EQ(bytes.count('\n'), bytes.count("\r\n")) << name.toStdString();
+  }
+}
