@@ -84,14 +84,21 @@ void LabelOperations(TimeStudy& st, GroupNumbers* groups) {
   // operation: the main operations from that sync on are group D.
   const bool subEndsAtLastSync = S(2, lastSub) == st.SubOpCount + 1;
 
-  // Offset of the main group numbers. Sub operations that stand before the
-  // first sync are group C1: the sub spindle works on them before the two
-  // spindles meet at sync 1. The main operations that run beside them are
-  // B1. Whenever such sub work exists, the main work after sync 1 is
-  // therefore B2 and is compared with C2, the sub work that really runs
-  // beside it, even when no main operation stands before sync 1. In that
-  // case B1 is empty: the main spindle waits at sync 1 while the sub spindle
-  // does C1, so C1 stands against nothing and counts in full.
+  // Offset of the main group numbers: the one rule that ties the main
+  // numbering to the sub work before the first sync.
+  //
+  // Sub operations before sync 1 (sub place of sync 1 is 2 or more) are
+  // group C1: the sub spindle finishes the previous part on them before the
+  // two spindles meet at sync 1. Whatever the main spindle does before
+  // sync 1 runs beside them and is B1. So whenever that sub work exists, the
+  // main work after sync 1 is B2 (and after sync k, B(k + 1)), compared with
+  // C2, the sub work that really runs beside it: nB = 1.
+  //
+  // This holds also when sync 1 stands before the first main operation. B1
+  // is then empty: the main spindle waits at sync 1 while the sub spindle
+  // does C1, so C1 stands against nothing and counts in full. (Numbering the
+  // main work after sync 1 as B1 would compare it with C1 and drop the sub
+  // spindle's time before the sync from the cycle.)
   const int nB = (firstMain >= 1 && firstSub >= 2) ? 1 : 0;
 
   const auto mainSyncs = SyncsAtOrBefore(st, 1);
