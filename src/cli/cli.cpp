@@ -21,7 +21,8 @@ const std::array<CommandEntry, 7> kCommands = {{
      "report FILE.rvx -o OUT.pdf [--no-cutting-data] [--no-tool-holders] [--no-setup-data] [--no-images]"},
     {"print", RunPrintCommand, "print [--repair] FILE.rvx   print the report on the default printer"},
     {"convert", RunConvertCommand, "convert IN.rvx -o OUT.rvx   rewrite a study in the current format"},
-    {"eval", RunEvalCommand, "eval [--json] FORMULA   evaluate a formula as the cutting-length field does"},
+    {"eval", RunEvalCommand,
+     "eval [--json] FORMULA   evaluate a formula as the cutting-length field does (\",\" reads as \".\")"},
     {"machine", RunMachineCommand, "machine show [--metric] --json NAME   the loaded machine definition"},
     {"cutdata", RunCutDataCommand, "cutdata export FILE.csv | cutdata import FILE.csv   the cutting-data table"},
 }};

@@ -1,0 +1,98 @@
+#include "support/testsupport.h"
+
+#include <QSqlDatabase>
+#include <QSqlQuery>
+
+#include <gtest/gtest.h>
+
+using namespace arvex::test;
+
+namespace {
+
+int CountRows(const QString& path, const QString& table) {
+  int n = -1;
+  {
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("cli-count"));
+    db.setDatabaseName(path);
+    if (db.open()) {
+      QSqlQuery q(db);
+      if (q.exec(QStringLiteral("select count(*) from ") + table) && q.next()) n = q.value(0).toInt();
+    }
+    db.close();
+  }
+  QSqlDatabase::removeDatabase(QStringLiteral("cli-count"));
+  return n;
+}
+
+const char* const kGoodAndBad =
+    "GrpName,Operation,DepthofCut,ToolGrade,FromSFM,ToSFM,FromIPR,ToIPR,FromDiam,ToDiam\r\n"
+    "Titanium,Knurl,,,40,80,,,,\r\n"
+    "Brass,Knurl,,,100,200,,,\r\n"
+    "Brass,Knurl,,,100,2OO,,,,\r\n"
+    "Tin,Knurl,,,100,200,,,,\r\n";
+
+}  // namespace
+
+TEST(CutDataCommandTest, ExportThenImportRoundTrip) {
+  TempAppFolder folder(true);
+  const QString csv = folder.FilePath("out.csv");
+  const CliResult exported = RunArvex({"cutdata", "export", csv, "--app-folder", folder.Path()});
+  EXPECT_EQ(exported.Status, 0) << exported.Err.toStdString();
+  EXPECT_EQ(exported.Out, "Exported 168 cutting data rows to " + csv + "\n");
+  EXPECT_EQ(exported.Err, "");
+  EXPECT_TRUE(ReadBytes(csv).startsWith("\xEF\xBB\xBFGrpName,Operation,DepthofCut,ToolGrade,"));
+
+  const CliResult imported = RunArvex({"--app-folder", folder.Path(), "cutdata", "import", csv});
+  EXPECT_EQ(imported.Status, 0) << imported.Err.toStdString();
+  EXPECT_EQ(imported.Out, "Imported 168 cutting data rows into " + folder.FilePath("RVXCutData.db") + "\n");
+  EXPECT_EQ(CountRows(folder.FilePath("RVXCutData.db"), "cutdat"), 336);
+}
+
+TEST(CutDataCommandTest, RejectedLinesAreNamedAndNothingIsAdded) {
+  TempAppFolder folder(true);
+  folder.Write("in.csv", kGoodAndBad);
+  const CliResult r = RunArvex({"cutdata", "import", folder.FilePath("in.csv"), "--app-folder", folder.Path()});
+  EXPECT_EQ(r.Status, 1);
+  EXPECT_EQ(r.Out, "");
+  EXPECT_EQ(r.Err,
+            "arvex: line 3: wrong column count: 9 columns, 10 expected\n"
+            "arvex: line 4: bad number in ToSFM: \"2OO\"\n"
+            "arvex: line 5: unknown material group \"Tin\"\n"
+            "arvex: Nothing was imported: 3 of 4 lines were rejected.\n");
+  EXPECT_EQ(CountRows(folder.FilePath("RVXCutData.db"), "cutdat"), 168);
+}
+
+TEST(CutDataCommandTest, AnUnreadableFileFailsAndChangesNothing) {
+  TempAppFolder folder(true);
+  const QString missing = folder.FilePath("missing.csv");
+  const CliResult r = RunArvex({"cutdata", "import", missing, "--app-folder", folder.Path()});
+  EXPECT_EQ(r.Status, 1);
+  EXPECT_TRUE(r.Err.startsWith("arvex: Cannot read " + missing + ": ")) << r.Err.toStdString();
+  EXPECT_EQ(r.Err.count(u'\n'), 1);
+  EXPECT_EQ(CountRows(folder.FilePath("RVXCutData.db"), "cutdat"), 168);
+}
+
+TEST(CutDataCommandTest, WrongUseShowsTheUsage) {
+  TempAppFolder folder(true);
+  for (const QStringList& args : {QStringList{"cutdata"}, QStringList{"cutdata", "export"},
+                                  QStringList{"cutdata", "merge", "x.csv"},
+                                  QStringList{"cutdata", "import", "a.csv", "b.csv"}}) {
+    const CliResult r = RunArvex(args + QStringList{"--app-folder", folder.Path()});
+    EXPECT_EQ(r.Status, 2) << args.join(u' ').toStdString();
+    EXPECT_EQ(r.Err, "arvex: usage: arvex cutdata export FILE.csv | arvex cutdata import FILE.csv\n");
+  }
+  EXPECT_FALSE(QFile::exists(folder.FilePath("RVXCutData.db")));
+}
+
+TEST(CutDataCommandTest, AFreshApplicationFolderGetsTheSeedData) {
+  TempAppFolder parent;
+  const QString app = parent.FilePath("fresh");
+  const CliResult r = RunArvexProcess({"cutdata", "export", parent.FilePath("out.csv")},
+                                      {"ARVEX_APP_FOLDER=" + app});
+  ASSERT_EQ(r.Status, 0) << r.Err.toStdString();
+  EXPECT_EQ(r.Out, "Exported 168 cutting data rows to " + parent.FilePath("out.csv") + "\n");
+  const QString db = app + "/RVXCutData.db";
+  EXPECT_EQ(CountRows(db, "MaterialGrps"), 12);
+  EXPECT_GE(CountRows(db, "Material"), 30);
+  EXPECT_EQ(CountRows(db, "cutdat"), 168);
+}

@@ -1,0 +1,200 @@
+#include "cutting/cutdatacsv.h"
+
+#include "cutdatatestutil.h"
+#include "cutting/cutdataqueries.h"
+
+#include <gtest/gtest.h>
+
+using namespace arvex;
+using namespace arvex::test;
+
+namespace {
+
+const QStringList kGroups = {"Steel", "Stainless", "Aluminum"};
+const QString kHeader = QStringLiteral("GrpName,Operation,DepthofCut,ToolGrade,FromSFM,ToSFM,FromIPR,ToIPR,FromDiam,ToDiam");
+
+QStringList Lines(const std::vector<CsvRejection>& rejected) {
+  QStringList out;
+  for (const CsvRejection& r : rejected) out << QString::number(r.Line) + u' ' + r.Reason;
+  return out;
+}
+
+}  // namespace
+
+TEST(CsvTest, CellsAreQuotedOnlyWhenNeeded) {
+  EXPECT_EQ(CsvLine({"plain", "a,b", "say \"hi\"", "", " pad", "two\nlines", "-"}),
+            "plain,\"a,b\",\"say \"\"hi\"\"\",,\" pad\",\"two\nlines\",-");
+}
+
+TEST(CsvTest, ParsingKeepsQuotedCommasQuotesAndLineEnds) {
+  const std::vector<CsvRecord> records =
+      ParseCsv(QStringLiteral("a,\"b,c\",\"d \"\"e\"\"\"\r\n\r\n\"multi\r\nline\",x\ny,\n\"open"));
+  ASSERT_EQ(records.size(), 4u);
+  EXPECT_EQ(records[0].Line, 1);
+  EXPECT_EQ(records[0].Cells, (QStringList{"a", "b,c", "d \"e\""}));
+  EXPECT_EQ(records[1].Line, 3);
+  EXPECT_EQ(records[1].Cells, (QStringList{"multi\r\nline", "x"}));
+  EXPECT_EQ(records[2].Line, 5);
+  EXPECT_EQ(records[2].Cells, (QStringList{"y", ""}));
+  EXPECT_FALSE(records[2].Unterminated);
+  EXPECT_EQ(records[3].Line, 6);
+  EXPECT_TRUE(records[3].Unterminated);
+}
+
+TEST(CsvTest, BytesAreUtf8OrWindows1252) {
+  EXPECT_EQ(DecodeCsvBytes("\xEF\xBB\xBF\xC3\x98 10"), QStringLiteral("Ø 10"));
+  EXPECT_EQ(DecodeCsvBytes("\xD8 10"), QStringLiteral("Ø 10"));
+  EXPECT_EQ(DecodeCsvBytes("plain"), QStringLiteral("plain"));
+}
+
+TEST(CutDataCsvTest, WrittenTextReadsBackToTheSameRows) {
+  CuttingDataRecord a;
+  a.GrpIndex = 2;
+  a.Operation = QStringLiteral("Drill, \"peck\"");
+  a.DepthofCut = QStringLiteral("1 x D\nthen 0.5 x D");
+  a.ToolGrade = QStringLiteral("Carbide K10 uncoated, polished");
+  a.FromSFM = 120;
+  a.ToSFM = 200;
+  a.FromIPR = 0.0004;
+  a.ToIPR = 0.0015;
+  a.FromDiam = 0.02;
+  a.ToDiam = 0.125;
+  CuttingDataRecord b;
+  b.GrpIndex = 3;
+  b.Operation = QStringLiteral("Tom's Ream");
+  b.ToSFM = 1.5e-7;
+  const QString text = WriteCutDataCsv({a, b}, kGroups);
+  EXPECT_EQ(text, kHeader + QStringLiteral("\r\n"
+                                           "Stainless,\"Drill, \"\"peck\"\"\",\"1 x D\nthen 0.5 x D\","
+                                           "\"Carbide K10 uncoated, polished\",120,200,.0004,.0015,.02,.125\r\n"
+                                           "Aluminum,Tom's Ream,,,,1.5E-07,,,,\r\n"));
+  const CutDataCsvRead read = ReadCutDataCsv(text, kGroups);
+  EXPECT_TRUE(read.Rejected.empty()) << Lines(read.Rejected).join(u'|').toStdString();
+  ASSERT_EQ(read.Rows.size(), 2u);
+  EXPECT_EQ(read.Rows[0], a);
+  EXPECT_EQ(read.Rows[1], b);
+}
+
+TEST(CutDataCsvTest, RowsWithoutAGroupAreWrittenAndNamed) {
+  CuttingDataRecord orphan;
+  orphan.Operation = QStringLiteral("Drill");
+  QStringList warnings;
+  const QString text = WriteCutDataCsv({CuttingDataRecord(), orphan}, kGroups, &warnings);
+  EXPECT_EQ(text, kHeader + QStringLiteral("\r\n,,,,,,,,,\r\n,Drill,,,,,,,,\r\n"));
+  EXPECT_EQ(warnings, (QStringList{"line 2: group number 0 is no material group; written without a group name",
+                                   "line 3: group number 0 is no material group; written without a group name"}));
+}
+
+TEST(CutDataCsvTest, EveryBadLineIsRejectedWithItsNumberAndReasons) {
+  const QString text = QStringLiteral(
+      "grpname,op,doc,grade,a,b,c,d,e,f\n"                  // 1 header in any case
+      "Steel,OD Turn,.03,P25,500,900,.004,.01,.125,1.25\n"  // 2 good
+      "Steel,OD Turn,.03,P25,500,900,.004,.01,.125\n"       // 3 nine cells
+      "Titanium,Drill,,,100,200,,,,\n"                      // 4 unknown group
+      "Steel,Drill,,,fast,200,.001,12abc,,\n"               // 5 two bad numbers
+      ",Drill,,,,,,,,\n"                                    // 6 no group
+      "\n"                                                  // 7 empty: skipped
+      ",,,,,,,,,\n"                                         // 8 only empty cells: skipped
+      "steel,Drill,,,,,,,,\n"                               // 9 group names are exact
+      "Stainless,\"Groove, wide\",,,1,2,,,,,extra\n"        // 10 eleven cells
+      "Aluminum,Face,\"never closed,,,,,,,\n");             // 11 open quote to the end
+  const CutDataCsvRead read = ReadCutDataCsv(text, kGroups);
+  ASSERT_EQ(read.Rows.size(), 1u);
+  EXPECT_EQ(read.Rows[0].GrpIndex, 1);
+  EXPECT_EQ(Lines(read.Rejected), (QStringList{
+                                      "3 wrong column count: 9 columns, 10 expected",
+                                      "4 unknown material group \"Titanium\"",
+                                      "5 bad number in FromSFM: \"fast\"; bad number in ToIPR: \"12abc\"",
+                                      "6 no material group",
+                                      "9 unknown material group \"steel\"",
+                                      "10 wrong column count: 11 columns, 10 expected",
+                                      "11 a quoted text is not closed",
+                                  }));
+}
+
+TEST(CutDataCsvTest, AFileWithoutHeaderIsReadFromItsFirstLine) {
+  const CutDataCsvRead read = ReadCutDataCsv(QStringLiteral("Steel,Tap,,,40,80,,,,\r\n"), kGroups);
+  ASSERT_EQ(read.Rows.size(), 1u);
+  EXPECT_EQ(read.Rows[0].Operation, "Tap");
+  EXPECT_TRUE(read.Rejected.empty());
+}
+
+// ---- Through the database ------------------------------------------------------------------
+
+TEST(CutDataCsvFileTest, ExportThenImportDoublesEveryRowExactly) {
+  TempAppFolder folder(true);
+  CuttingDatabase db;
+  OpenOrFail(db, folder);
+  std::vector<CuttingDataRecord> before;
+  QString error;
+  ASSERT_TRUE(db.Select(ShowAllQuery(), &before, &error));
+  int written = 0;
+  QStringList warnings;
+  const QString csv = folder.FilePath("cutdat.csv");
+  ASSERT_TRUE(ExportCutDataCsv(db, csv, &written, &warnings, &error)) << error.toStdString();
+  EXPECT_EQ(written, 168);
+  EXPECT_TRUE(warnings.isEmpty());
+  const QByteArray bytes = folder.Read("cutdat.csv");
+  EXPECT_TRUE(bytes.startsWith("\xEF\xBB\xBF" "GrpName,Operation,"));
+  EXPECT_TRUE(bytes.contains("\r\nFree-Machining Steel,OD Turn Rough,.030-.150,Carbide P25 CVD coated,500,900,.004,.01,"
+                             ".125,1.26\r\n"));
+
+  int added = 0;
+  std::vector<CsvRejection> rejected;
+  ASSERT_TRUE(ImportCutDataCsv(db, csv, &added, &rejected, &error)) << error.toStdString();
+  EXPECT_EQ(added, 168);
+  std::vector<CuttingDataRecord> after;
+  ASSERT_TRUE(db.Select(ShowAllQuery(), &after, &error));
+  ASSERT_EQ(after.size(), 336u);
+  for (size_t i = 0; i < before.size(); ++i) {
+    CuttingDataRecord copy = after[before.size() + i];
+    copy.RowId = before[i].RowId;
+    EXPECT_EQ(copy, before[i]) << i;
+  }
+}
+
+TEST(CutDataCsvFileTest, ARejectedLineMeansNothingIsImported) {
+  TempAppFolder folder;
+  WriteSmallSeed(folder);
+  CuttingDatabase db;
+  OpenOrFail(db, folder);
+  folder.Write("in.csv",
+               "GrpName,Operation,DepthofCut,ToolGrade,FromSFM,ToSFM,FromIPR,ToIPR,FromDiam,ToDiam\r\n"
+               "Steel,Knurl,,,100,200,,,,\r\n"
+               "Brass,Knurl,,,100,200,,,,\r\n");
+  int added = -1;
+  std::vector<CsvRejection> rejected;
+  QString error;
+  EXPECT_FALSE(ImportCutDataCsv(db, folder.FilePath("in.csv"), &added, &rejected, &error));
+  EXPECT_EQ(added, 0);
+  EXPECT_EQ(Lines(rejected), QStringList{"3 unknown material group \"Brass\""});
+  EXPECT_EQ(error, "Nothing was imported: 1 of 2 lines were rejected.");
+  EXPECT_EQ(RawQuery(db.FilePath(), "select count(*) from cutdat").toInt(), 7);
+}
+
+TEST(CutDataCsvFileTest, AnUnreadableFileChangesNothing) {
+  TempAppFolder folder;
+  WriteSmallSeed(folder);
+  CuttingDatabase db;
+  OpenOrFail(db, folder);
+  int added = -1;
+  std::vector<CsvRejection> rejected;
+  QString error;
+  EXPECT_FALSE(ImportCutDataCsv(db, folder.FilePath("missing.csv"), &added, &rejected, &error));
+  EXPECT_TRUE(error.startsWith(QStringLiteral("Cannot read ") + folder.FilePath("missing.csv") + QStringLiteral(": ")))
+      << error.toStdString();
+  EXPECT_TRUE(rejected.empty());
+  EXPECT_EQ(RawQuery(db.FilePath(), "select count(*) from cutdat").toInt(), 7);
+}
+
+TEST(CutDataCsvFileTest, AnExportThatCannotBeWrittenIsReported) {
+  TempAppFolder folder;
+  WriteSmallSeed(folder);
+  CuttingDatabase db;
+  OpenOrFail(db, folder);
+  int written = -1;
+  QString error;
+  EXPECT_FALSE(ExportCutDataCsv(db, folder.FilePath("no/such/folder/out.csv"), &written, nullptr, &error));
+  EXPECT_TRUE(error.startsWith(QStringLiteral("Cannot write "))) << error.toStdString();
+  EXPECT_EQ(written, -1);
+}

@@ -1,0 +1,173 @@
+#include "cutting/materiallists.h"
+
+#include "cutdatatestutil.h"
+#include "cutting/cuttingdatabase.h"
+#include "workspace.h"
+
+#include <gtest/gtest.h>
+
+using namespace arvex;
+using namespace arvex::test;
+
+namespace {
+
+MaterialLists Lists(const QStringList& groups, const std::vector<std::pair<QString, int>>& materials) {
+  MaterialLists l;
+  l.GroupNames << groups;
+  for (const auto& [name, group] : materials) {
+    l.MaterialNames << name;
+    l.MaterialGroups.push_back(static_cast<std::int16_t>(group));
+  }
+  return l;
+}
+
+// Fills MaterialGrps and Material of a database file in one transaction.
+void FillRaw(const QString& path, int groups, int materials) {
+  const QString name = QStringLiteral("cutdata-fill");
+  {
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+    db.setDatabaseName(path);
+    ASSERT_TRUE(db.open());
+    ASSERT_TRUE(db.transaction());
+    QSqlQuery q(db);
+    q.prepare(QStringLiteral("insert into MaterialGrps (GrpName) values (?)"));
+    for (int g = 1; g <= groups; ++g) {
+      q.addBindValue(QStringLiteral("Group %1").arg(g));
+      ASSERT_TRUE(q.exec());
+    }
+    q.prepare(QStringLiteral("insert into Material (MatName, GrpIndex) values (?, ?)"));
+    for (int m = 1; m <= materials; ++m) {
+      q.addBindValue(QStringLiteral("Material %1").arg(m));
+      q.addBindValue(m);
+      ASSERT_TRUE(q.exec());
+    }
+    q.finish();
+    ASSERT_TRUE(db.commit());
+    db.close();
+  }
+  QSqlDatabase::removeDatabase(name);
+}
+
+// A database with only the table structure of the small seed.
+void WriteEmptySeed(const TempAppFolder& folder) {
+  folder.Write(kCutDataSeedName,
+               "CREATE TABLE MaterialGrps (GrpIndex INTEGER PRIMARY KEY, GrpName TEXT);\n"
+               "CREATE TABLE Material (MatName TEXT, GrpIndex INTEGER);\n"
+               "CREATE TABLE cutdat (GrpIndex INTEGER, Operation TEXT, DepthofCut TEXT, ToolGrade TEXT,\n"
+               "  FromSFM REAL, ToSFM REAL, FromIPR REAL, ToIPR REAL, FromDiam REAL, ToDiam REAL);\n");
+}
+
+}  // namespace
+
+TEST(MaterialTextTest, DisplayTextIsNameDashGroup) {
+  const MaterialLists l = Lists({"Steel", "Stainless"}, {{"12L14", 1}, {"303", 2}, {"Orphan", 7}});
+  EXPECT_EQ(MaterialDisplayText(l, 1), "12L14 - Steel");
+  EXPECT_EQ(MaterialDisplayText(l, 2), "303 - Stainless");
+  EXPECT_EQ(MaterialDisplayText(l, 3), "Orphan - ");
+  EXPECT_EQ(MaterialDisplayText(l, 0), "");
+  EXPECT_EQ(MaterialDisplayText(l, 4), "");
+  EXPECT_EQ(MaterialDisplayTexts(l), (QStringList{"12L14 - Steel", "303 - Stainless", "Orphan - "}));
+}
+
+TEST(MaterialTextTest, GroupOfADisplayTextTakesTheTextAfterTheFirstDash) {
+  const MaterialLists l = Lists({"Steel", "Stainless", "Steel"}, {});
+  EXPECT_EQ(GroupOfDisplayText(l, QStringLiteral("303 - Stainless")), 2);
+  EXPECT_EQ(GroupOfDisplayText(l, QStringLiteral("12L14 - Steel")), 1);  // first exact match
+  EXPECT_EQ(GroupOfDisplayText(l, QStringLiteral("12L14 - steel")), 0);
+  EXPECT_EQ(GroupOfDisplayText(l, QStringLiteral("12L14")), 0);
+  EXPECT_EQ(GroupOfDisplayText(l, QStringLiteral("12L14-Steel")), 0);
+  EXPECT_EQ(GroupOfDisplayText(l, QStringLiteral("A - B - Steel")), 0);  // "B - Steel" is no group
+}
+
+TEST(MaterialTextTest, AMaterialEntryResolvesToItsOwnGroup) {
+  // Two groups of the same name, and a material whose name holds " - ".
+  const MaterialLists l = Lists({"Steel", "Stainless", "Steel"},
+                                {{"12L14", 1}, {"1018", 3}, {"17-4 PH - H900", 2}, {"Lost", 9}, {"12L14", 3}});
+  EXPECT_EQ(GroupOfMaterialEntry(l, QStringLiteral("12L14 - Steel")), 1);  // first equal entry from the top
+  EXPECT_EQ(GroupOfMaterialEntry(l, QStringLiteral("1018 - Steel")), 3);
+  EXPECT_EQ(GroupOfMaterialEntry(l, QStringLiteral("17-4 PH - H900 - Stainless")), 2);
+  EXPECT_EQ(GroupOfMaterialEntry(l, QStringLiteral("Lost - ")), 0);
+  EXPECT_EQ(GroupOfMaterialEntry(l, QStringLiteral("Unobtainium - Steel")), std::nullopt);
+  EXPECT_EQ(GroupOfMaterialEntry(l, QStringLiteral("")), std::nullopt);
+}
+
+TEST(MaterialListsLoadTest, ListsAreNumberedFromOneInTableOrder) {
+  TempAppFolder folder;
+  WriteSmallSeed(folder);
+  CuttingDatabase db;
+  OpenOrFail(db, folder);
+  MaterialLists l;
+  QString error;
+  QString warning = QStringLiteral("stale");
+  ASSERT_TRUE(LoadMaterialLists(db, &l, &error, &warning)) << error.toStdString();
+  EXPECT_EQ(warning, "");
+  EXPECT_EQ(l.GroupNames, (QStringList{"", "Steel", "Stainless", "Aluminum"}));
+  EXPECT_EQ(l.MaterialNames, (QStringList{"", "12L14", "303", "6061-T6"}));
+  EXPECT_EQ(l.MaterialGroups, (std::vector<std::int16_t>{0, 1, 2, 3}));
+  EXPECT_EQ(MaterialDisplayTexts(l), (QStringList{"12L14 - Steel", "303 - Stainless", "6061-T6 - Aluminum"}));
+}
+
+TEST(MaterialListsLoadTest, MoreThan300GroupsAnd1500MaterialsAreAllListed) {
+  TempAppFolder folder;
+  WriteEmptySeed(folder);
+  CuttingDatabase db;
+  OpenOrFail(db, folder);
+  FillRaw(db.FilePath(), 301, 1501);
+  MaterialLists l;
+  QString error;
+  QString warning;
+  ASSERT_TRUE(LoadMaterialLists(db, &l, &error, &warning)) << error.toStdString();
+  EXPECT_EQ(warning, "");
+  EXPECT_EQ(GroupCount(l), 301);
+  EXPECT_EQ(MaterialCount(l), 1501);
+  EXPECT_EQ(MaterialDisplayText(l, 301), "Material 301 - Group 301");
+  EXPECT_EQ(GroupOfMaterialEntry(l, QStringLiteral("Material 301 - Group 301")), 301);
+  // Materials 302.. name groups that do not exist.
+  EXPECT_EQ(MaterialDisplayText(l, 1501), "Material 1501 - ");
+  EXPECT_EQ(GroupOfMaterialEntry(l, QStringLiteral("Material 1501 - ")), 0);
+}
+
+TEST(MaterialListsLoadTest, GroupsBeyondSixteenBitNumbersAreLeftOutWithAWarning) {
+  TempAppFolder folder;
+  WriteEmptySeed(folder);
+  CuttingDatabase db;
+  OpenOrFail(db, folder);
+  FillRaw(db.FilePath(), 32768, 0);
+  RawQuery(db.FilePath(), "insert into Material values ('Far', 32768)");
+  RawQuery(db.FilePath(), "insert into Material values ('Last', 32767)");
+  MaterialLists l;
+  QString error;
+  QString warning;
+  ASSERT_TRUE(LoadMaterialLists(db, &l, &error, &warning)) << error.toStdString();
+  EXPECT_EQ(warning, "The cutting-data database holds 32768 material groups; only the first 32767 can be used.");
+  EXPECT_EQ(GroupCount(l), 32767);
+  EXPECT_EQ(GroupName(l, 32767), "Group 32767");
+  EXPECT_EQ(l.MaterialGroups, (std::vector<std::int16_t>{0, 0, 32767}));
+  EXPECT_EQ(MaterialDisplayText(l, 2), "Last - Group 32767");
+}
+
+TEST(MaterialListsLoadTest, StartUpLoadsTheWorkspaceFromAFreshFolder) {
+  TempAppFolder folder(true);
+  Workspace ws;
+  ws.AppFolder = folder.Path();
+  QString error;
+  ASSERT_TRUE(LoadMaterialListsAtStartUp(ws, &error)) << error.toStdString();
+  EXPECT_GE(GroupCount(ws.Materials), 10);
+  EXPECT_GE(MaterialCount(ws.Materials), 30);
+  EXPECT_EQ(MaterialDisplayText(ws.Materials, 1), "12L14 - Free-Machining Steel");
+  EXPECT_TRUE(QFile::exists(folder.FilePath("RVXCutData.db")));
+}
+
+TEST(MaterialListsLoadTest, AFailureAtStartUpLeavesEmptyListsAndSaysWhy) {
+  TempAppFolder folder;
+  folder.Write("RVXCutData.db", "junk");
+  Workspace ws;
+  ws.AppFolder = folder.Path();
+  ws.Materials.GroupNames << QStringLiteral("old");
+  QString error;
+  EXPECT_FALSE(LoadMaterialListsAtStartUp(ws, &error));
+  EXPECT_TRUE(error.contains(QStringLiteral("is not a usable cutting-data database"))) << error.toStdString();
+  EXPECT_EQ(ws.Materials.GroupNames, QStringList{""});
+  EXPECT_EQ(GroupCount(ws.Materials), 0);
+  EXPECT_EQ(MaterialCount(ws.Materials), 0);
+}
