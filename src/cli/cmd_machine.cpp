@@ -1,10 +1,169 @@
+// arvex machine show [--metric] --json NAME: the machine definition as the
+// program loads it, as one JSON object. --metric loads it as a metric study
+// does (the five lengths in millimetres).
 #include "commands.h"
+
+#include "machine/machinefile.h"
+#include "platform/numtext.h"
+#include "terminalprompter.h"
 
 namespace arvex {
 
+namespace {
+
+// A small writer that keeps the keys in the order of the file.
+class JsonWriter {
+ public:
+  QString Text() const { return text_ + u'\n'; }
+
+  void BeginObject(const QString& key = {}) { Open(key, u'{'); }
+  void EndObject() { Close(u'}'); }
+  void BeginArray(const QString& key) { Open(key, u'['); }
+  void EndArray() { Close(u']'); }
+  void String(const QString& key, const QString& value) { Item(key, Quoted(value)); }
+  void StringElement(const QString& value) { Item({}, Quoted(value)); }
+  void Number(const QString& key, double value) { Item(key, NumberOf(ExactNumberText(value))); }
+  void Number(const QString& key, float value) { Item(key, NumberOf(ExactNumberText(value))); }
+  void Integer(const QString& key, std::int16_t value) { Item(key, NumberText(static_cast<double>(value))); }
+
+ private:
+  static QString NumberOf(QString text) {
+    // JSON wants a digit before the point.
+    if (text.startsWith(u'.')) text.prepend(u'0');
+    else if (text.startsWith(QStringLiteral("-."))) text.insert(1, u'0');
+    return text;
+  }
+  static QString Quoted(const QString& s) {
+    QString out = QStringLiteral("\"");
+    for (QChar c : s) {
+      switch (c.unicode()) {
+        case u'"': out += QStringLiteral("\\\""); break;
+        case u'\\': out += QStringLiteral("\\\\"); break;
+        case u'\n': out += QStringLiteral("\\n"); break;
+        case u'\r': out += QStringLiteral("\\r"); break;
+        case u'\t': out += QStringLiteral("\\t"); break;
+        default:
+          if (c.unicode() < 0x20)
+            out += QStringLiteral("\\u") + QString::number(c.unicode(), 16).rightJustified(4, u'0');
+          else
+            out += c;
+      }
+    }
+    return out + u'"';
+  }
+  void Prefix(const QString& key) {
+    if (!first_.empty()) {
+      if (!first_.back()) text_ += u',';
+      first_.back() = false;
+      text_ += u'\n' + QString(static_cast<qsizetype>(first_.size()) * 2, u' ');
+    }
+    if (!key.isEmpty()) text_ += Quoted(key) + QStringLiteral(": ");
+  }
+  void Item(const QString& key, const QString& value) {
+    Prefix(key);
+    text_ += value;
+  }
+  void Open(const QString& key, QChar bracket) {
+    Prefix(key);
+    text_ += bracket;
+    first_.push_back(true);
+  }
+  void Close(QChar bracket) {
+    const bool empty = first_.back();
+    first_.pop_back();
+    if (!empty) text_ += u'\n' + QString(static_cast<qsizetype>(first_.size()) * 2, u' ');
+    text_ += bracket;
+  }
+
+  QString text_;
+  std::vector<bool> first_;
+};
+
+void WriteSpindle(JsonWriter& json, const QString& name, const SpindleRecord& r, const std::vector<SpindleKey>& keys) {
+  json.BeginObject(name);
+  for (const SpindleKey& k : keys) {
+    const QString key = QLatin1String(k.Key);
+    if (k.Text) json.String(key, r.*k.Text);
+    else if (k.Integer) json.Integer(key, r.*k.Integer);
+    else json.Number(key, r.*k.Number);
+  }
+  json.EndObject();
+}
+
+void WriteHolders(JsonWriter& json, const QString& name, const std::array<QString, 31>& holders) {
+  json.BeginArray(name);
+  for (size_t i = 1; i <= 30; ++i) json.StringElement(holders[i]);
+  json.EndArray();
+}
+
+void WriteToolList(JsonWriter& json, const QString& name, const QStringList& list) {
+  json.BeginArray(name);
+  for (qsizetype i = 1; i < list.size(); ++i) json.StringElement(list[i]);
+  json.EndArray();
+}
+
+QString MachineJson(const MachineDefinition& m) {
+  JsonWriter json;
+  json.BeginObject();
+  json.Integer(QStringLiteral("HasSubSpindle"), m.HasSubSpindle);
+  json.Integer(QStringLiteral("HasLiveTools"), m.HasLiveTools);
+  WriteSpindle(json, QStringLiteral("MainSpindle"), m.MainSpindle, MainSpindleKeys());
+  WriteSpindle(json, QStringLiteral("SubSpindle"), m.SubSpindle, SubSpindleKeys());
+  for (int n = 1; n <= 4; ++n) {
+    const LiveSpindleRecord& live = m.LiveSpindle(n);
+    json.BeginObject(QStringLiteral("LiveSpindle") + NumberText(static_cast<double>(n)));
+    for (const LiveSpindleKey& k : LiveSpindleKeys()) {
+      const QString key = QLatin1String(k.Key);
+      if (k.Text) json.String(key, live.*k.Text);
+      else if (k.Integer) json.Integer(key, live.*k.Integer);
+      else json.Number(key, live.*k.Number);
+    }
+    json.EndObject();
+  }
+  json.Number(QStringLiteral("CutOffWidth"), m.CutOffWidth);
+  json.Number(QStringLiteral("BarLengthInch"), m.BarLengthInch);
+  json.Integer(QStringLiteral("BarLoadTimeSec"), m.BarLoadTimeSec);
+  json.String(QStringLiteral("MainToolImage"), m.MainToolImage);
+  json.String(QStringLiteral("SubToolImage"), m.SubToolImage);
+  WriteHolders(json, QStringLiteral("ODHolders"), m.ODHolders);
+  WriteHolders(json, QStringLiteral("IDHolders"), m.IDHolders);
+  WriteHolders(json, QStringLiteral("LiveHolders"), m.LiveHolders);
+  WriteToolList(json, QStringLiteral("MainTools1List"), m.MainTools1List);
+  WriteToolList(json, QStringLiteral("MainTools2List"), m.MainTools2List);
+  WriteToolList(json, QStringLiteral("SubTools1List"), m.SubTools1List);
+  WriteToolList(json, QStringLiteral("SubTools2List"), m.SubTools2List);
+  json.EndObject();
+  return json.Text();
+}
+
+}  // namespace
+
 int RunMachineCommand(CliContext& ctx) {
-  ctx.Fail(QStringLiteral("the machine command is not available yet"));
-  return 2;
+  QStringList args = ctx.Args;
+  const bool metric = TakeFlag(args, QStringLiteral("--metric"));
+  const bool asJson = TakeFlag(args, QStringLiteral("--json"));
+  args.removeAll(QStringLiteral("--"));
+  if (args.isEmpty() || args.front() != QStringLiteral("show")) {
+    ctx.Fail(QStringLiteral("usage: arvex machine show [--metric] --json NAME"));
+    return 2;
+  }
+  args.removeFirst();
+  if (args.size() != 1) {
+    ctx.Fail(QStringLiteral("machine show needs exactly one machine NAME"));
+    return 2;
+  }
+  if (!asJson) {
+    ctx.Fail(QStringLiteral("machine show writes JSON only: add --json"));
+    return 2;
+  }
+  Workspace ws;
+  if (!ctx.PrepareWorkspace(ws)) return 1;
+  ws.Study.Header.Metric = metric ? -1 : 0;
+  TerminalPrompter prompter(ctx.Err);
+  if (!LoadMachineDefinition(ws, args.front(), prompter)) return 1;
+  ctx.Out << MachineJson(ws.Machine);
+  ctx.Out.flush();
+  return 0;
 }
 
 }  // namespace arvex

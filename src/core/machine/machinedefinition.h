@@ -75,6 +75,10 @@ struct LiveSpindleRecord {
 struct MachineDefinition {
   // Name of the file the definition was loaded from ("" when none).
   QString LoadedName;
+  // The five lengths (HeadstockStroke, RapidMultZ, RemnantLength,
+  // CutOffWidth, BarLengthInch) were converted to millimetres on loading
+  // into a metric study; the file itself always holds inches.
+  bool LengthsInMillimetres = false;
 
   std::int16_t HasSubSpindle = 0;
   std::int16_t HasLiveTools = 0;

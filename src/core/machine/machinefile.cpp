@@ -1,14 +1,244 @@
 #include "machine/machinefile.h"
 
+#include "platform/numtext.h"
+#include "platform/profilefile.h"
+#include "platform/prompter.h"
 #include "workspace.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
 
 namespace arvex {
 
-// Placeholders until the machine files land.
-bool LoadMachineDefinition(Workspace& ws, const QString& name, Prompter& prompter) { return false; }
+namespace {
 
-bool ReadMachineDefinition(const QString& path, bool metric, MachineDefinition* machine) { return false; }
+constexpr double kMillimetresPerInch = 25.4;
 
-QStringList ListMachines(const QString& appFolder) { return {}; }
+using SR = SpindleRecord;
+using LR = LiveSpindleRecord;
+
+SpindleKey TextKey(const char* key, const char* def, QString SR::*m) { return {key, def, m, nullptr, nullptr, false}; }
+SpindleKey NumberKey(const char* key, double SR::*m, bool length = false) {
+  return {key, "0", nullptr, m, nullptr, length};
+}
+SpindleKey IntegerKey(const char* key, std::int16_t SR::*m) { return {key, "0", nullptr, nullptr, m, false}; }
+
+// Integer fields: the leading number, halves to even; a value beyond the
+// 16-bit range is held at its end rather than wrapped.
+std::int16_t IntegerOf(const QString& text) {
+  const double v = RoundHalfEven(Val(text));
+  if (v >= 32767) return 32767;
+  if (v <= -32768) return -32768;
+  return static_cast<std::int16_t>(v);
+}
+
+// The machine's own section: the file name without its last four
+// characters (".ini").
+QString SectionOfFile(const QString& path) {
+  QString name = QFileInfo(path).fileName();
+  name.chop(4);
+  return name;
+}
+
+float SingleOf(double v) {
+  constexpr double kMax = std::numeric_limits<float>::max();
+  return static_cast<float>(std::clamp(v, -kMax, kMax));
+}
+
+}  // namespace
+
+const std::vector<SpindleKey>& MainSpindleKeys() {
+  static const std::vector<SpindleKey> keys = {
+      TextKey("Tools1", "", &SR::Tools1),
+      NumberKey("Time1to1", &SR::Time1to1),
+      IntegerKey("ToolSetTime1", &SR::ToolSetTime1),
+      TextKey("Tools2", "", &SR::Tools2),
+      NumberKey("Time2to2", &SR::Time2to2),
+      IntegerKey("ToolSetTime2", &SR::ToolSetTime2),
+      NumberKey("Time1to2", &SR::Time1to2),
+      IntegerKey("MaxSplSpeed", &SR::MaxSplSpeed),
+      NumberKey("SplStartStop", &SR::SplStartStop),
+      NumberKey("SplForRev", &SR::SplForRev),
+      NumberKey("SplChange3k", &SR::SplChange3k),
+      NumberKey("SplRef", &SR::SplRef),
+      NumberKey("SplIndex", &SR::SplIndex),
+      NumberKey("CatchFrMain", &SR::CatchFrMain),
+      TextKey("OtherDesc1", "0", &SR::OtherDesc1),
+      NumberKey("OtherTime1", &SR::OtherTime1),
+      TextKey("Other1BeginEnd", "B", &SR::Other1BeginEnd),
+      TextKey("OtherDesc2", "0", &SR::OtherDesc2),
+      NumberKey("OtherTime2", &SR::OtherTime2),
+      TextKey("Other2BeginEnd", "B", &SR::Other2BeginEnd),
+      NumberKey("ColletOpenClose", &SR::ColletOpenClose),
+      NumberKey("HeadstockStroke", &SR::HeadstockStroke, true),
+      NumberKey("RapidMultZ", &SR::RapidMultZ, true),
+      TextKey("RapidZBeginEnd", "B", &SR::RapidZBeginEnd),
+      NumberKey("RapidMultExtra", &SR::RapidMultExtra),
+      NumberKey("RemnantLength", &SR::RemnantLength, true),
+      IntegerKey("SetUpTime", &SR::SetUpTime),
+  };
+  return keys;
+}
+
+const std::vector<SpindleKey>& SubSpindleKeys() {
+  static const std::vector<SpindleKey> keys = {
+      TextKey("Tools1", "", &SR::Tools1),
+      NumberKey("Time1to1", &SR::Time1to1),
+      IntegerKey("ToolSetTime1", &SR::ToolSetTime1),
+      TextKey("Tools2", "0", &SR::Tools2),
+      NumberKey("Time2to2", &SR::Time2to2),
+      IntegerKey("ToolSetTime2", &SR::ToolSetTime2),
+      NumberKey("Time1to2", &SR::Time1to2),
+      IntegerKey("MaxSplSpeed", &SR::MaxSplSpeed),
+      NumberKey("SplStartStop", &SR::SplStartStop),
+      NumberKey("SplForRev", &SR::SplForRev),
+      NumberKey("SplChange3k", &SR::SplChange3k),
+      NumberKey("SplRef", &SR::SplRef),
+      NumberKey("SplIndex", &SR::SplIndex),
+      NumberKey("CatchFrSub", &SR::CatchFrSub),
+      NumberKey("TransferFrMain", &SR::TransferFrMain),
+      TextKey("OtherDesc1", "0", &SR::OtherDesc1),
+      NumberKey("OtherTime1", &SR::OtherTime1),
+      TextKey("OtherDesc2", "0", &SR::OtherDesc2),
+      NumberKey("OtherTime2", &SR::OtherTime2),
+  };
+  return keys;
+}
+
+const std::vector<LiveSpindleKey>& LiveSpindleKeys() {
+  static const std::vector<LiveSpindleKey> keys = {
+      {"Name", "0", &LR::Name, nullptr, nullptr},
+      {"MaxSplSpeed", "0", nullptr, nullptr, &LR::MaxSplSpeed},
+      {"SplStartStop", "0", nullptr, &LR::SplStartStop, nullptr},
+      {"SplForRev", "0", nullptr, &LR::SplForRev, nullptr},
+      {"SplChange3k", "0", nullptr, &LR::SplChange3k, nullptr},
+  };
+  return keys;
+}
+
+QString HolderKey(int slot, int kind) {
+  static const char* const kKinds[] = {"OD", "ID", "Live"};
+  return QString::number(slot) + QLatin1String(kKinds[std::clamp(kind, 0, 2)]);
+}
+
+void ReadMachineDefinition(const ProfileFile& profile, const QString& machineName, bool metric,
+                           MachineDefinition* machine) {
+  MachineDefinition m;
+  m.LoadedName = machineName;
+  m.LengthsInMillimetres = metric;
+  const double lengthFactor = metric ? kMillimetresPerInch : 1.0;
+
+  m.HasSubSpindle = IntegerOf(profile.Value(machineName, QStringLiteral("HasSubSpindle"), QStringLiteral("0")));
+  m.HasLiveTools = IntegerOf(profile.Value(machineName, QStringLiteral("HasLiveTools"), QStringLiteral("0")));
+
+  auto readSpindle = [&](const char* section, const std::vector<SpindleKey>& keys, SpindleRecord& record) {
+    const QString sectionName = QLatin1String(section);
+    for (const SpindleKey& k : keys) {
+      const QString text = profile.Value(sectionName, QLatin1String(k.Key), QLatin1String(k.Default));
+      if (k.Text) record.*k.Text = text;
+      else if (k.Integer) record.*k.Integer = IntegerOf(text);
+      else record.*k.Number = Val(text) * (k.Length ? lengthFactor : 1.0);
+    }
+  };
+  readSpindle("MainSpindle", MainSpindleKeys(), m.MainSpindle);
+  readSpindle("SubSpindle", SubSpindleKeys(), m.SubSpindle);
+
+  for (int n = 1; n <= 4; ++n) {
+    const QString section = QStringLiteral("LiveSpindle") + QString::number(n);
+    LiveSpindleRecord& live = m.LiveSpindle(n);
+    for (const LiveSpindleKey& k : LiveSpindleKeys()) {
+      const QString text = profile.Value(section, QLatin1String(k.Key), QLatin1String(k.Default));
+      if (k.Text) live.*k.Text = text;
+      else if (k.Integer) live.*k.Integer = IntegerOf(text);
+      else live.*k.Number = Val(text);
+    }
+  }
+
+  const QString bar = QLatin1String(kBarDataSection);
+  // Single fields: stored as Single, then multiplied in double precision
+  // and stored as Single again.
+  m.CutOffWidth = SingleOf(Val(profile.Value(bar, QStringLiteral("CutOffWidth"), QStringLiteral(".099"))));
+  if (metric) m.CutOffWidth = SingleOf(static_cast<double>(m.CutOffWidth) * kMillimetresPerInch);
+  m.BarLengthInch = SingleOf(Val(profile.Value(bar, QStringLiteral("BarLengthInch"), QStringLiteral("144"))));
+  if (metric) m.BarLengthInch = SingleOf(static_cast<double>(m.BarLengthInch) * kMillimetresPerInch);
+  m.BarLoadTimeSec = IntegerOf(profile.Value(bar, QStringLiteral("BarLoadTimeSec"), QStringLiteral("50")));
+  m.MainToolImage = profile.Value(bar, QStringLiteral("MainToolImage"));
+  m.SubToolImage = profile.Value(bar, QStringLiteral("SubToolImage"));
+
+  m.SubSpindle.Tools1 += QStringLiteral(",") + kEjectPartTool;
+
+  m.MainTools1List = SplitToolString(m.MainSpindle.Tools1);
+  m.MainTools2List = SplitToolString(m.MainSpindle.Tools2);
+  m.SubTools1List = SplitToolString(m.SubSpindle.Tools1);
+  m.SubTools2List = SplitToolString(m.SubSpindle.Tools2);
+
+  for (int slot = 1; slot <= 30; ++slot) {
+    const auto i = static_cast<size_t>(slot);
+    m.ODHolders[i] = profile.Value(machineName, HolderKey(slot, 0));
+    m.IDHolders[i] = profile.Value(machineName, HolderKey(slot, 1));
+    m.LiveHolders[i] = profile.Value(machineName, HolderKey(slot, 2));
+  }
+  *machine = std::move(m);
+}
+
+bool ReadMachineDefinition(const QString& path, bool metric, MachineDefinition* machine) {
+  if (!QFileInfo(path).isFile()) return false;
+  ProfileFile profile;
+  FileError error;
+  if (!profile.Load(path, &error)) return false;
+  ReadMachineDefinition(profile, SectionOfFile(path), metric, machine);
+  return true;
+}
+
+QString MachineFilePath(const QString& appFolder, const QString& name) {
+  const QString exact = appFolder + name + QStringLiteral(".ini");
+  if (QFileInfo::exists(exact)) return exact;
+  const QString wanted = name + QStringLiteral(".ini");
+  QStringList entries = QDir(appFolder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+  for (const QString& entry : entries)
+    if (entry.compare(wanted, Qt::CaseInsensitive) == 0) return appFolder + entry;
+  return exact;
+}
+
+bool LoadMachineDefinition(Workspace& ws, const QString& name, Prompter& prompter) {
+  const QString path = MachineFilePath(ws.AppFolder, name);
+  if (!QFileInfo(path).isFile()) {
+    prompter.ShowMessage(QStringLiteral("The machine file does not exist! ") + path);
+    return false;
+  }
+  ProfileFile profile;
+  FileError error;
+  if (!profile.Load(path, &error)) {
+    prompter.ShowMessage(QStringLiteral("The machine file ") + path + QStringLiteral(" could not be read: ") +
+                             error.Description,
+                         kProgramTitle, MessageIcon::Exclamation);
+    return false;
+  }
+  MachineDefinition machine;
+  ReadMachineDefinition(profile, SectionOfFile(path), ws.Study.Header.IsMetric(), &machine);
+  machine.LoadedName = name;
+  ws.Machine = std::move(machine);
+  return true;
+}
+
+QStringList ListMachines(const QString& appFolder) {
+  QStringList names;
+  const QStringList entries =
+      QDir(appFolder).entryList({QStringLiteral("*.ini")}, QDir::Files | QDir::Hidden, QDir::NoSort);
+  for (QString entry : entries) {
+    if (entry.size() <= 4) continue;
+    entry.chop(4);
+    names << entry;
+  }
+  std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
+    const int c = a.compare(b, Qt::CaseInsensitive);
+    return c != 0 ? c < 0 : a < b;
+  });
+  return names;
+}
 
 }  // namespace arvex

@@ -7,9 +7,13 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstdint>
+#include <vector>
+
 namespace arvex {
 
 class Prompter;
+class ProfileFile;
 struct Workspace;
 
 // Loads AppFolder + name + ".ini" into ws.Machine, converting the five
@@ -18,11 +22,53 @@ struct Workspace;
 // unchanged; returns false.
 bool LoadMachineDefinition(Workspace& ws, const QString& name, Prompter& prompter);
 
-// Reads a machine file without any message; false when it does not exist.
+// Reads a machine file without any message; false when it does not exist
+// or cannot be read (*machine is then unchanged).
 bool ReadMachineDefinition(const QString& path, bool metric, MachineDefinition* machine);
+
+// Fills *machine from a profile already in memory; machineName names the
+// machine's own section.
+void ReadMachineDefinition(const ProfileFile& profile, const QString& machineName, bool metric,
+                           MachineDefinition* machine);
 
 // The machine names of the application folder: every "*.ini" file name
 // without its extension, sorted by name ignoring case.
 QStringList ListMachines(const QString& appFolder);
+
+// The file of a machine: AppFolder + name + ".ini", or the existing file
+// whose name differs from it only in letter case (files copied from a
+// Windows installation, a machine name typed in another case).
+QString MachineFilePath(const QString& appFolder, const QString& name);
+
+// ---- Keys -------------------------------------------------------------------
+// The keys of a spindle section in the order the reader reads them, with
+// their defaults. Exactly one of the member pointers is set. Length keys
+// are converted to millimetres in a metric study.
+struct SpindleKey {
+  const char* Key;
+  const char* Default;
+  QString SpindleRecord::*Text = nullptr;
+  double SpindleRecord::*Number = nullptr;
+  std::int16_t SpindleRecord::*Integer = nullptr;
+  bool Length = false;
+};
+const std::vector<SpindleKey>& MainSpindleKeys();
+const std::vector<SpindleKey>& SubSpindleKeys();
+
+struct LiveSpindleKey {
+  const char* Key;
+  const char* Default;
+  QString LiveSpindleRecord::*Text = nullptr;
+  double LiveSpindleRecord::*Number = nullptr;
+  std::int16_t LiveSpindleRecord::*Integer = nullptr;
+};
+// Name, MaxSplSpeed, SplStartStop, SplForRev, SplChange3k.
+const std::vector<LiveSpindleKey>& LiveSpindleKeys();
+
+// The section of the five machine-wide keys that the file keeps under the
+// fourth live spindle.
+inline constexpr const char* kBarDataSection = "LiveSpindle4";
+// "1OD", "1ID", "1Live" .. "30Live": kind 0 OD, 1 ID, 2 Live.
+QString HolderKey(int slot, int kind);
 
 }  // namespace arvex

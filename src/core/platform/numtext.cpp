@@ -463,6 +463,33 @@ QString NumberText(float value) {
   return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+namespace {
+
+// Digits and exponent of the shortest "d.ddde+XX" text of a value.
+template <typename T>
+QString ExactText(T value) {
+  if (!std::isfinite(value)) return QStringLiteral("0");
+  if (value == 0) return std::signbit(value) ? QStringLiteral("-0") : QStringLiteral("0");
+  char buf[64];
+  const auto r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific);
+  const std::string s(buf, r.ptr);
+  Decimal d;
+  d.Negative = s.front() == '-';
+  const auto ePos = s.find('e');
+  d.Digits.clear();
+  for (size_t i = d.Negative ? 1 : 0; i < ePos; ++i)
+    if (s[i] != '.') d.Digits.push_back(s[i]);
+  while (d.Digits.size() > 1 && d.Digits.back() == '0') d.Digits.pop_back();
+  d.Exponent = std::stoi(s.substr(ePos + 1));
+  const std::string text = PlainText(d, 15);
+  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+QString ExactNumberText(double value) { return ExactText(value); }
+QString ExactNumberText(float value) { return ExactText(value); }
+
 double Val(QStringView text) {
   double value = 0;
   if (!ParseLeading(text, &value)) return 0;

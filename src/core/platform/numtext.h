@@ -68,6 +68,15 @@ QString Str(T value) {
 QString NumberText(double value);
 QString NumberText(float value);
 
+// The shortest text in the same classic form (no leading blank, no zero
+// before the point, "E" exponent outside 1E-4 .. 1E15) that Val reads back
+// to exactly the same value: as many digits as the value needs, up to 17
+// for a double and 9 for a float. Negative zero keeps its sign ("-0"); a
+// value that is not finite gives "0". Used where a stored number must
+// never lose a bit (the time-study file).
+QString ExactNumberText(double value);
+QString ExactNumberText(float value);
+
 // ---- Val -------------------------------------------------------------------
 // The leading number of text; 0 when there is none. A value too large for a
 // double reads as 0.

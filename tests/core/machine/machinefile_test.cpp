@@ -1,0 +1,437 @@
+#include "machine/machinefile.h"
+
+#include "document/rvxfile.h"
+#include "machine/machinesetup.h"
+#include "platform/profilefile.h"
+#include "platform/scriptedprompter.h"
+#include "support/testsupport.h"
+#include "workspace.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+
+using namespace arvex;
+using arvex::test::TempAppFolder;
+
+namespace {
+
+MachineDefinition Read(const QByteArray& bytes, bool metric = false, const QString& name = "Test") {
+  MachineDefinition m;
+  ReadMachineDefinition(ProfileFile::FromBytes(bytes), name, metric, &m);
+  return m;
+}
+
+const QByteArray kMainOnly =
+    "[Test]\r\n"
+    "HasSubSpindle=0\r\n"
+    "[MainSpindle]\r\n"
+    "Tools1=Gang,T01,T02\r\n"
+    "Time1to1=.6\r\n"
+    "HeadstockStroke=12.6\r\n"
+    "RapidMultZ=500\r\n"
+    "RemnantLength=8\r\n";
+
+// The key lines of a profile text, "Section/Key", in file order.
+QStringList KeyOrder(const QByteArray& bytes) {
+  QStringList keys;
+  QString section;
+  for (const QString& line : SplitLines(DecodeWindows1252(bytes))) {
+    if (line.startsWith('[')) section = line.mid(1, line.indexOf(']') - 1);
+    else if (line.contains('=')) keys << section + '/' + line.left(line.indexOf('='));
+  }
+  return keys;
+}
+
+}  // namespace
+
+TEST(MachineFileTest, MissingKeysTakeTheirDefaults) {
+  const MachineDefinition m = Read(kMainOnly);
+  EXPECT_EQ(m.HasSubSpindle, 0);
+  EXPECT_EQ(m.HasLiveTools, 0);
+  EXPECT_EQ(m.MainSpindle.Time1to1, .6);
+  EXPECT_EQ(m.MainSpindle.Tools2, "");
+  EXPECT_EQ(m.MainSpindle.OtherDesc1, "0");
+  EXPECT_EQ(m.MainSpindle.OtherDesc2, "0");
+  EXPECT_EQ(m.MainSpindle.Other1BeginEnd, "B");
+  EXPECT_EQ(m.MainSpindle.Other2BeginEnd, "B");
+  EXPECT_EQ(m.MainSpindle.RapidZBeginEnd, "B");
+  EXPECT_EQ(m.MainSpindle.SetUpTime, 0);
+  SpindleRecord sub;
+  sub.Tools1 = ",Eject Part";
+  sub.Tools2 = "0";
+  sub.OtherDesc1 = "0";
+  sub.OtherDesc2 = "0";
+  EXPECT_TRUE(m.SubSpindle == sub) << "every sub number 0";
+  for (int n = 1; n <= 4; ++n) {
+    LiveSpindleRecord live;
+    live.Name = "0";
+    EXPECT_TRUE(m.LiveSpindle(n) == live) << n;
+  }
+  EXPECT_EQ(m.CutOffWidth, 0.099f);
+  EXPECT_EQ(m.BarLengthInch, 144.0f);
+  EXPECT_EQ(m.BarLoadTimeSec, 50);
+  EXPECT_EQ(m.MainToolImage, "");
+  EXPECT_EQ(m.SubToolImage, "");
+  EXPECT_EQ(m.MainTools1List, (QStringList{"", "Gang", "T01", "T02"}));
+  EXPECT_EQ(m.MainTools2List, (QStringList{"", ""}));
+  EXPECT_EQ(m.SubTools1List, (QStringList{"", "", "Eject Part"}));
+  EXPECT_EQ(m.SubTools2List, (QStringList{"", "0"}));
+  for (size_t slot = 0; slot <= 30; ++slot) {
+    EXPECT_EQ(m.ODHolders[slot], "");
+    EXPECT_EQ(m.IDHolders[slot], "");
+    EXPECT_EQ(m.LiveHolders[slot], "");
+  }
+  EXPECT_FALSE(m.LengthsInMillimetres);
+}
+
+TEST(MachineFileTest, AMetricStudyGetsTheFiveLengthsInMillimetres) {
+  const MachineDefinition m = Read(kMainOnly + "[SubSpindle]\r\nTime1to1=.9\r\n", true);
+  EXPECT_EQ(m.BarLengthInch, 3657.6f);
+  EXPECT_EQ(m.CutOffWidth, 2.5146f);
+  EXPECT_DOUBLE_EQ(m.MainSpindle.HeadstockStroke, 320.04);
+  EXPECT_DOUBLE_EQ(m.MainSpindle.RapidMultZ, 12700);
+  EXPECT_DOUBLE_EQ(m.MainSpindle.RemnantLength, 203.2);
+  EXPECT_EQ(m.MainSpindle.Time1to1, .6) << "times are never converted";
+  EXPECT_EQ(m.SubSpindle.Time1to1, .9);
+  EXPECT_EQ(m.BarLoadTimeSec, 50);
+  EXPECT_TRUE(m.LengthsInMillimetres);
+}
+
+TEST(MachineFileTest, IntegerFieldsRoundHalvesToEvenAndNumbersTakeTheirLeadingPart) {
+  const MachineDefinition m = Read(
+      "[MainSpindle]\r\nMaxSplSpeed=4999.5\r\nToolSetTime1=2.5\r\nToolSetTime2=3.5\r\nSetUpTime=90 min\r\n"
+      "Time1to1=12abc\r\nTime2to2=abc\r\nTime1to2=\r\nSplRef= 1 . 5\r\n"
+      "[SubSpindle]\r\nMaxSplSpeed=4998.5\r\nToolSetTime1=99999\r\nToolSetTime2=-1E9\r\n"
+      "[LiveSpindle1]\r\nMaxSplSpeed=6000.5\r\n");
+  EXPECT_EQ(m.MainSpindle.MaxSplSpeed, 5000);
+  EXPECT_EQ(m.SubSpindle.MaxSplSpeed, 4998);
+  EXPECT_EQ(m.MainSpindle.ToolSetTime1, 2);
+  EXPECT_EQ(m.MainSpindle.ToolSetTime2, 4);
+  EXPECT_EQ(m.MainSpindle.SetUpTime, 90);
+  EXPECT_EQ(m.MainSpindle.Time1to1, 12);
+  EXPECT_EQ(m.MainSpindle.Time2to2, 0);
+  EXPECT_EQ(m.MainSpindle.Time1to2, 0);
+  EXPECT_EQ(m.MainSpindle.SplRef, 1.5);
+  EXPECT_EQ(m.LiveSpindle1.MaxSplSpeed, 6000);
+  // Beyond 16 bits the value is held at the end of the range, never wrapped.
+  EXPECT_EQ(m.SubSpindle.ToolSetTime1, 32767);
+  EXPECT_EQ(m.SubSpindle.ToolSetTime2, -32768);
+}
+
+TEST(MachineFileTest, ToolStringsAreSplitUntrimmedAndEjectPartIsAppendedOnce) {
+  const MachineDefinition m = Read(
+      "[MainSpindle]\r\nTools1=Gang, T01 ,T02,\r\nTools2=Front\r\n"
+      "[SubSpindle]\r\nTools1=Back,T21,T22\r\nTools2=Back Cross,T25\r\n");
+  EXPECT_EQ(m.MainTools1List, (QStringList{"", "Gang", " T01 ", "T02", ""}));
+  EXPECT_EQ(m.MainTools2List, (QStringList{"", "Front"}));
+  EXPECT_EQ(m.SubSpindle.Tools1, "Back,T21,T22,Eject Part");
+  EXPECT_EQ(m.SubTools1List, (QStringList{"", "Back", "T21", "T22", "Eject Part"}));
+  EXPECT_EQ(m.SubTools2List, (QStringList{"", "Back Cross", "T25"}));
+  EXPECT_EQ(FindToolPost(m, "Eject Part", 2), kSubPost1);
+  EXPECT_EQ(FindToolPost(m, "T25", 2), kSubPost2);
+}
+
+TEST(MachineFileTest, HoldersComeFromTheMachineSectionSlotBySlot) {
+  const MachineDefinition m = Read(
+      "[Test]\r\n1OD=Turning\r\n1id=Drill sleeve\r\n2OD=Grooving\r\n30Live=Saw\r\n31OD=never\r\n0OD=never\r\n"
+      "[Other]\r\n3OD=not ours\r\n",
+      false, "test");
+  EXPECT_EQ(m.ODHolders[1], "Turning");
+  EXPECT_EQ(m.IDHolders[1], "Drill sleeve");
+  EXPECT_EQ(m.ODHolders[2], "Grooving");
+  EXPECT_EQ(m.ODHolders[3], "");
+  EXPECT_EQ(m.LiveHolders[30], "Saw");
+  EXPECT_EQ(m.ODHolders[0], "");
+}
+
+TEST(MachineFileTest, LoadShowsTheMessageForAMissingFileAndKeepsTheMachine) {
+  TempAppFolder folder;
+  Workspace ws;
+  ws.AppFolder = folder.Path();
+  ws.Machine.LoadedName = "Previous";
+  ws.Machine.MainSpindle.Time1to1 = 7;
+  ScriptedPrompter prompter;
+  EXPECT_FALSE(LoadMachineDefinition(ws, "Nowhere", prompter));
+  ASSERT_EQ(prompter.Entries().size(), 1);
+  EXPECT_EQ(prompter.Entries()[0].Text, "The machine file does not exist! " + folder.Path() + "Nowhere.ini");
+  EXPECT_EQ(prompter.Entries()[0].Caption, kProgramTitle);
+  EXPECT_EQ(prompter.Entries()[0].Icon, MessageIcon::None);
+  EXPECT_EQ(ws.Machine.LoadedName, "Previous");
+  EXPECT_EQ(ws.Machine.MainSpindle.Time1to1, 7);
+}
+
+TEST(MachineFileTest, LoadFollowsTheStudysUnitsAndFindsAFileInAnotherCase) {
+  TempAppFolder folder;
+  folder.Write("Swiss32.INI", kMainOnly);
+  Workspace ws;
+  ws.AppFolder = folder.Path();
+  ws.Study.Header.Metric = -1;
+  ScriptedPrompter prompter;
+  ASSERT_TRUE(LoadMachineDefinition(ws, "swiss32", prompter));
+  EXPECT_TRUE(prompter.Entries().isEmpty());
+  EXPECT_EQ(ws.Machine.LoadedName, "swiss32");
+  EXPECT_EQ(ws.Machine.BarLengthInch, 3657.6f);
+  EXPECT_EQ(ws.Machine.MainTools1List, (QStringList{"", "Gang", "T01", "T02"}));
+  EXPECT_EQ(MachineFilePath(folder.Path(), "SWISS32"), folder.FilePath("Swiss32.INI"));
+  EXPECT_EQ(MachineFilePath(folder.Path(), "new"), folder.FilePath("new.ini"));
+}
+
+TEST(MachineFileTest, ListMachinesSortsByNameIgnoringCase) {
+  TempAppFolder folder;
+  for (const char* name : {"b.ini", "A.ini", "c.INI", "a2.ini", "notes.txt", "x.ini.bak"}) folder.Write(name, "");
+  QDir(folder.Path()).mkdir("folder.ini");
+  EXPECT_EQ(ListMachines(folder.Path()), (QStringList{"A", "a2", "b", "c"}));
+  EXPECT_EQ(ListMachines(folder.FilePath("none/")), QStringList{});
+}
+
+TEST(MachineFileTest, TheBundledMachinesAreListedAndDescribeThreeKindsOfLathe) {
+  const QString data = arvex::test::SourceDataFolder();
+  EXPECT_EQ(ListMachines(data), (QStringList{"SH12-Main", "SH20-Sub", "SH32-SubLive"}));
+  MachineDefinition subLive, sub, mainOnly;
+  ASSERT_TRUE(ReadMachineDefinition(data + "SH32-SubLive.ini", false, &subLive));
+  ASSERT_TRUE(ReadMachineDefinition(data + "SH20-Sub.ini", false, &sub));
+  ASSERT_TRUE(ReadMachineDefinition(data + "SH12-Main.ini", false, &mainOnly));
+  EXPECT_EQ(subLive.HasSubSpindle, 1);
+  EXPECT_EQ(subLive.HasLiveTools, 1);
+  EXPECT_GT(subLive.LiveSpindle1.MaxSplSpeed, 0);
+  EXPECT_GT(subLive.LiveSpindle4.MaxSplSpeed, 0);
+  EXPECT_EQ(sub.HasSubSpindle, 1);
+  EXPECT_EQ(sub.HasLiveTools, 0);
+  EXPECT_EQ(mainOnly.HasSubSpindle, 0);
+  for (const MachineDefinition* m : {&subLive, &sub, &mainOnly}) {
+    EXPECT_GT(m->MainSpindle.MaxSplSpeed, 0);
+    EXPECT_GT(m->MainSpindle.Time1to1, 0);
+    EXPECT_GT(m->MainSpindle.ColletOpenClose, 0);
+    EXPECT_GT(m->MainSpindle.HeadstockStroke, 0);
+    EXPECT_GT(m->MainSpindle.RapidMultZ, 0);
+    EXPECT_GT(m->MainSpindle.CatchFrMain, 0);
+    EXPECT_FALSE(m->ODHolders[1].isEmpty());
+  }
+  EXPECT_GT(sub.SubSpindle.TransferFrMain, 0);
+  EXPECT_GT(subLive.SubSpindle.CatchFrSub, 0);
+}
+
+TEST(MachineFileTest, EveryToolOfTheBundledSamplesSitsOnAPostOfItsMachine) {
+  const QString data = arvex::test::SourceDataFolder();
+  const QDir samples(data + "samples");
+  for (const QString& name : samples.entryList({"*.rvx"}, QDir::Files)) {
+    TimeStudy study;
+    ParseTimeStudy(arvex::test::ReadBytes(samples.filePath(name)), &study);
+    MachineDefinition m;
+    ASSERT_TRUE(ReadMachineDefinition(data + study.Header.MachineName + ".ini", study.Header.IsMetric(), &m));
+    for (int spindle = 1; spindle <= 2; ++spindle)
+      for (int i = 1; i <= study.Count(spindle); ++i) {
+        const Operation& op = study.Op(spindle, i);
+        EXPECT_NE(FindToolPost(m, op.ToolNo, spindle), kNoPost) << name.toStdString() << " " << op.ToolNo.toStdString();
+        if (!op.ToolHolder.isEmpty()) {
+          bool known = false;
+          for (size_t slot = 1; slot <= 30; ++slot)
+            known = known || m.ODHolders[slot] == op.ToolHolder || m.IDHolders[slot] == op.ToolHolder ||
+                    m.LiveHolders[slot] == op.ToolHolder;
+          EXPECT_TRUE(known) << name.toStdString() << " " << op.ToolHolder.toStdString();
+        }
+      }
+  }
+}
+
+// ---- The writer of the machine setup window -------------------------------------
+
+TEST(MachineSetupTest, FieldIndicesNameTheirKeys) {
+  const auto& f = MachineSetupFields();
+  EXPECT_STREQ(f[0].Key, "Tools1");
+  EXPECT_STREQ(f[14].Key, "ColletOpenClose");
+  EXPECT_STREQ(f[26].Key, "SetUpTime");
+  EXPECT_STREQ(f[27].Section, "SubSpindle");
+  EXPECT_STREQ(f[41].Key, "TransferFrMain");
+  EXPECT_STREQ(f[54].Section, "LiveSpindle1");
+  EXPECT_STREQ(f[54].Key, "Name");
+  EXPECT_STREQ(f[56].Section, "LiveSpindle3");
+  EXPECT_STREQ(f[57].Key, "MaxSplSpeed");
+  EXPECT_STREQ(f[61].Section, "LiveSpindle4");
+  EXPECT_STREQ(f[61].Key, "Name");
+  EXPECT_STREQ(f[68].Key, "BarLoadTimeSec");
+  EXPECT_EQ(MachineSetupFieldIndex("livespindle2", "splchange3k"), 53);
+  EXPECT_EQ(MachineSetupFieldIndex("MainSpindle", "CatchFrSub"), -1);
+}
+
+TEST(MachineSetupTest, ANewFileGetsEveryKeyInTheWritersOrder) {
+  TempAppFolder folder;
+  MachineSetupTexts texts;
+  FileError error;
+  ASSERT_TRUE(WriteMachineSetup(folder.FilePath("New.ini"), texts, &error));
+  const QStringList keys = KeyOrder(folder.Read("New.ini"));
+  QStringList expected = {"New/HasSubSpindle", "New/HasLiveTools"};
+  for (int slot = 1; slot <= 30; ++slot)
+    for (const char* kind : {"OD", "ID", "Live"}) expected << QStringLiteral("New/%1%2").arg(slot).arg(kind);
+  for (const char* k : {"Tools1", "Time1to1", "ToolSetTime1", "Tools2", "Time2to2", "ToolSetTime2", "Time1to2",
+                        "MaxSplSpeed", "SplStartStop", "SplForRev", "SplChange3k", "SplRef", "SplIndex",
+                        "CatchFrMain", "ColletOpenClose", "HeadstockStroke", "RapidMultZ", "RapidZBeginEnd",
+                        "RapidMultExtra", "OtherDesc1", "OtherTime1", "Other1BeginEnd", "OtherDesc2", "OtherTime2",
+                        "Other2BeginEnd", "RemnantLength", "SetUpTime"})
+    expected << QStringLiteral("MainSpindle/") + k;
+  for (const char* k : {"Tools1", "Time1to1", "ToolSetTime1", "Tools2", "Time2to2", "ToolSetTime2", "Time1to2",
+                        "MaxSplSpeed", "SplStartStop", "SplForRev", "SplChange3k", "SplRef", "SplIndex",
+                        "CatchFrSub", "TransferFrMain", "OtherDesc1", "OtherTime1", "OtherDesc2", "OtherTime2"})
+    expected << QStringLiteral("SubSpindle/") + k;
+  for (int n = 1; n <= 4; ++n)
+    for (const char* k : {"MaxSplSpeed", "SplStartStop", "SplForRev", "SplChange3k", "Name"})
+      expected << QStringLiteral("LiveSpindle%1/%2").arg(n).arg(k);
+  for (const char* k : {"CutOffWidth", "BarLengthInch", "BarLoadTimeSec", "MainToolImage", "SubToolImage"})
+    expected << QStringLiteral("LiveSpindle4/") + k;
+  EXPECT_EQ(keys, expected);
+  EXPECT_EQ(MachineSavedMessage(folder.FilePath("New.ini")), "'" + folder.FilePath("New.ini") + "' was saved!");
+}
+
+TEST(MachineSetupTest, TheSubToolListsLoseEjectPartAndComeBackTheSame) {
+  TempAppFolder folder;
+  MachineSetupTexts texts;
+  texts.HasSubSpindle = true;
+  texts.Field("SubSpindle", "Tools1") = "Back,T21,T22,Eject Part";
+  texts.Field("SubSpindle", "Tools2") = "Back Cross,T25,Eject Part";
+  texts.Field("MainSpindle", "Tools1") = "Gang,T01,Eject Part";  // only the sub lists lose it
+  FileError error;
+  const QString path = folder.FilePath("M.ini");
+  ASSERT_TRUE(WriteMachineSetup(path, texts, &error));
+  const ProfileFile file = ProfileFile::FromBytes(folder.Read("M.ini"));
+  EXPECT_EQ(file.Value("SubSpindle", "Tools1"), "Back,T21,T22");
+  EXPECT_EQ(file.Value("SubSpindle", "Tools2"), "Back Cross,T25");
+  EXPECT_EQ(file.Value("MainSpindle", "Tools1"), "Gang,T01,Eject Part");
+  EXPECT_EQ(file.Value("M", "HasSubSpindle"), "1");
+  EXPECT_EQ(file.Value("M", "HasLiveTools"), "0");
+
+  MachineSetupTexts again;
+  ASSERT_TRUE(ReadMachineSetupTexts(path, &again));
+  EXPECT_EQ(again.Field("SubSpindle", "Tools1"), "Back,T21,T22,Eject Part");
+  MachineDefinition m;
+  ASSERT_TRUE(ReadMachineDefinition(path, false, &m));
+  EXPECT_EQ(m.SubTools1List, (QStringList{"", "Back", "T21", "T22", "Eject Part"}));
+  // From then on, shown and saved again unchanged, the file stays the same
+  // (the first save stored empty number fields, which now show as "0").
+  ASSERT_TRUE(WriteMachineSetup(path, again, &error));
+  const QByteArray before = folder.Read("M.ini");
+  ASSERT_TRUE(ReadMachineSetupTexts(path, &again));
+  ASSERT_TRUE(WriteMachineSetup(path, again, &error));
+  EXPECT_EQ(folder.Read("M.ini"), before);
+}
+
+TEST(MachineSetupTest, HolderSlotsBeyondAListAreWrittenEmpty) {
+  TempAppFolder folder;
+  QByteArray old = "[M]\r\n";
+  for (int slot = 1; slot <= 30; ++slot) old += "" + QByteArray::number(slot) + "OD=Stale " + QByteArray::number(slot) + "\r\n";
+  folder.Write("M.ini", old);
+  MachineSetupTexts texts;
+  texts.Holders[0] = QStringList{"Turning", "Grooving", "Cut-off"};
+  for (int i = 1; i <= 31; ++i) texts.Holders[2] << QStringLiteral("Live %1").arg(i);
+  FileError error;
+  ASSERT_TRUE(WriteMachineSetup(folder.FilePath("M.ini"), texts, &error));
+  const ProfileFile file = ProfileFile::FromBytes(folder.Read("M.ini"));
+  EXPECT_EQ(file.Value("M", "3OD"), "Cut-off");
+  for (int slot = 4; slot <= 30; ++slot) {
+    EXPECT_EQ(file.Find("M", HolderKey(slot, 0)), std::optional<QString>(QString())) << slot;
+    EXPECT_EQ(file.Find("M", HolderKey(slot, 1)), std::optional<QString>(QString())) << slot;
+  }
+  EXPECT_EQ(file.Value("M", "30Live"), "Live 30");
+  EXPECT_FALSE(folder.Read("M.ini").contains("Live 31"));
+}
+
+TEST(MachineSetupTest, TextsAreWrittenAsShownAndOtherLinesOfTheFileStay) {
+  TempAppFolder folder;
+  folder.Write("M.ini", "; shop notes: checked 2024\r\n[M]\r\nHasSubSpindle=1\r\nSerial=A-1234\r\n"
+                        "[MainSpindle]\r\nmaxsplspeed=8000\r\nCoolantBar=70\r\n[Extra]\r\nKeep=me\r\n");
+  MachineSetupTexts texts;
+  texts.Field("MainSpindle", "MaxSplSpeed") = "10000 rpm";  // no validation: read back later as 10000
+  texts.Field("MainSpindle", "Time1to1") = " .6";
+  FileError error;
+  ASSERT_TRUE(WriteMachineSetup(folder.FilePath("M.ini"), texts, &error));
+  const QString text = DecodeWindows1252(folder.Read("M.ini"));
+  EXPECT_TRUE(text.startsWith("; shop notes: checked 2024\r\n[M]\r\nHasSubSpindle=0\r\nSerial=A-1234\r\n"));
+  EXPECT_TRUE(text.contains("[MainSpindle]\r\nMaxSplSpeed=10000 rpm\r\nCoolantBar=70\r\n"));
+  EXPECT_TRUE(text.contains("[Extra]\r\nKeep=me\r\n"));
+  MachineSetupTexts back;
+  ASSERT_TRUE(ReadMachineSetupTexts(folder.FilePath("M.ini"), &back));
+  MachineDefinition m;
+  ReadMachineDefinition(folder.FilePath("M.ini"), false, &m);
+  EXPECT_EQ(m.MainSpindle.MaxSplSpeed, 10000);
+  EXPECT_EQ(ProfileFile::FromText(text).Value("MainSpindle", "Time1to1"), " .6");
+}
+
+TEST(MachineSetupTest, SavingFromAMetricStudyNeverStoresMillimetres) {
+  TempAppFolder folder(true);
+  Workspace ws;
+  ws.AppFolder = folder.Path();
+  ws.Study.Header.Metric = -1;
+  ScriptedPrompter prompter;
+  ASSERT_TRUE(LoadMachineDefinition(ws, "SH32-SubLive", prompter));
+  ASSERT_EQ(ws.Machine.BarLengthInch, 3657.6f);
+  const QByteArray original = folder.Read("SH32-SubLive.ini");
+  const QString path = folder.FilePath("SH32-SubLive.ini");
+  FileError error;
+
+  // The editing path: read the file's own values.
+  MachineSetupTexts texts;
+  ASSERT_TRUE(ReadMachineSetupTexts(path, &texts));
+  EXPECT_EQ(texts.Field("MainSpindle", "HeadstockStroke"), "12.6");
+  EXPECT_EQ(texts.Field("LiveSpindle4", "BarLengthInch"), "144");
+  ASSERT_TRUE(WriteMachineSetup(path, texts, &error));
+  EXPECT_EQ(folder.Read("SH32-SubLive.ini"), original);
+
+  // The loaded metric definition is turned back into inches.
+  const MachineSetupTexts fromMetric = SetupTextsFromMachine(ws.Machine);
+  EXPECT_EQ(fromMetric.Field("MainSpindle", "HeadstockStroke"), "12.6");
+  EXPECT_EQ(fromMetric.Field("MainSpindle", "RapidMultZ"), "500");
+  EXPECT_EQ(fromMetric.Field("MainSpindle", "RemnantLength"), "8");
+  EXPECT_EQ(fromMetric.Field("LiveSpindle4", "CutOffWidth"), ".103");
+  EXPECT_EQ(fromMetric.Field("LiveSpindle4", "BarLengthInch"), "144");
+  ASSERT_TRUE(WriteMachineSetup(path, fromMetric, &error));
+  EXPECT_EQ(folder.Read("SH32-SubLive.ini"), original);
+}
+
+TEST(MachineSetupTest, TheWindowTextsOfADefinition) {
+  MachineDefinition m = Read(
+      "[Test]\r\nHasLiveTools=1\r\n2OD=Second\r\n1ID=First ID\r\n"
+      "[MainSpindle]\r\nTime1to1=.6\r\nMaxSplSpeed=8000\r\nSplRef=1E-05\r\n"
+      "[LiveSpindle3]\r\nName=Back Live\r\nSplForRev=.3\r\n");
+  const MachineSetupTexts t = SetupTextsFromMachine(m);
+  EXPECT_FALSE(t.HasSubSpindle);
+  EXPECT_TRUE(t.HasLiveTools);
+  EXPECT_EQ(t.Fields[1], ".6");
+  EXPECT_EQ(t.Fields[7], "8000");
+  EXPECT_EQ(t.Fields[11], "1E-05");
+  EXPECT_EQ(t.Fields[27], ",Eject Part");
+  EXPECT_EQ(t.Fields[30], "0");
+  EXPECT_EQ(t.Fields[56], "Back Live");
+  EXPECT_EQ(t.Fields[59], ".3");
+  EXPECT_EQ(t.Fields[54], "0");
+  EXPECT_EQ(t.Fields[66], ".099");
+  EXPECT_EQ(t.Fields[67], "144");
+  EXPECT_EQ(t.Fields[68], "50");
+  EXPECT_EQ(t.Holders[0], QStringList{"Second"});
+  EXPECT_EQ(t.Holders[1], QStringList{"First ID"});
+  EXPECT_TRUE(t.Holders[2].isEmpty());
+}
+
+TEST(MachineSetupTest, TheBundledFilesAreInTheWritersOwnForm) {
+  TempAppFolder folder(true);
+  for (const QString& name : ListMachines(folder.Path())) {
+    const QString path = folder.FilePath(name + ".ini");
+    const QByteArray original = folder.Read(name + ".ini");
+    MachineSetupTexts texts;
+    ASSERT_TRUE(ReadMachineSetupTexts(path, &texts));
+    QFile::remove(path);
+    FileError error;
+    ASSERT_TRUE(WriteMachineSetup(path, texts, &error));
+    EXPECT_EQ(folder.Read(name + ".ini"), original) << name.toStdString();
+  }
+}
+
+TEST(MachineSetupTest, AFailedSaveKeepsTheOldFile) {
+  TempAppFolder folder;
+  folder.Write("M.ini", "[M]\r\nHasSubSpindle=1\r\n");
+  MachineSetupTexts texts;
+  texts.Holders[0] = QStringList{"Turning ≥ 12"};
+  FileError error;
+  EXPECT_FALSE(WriteMachineSetup(folder.FilePath("M.ini"), texts, &error));
+  EXPECT_TRUE(error.Description.contains("U+2265")) << error.Description.toStdString();
+  EXPECT_EQ(folder.Read("M.ini"), QByteArray("[M]\r\nHasSubSpindle=1\r\n"));
+}
