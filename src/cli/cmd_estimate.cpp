@@ -31,6 +31,11 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
+#include <atomic>
+#include <thread>
+#include <vector>
+
 namespace arvex {
 
 namespace {
@@ -102,8 +107,11 @@ void AppendJsonNumber(QString& out, const QString& numberText) {
   }
   out += numberText;
 }
-void AppendJsonNumber(QString& out, float value) { AppendJsonNumber(out, NumberText(value)); }
-void AppendJsonInt(QString& out, int value) { out += NumberText(static_cast<double>(value)); }
+void AppendJsonNumber(QString& out, float value, ItemTextCache& texts) { AppendJsonNumber(out, texts.SingleText(value)); }
+void AppendJsonInt(QString& out, int value) {
+  const QString text = Str(value);  // " 12" or "-3"
+  out += value >= 0 ? QStringView(text).mid(1) : QStringView(text);
+}
 
 void AppendKey(QString& out, const char* key, bool first = false) {
   if (!first) out += u',';
@@ -146,9 +154,10 @@ void AppendLabels(QString& out, const TimeStudy& st, int spindle) {
   out += u']';
 }
 
-QString JsonEstimate(const QString& file, const Workspace& ws) {
+QString JsonEstimate(const QString& file, Workspace& ws) {
   const TimeStudy& st = ws.Study;
   const CycleComparison& r = ws.Comparison;
+  ItemTextCache& texts = ws.Comparison.Memo.Texts;
   QString out;
   out.reserve(4096);
   out += u'{';
@@ -185,11 +194,11 @@ QString JsonEstimate(const QString& file, const Workspace& ws) {
     AppendKey(out, "last");
     AppendJsonInt(out, g.Range.Last);
     AppendKey(out, "cut");
-    AppendJsonNumber(out, g.Cut);
+    AppendJsonNumber(out, g.Cut, texts);
     AppendKey(out, "idle");
-    AppendJsonNumber(out, g.Idle);
+    AppendJsonNumber(out, g.Idle, texts);
     AppendKey(out, "total");
-    AppendJsonNumber(out, g.Total);
+    AppendJsonNumber(out, g.Total, texts);
     AppendKey(out, "lines");
     out += u'[';
     bool firstLine = true;
@@ -206,7 +215,7 @@ QString JsonEstimate(const QString& file, const Workspace& ws) {
   }
   out += u']';
   AppendKey(out, "total");
-  AppendJsonNumber(out, static_cast<float>(r.Total));
+  AppendJsonNumber(out, static_cast<float>(r.Total), texts);
   AppendKey(out, "formula");
   AppendJsonString(out, r.Formula);
   AppendKey(out, "setupMinutes");
@@ -323,6 +332,27 @@ std::optional<QString> Estimate(Workspace& ws, const QString& path, CollectingPr
   return std::nullopt;
 }
 
+struct Worker {
+  Workspace Ws;
+  CollectingPrompter Prompter;
+};
+
+struct FileResult {
+  QString Out;    // the JSON line or the summary
+  QString Error;  // the message for the error stream (summary form)
+  bool Failed = false;
+};
+
+FileResult EstimateFile(Worker& w, const QString& file, bool json) {
+  FileResult r;
+  const std::optional<QString> error = Estimate(w.Ws, file, w.Prompter);
+  r.Failed = error.has_value();
+  if (json) r.Out = error ? JsonError(file, *error) : JsonEstimate(file, w.Ws);
+  else if (error) r.Error = file + QStringLiteral(": ") + *error;
+  else r.Out = TextEstimate(file, w.Ws);
+  return r;
+}
+
 // The first *.rvx of the samples folder, by name; "" when there is none.
 QString FirstSample(const QString& appFolder) {
   const QDir samples(appFolder + QStringLiteral("samples"));
@@ -364,21 +394,40 @@ int RunEstimateCommand(CliContext& ctx) {
     return 2;
   }
 
-  // One workspace for all files, so that the engine's memo serves them all.
-  CollectingPrompter prompter;
+  // Files are estimated side by side on the processor's cores, each worker
+  // with its own workspace (whose memo serves all its files), and written in
+  // the order given, block by block so that a long batch streams.
+  const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
+  const int workers = files.size() < 16 ? 1 : static_cast<int>(std::min(cores, 4u));
+  std::vector<Worker> pool(static_cast<size_t>(workers));
+  for (Worker& w : pool) w.Ws.AppFolder = ws.AppFolder;
+  const qsizetype block = 32 * workers;
   bool failed = false;
-  bool firstFile = true;
-  for (const QString& file : files) {
-    const std::optional<QString> error = Estimate(ws, file, prompter);
-    if (error) failed = true;
-    if (json) {
-      ctx.Out << (error ? JsonError(file, *error) : JsonEstimate(file, ws));
-    } else if (error) {
-      ctx.Fail(file + QStringLiteral(": ") + *error);
+  bool firstSummary = true;
+  std::vector<FileResult> results;
+  for (qsizetype start = 0; start < files.size(); start += block) {
+    const qsizetype end = std::min(files.size(), start + block);
+    results.assign(static_cast<size_t>(end - start), FileResult{});
+    std::atomic<qsizetype> next{start};
+    auto work = [&](Worker& w) {
+      for (qsizetype i; (i = next.fetch_add(1)) < end;)
+        results[static_cast<size_t>(i - start)] = EstimateFile(w, files[i], json);
+    };
+    if (workers == 1) {
+      work(pool[0]);
     } else {
-      if (!firstFile) ctx.Out << '\n';
-      ctx.Out << TextEstimate(file, ws);
-      firstFile = false;
+      std::vector<std::thread> threads;
+      for (int t = 1; t < workers; ++t) threads.emplace_back(work, std::ref(pool[static_cast<size_t>(t)]));
+      work(pool[0]);
+      for (std::thread& t : threads) t.join();
+    }
+    for (const FileResult& r : results) {
+      failed = failed || r.Failed;
+      if (!r.Error.isEmpty()) ctx.Fail(r.Error);
+      if (r.Out.isEmpty()) continue;
+      if (!json && !firstSummary) ctx.Out << '\n';
+      ctx.Out << r.Out;
+      firstSummary = false;
     }
   }
   ctx.Out.flush();

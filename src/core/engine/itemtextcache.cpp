@@ -49,6 +49,10 @@ QString ItemTextCache::StrText(double value) {
   return Lookup({BitsOf(value), 0, Kind::Str}, [&] { return Str(value); });
 }
 
+QString ItemTextCache::SingleText(float value) {
+  return Lookup({BitsOf(value), 0, Kind::Single}, [&] { return NumberText(value); });
+}
+
 QString ItemTextCache::FeedRateText(double value) {
   return Lookup({BitsOf(value), 0, Kind::FeedRate}, [&] { return Format(value, u"0.000;;0"); });
 }

@@ -28,6 +28,8 @@ class ItemTextCache {
   QString TotalValue(double value);
   // Str(value): a count or the part length with its leading blank.
   QString StrText(double value);
+  // NumberText(value): a Single's seven-digit text without a leading blank.
+  QString SingleText(float value);
   // Format(value, "0.000;;0") (seconds per unit of length of the stock feed).
   QString FeedRateText(double value);
   // The value of a count item: Str(count) + " x " + unit + " = " + count x
@@ -38,7 +40,7 @@ class ItemTextCache {
   std::size_t Size() const { return map_.size(); }
 
  private:
-  enum class Kind : std::uint8_t { Time, TimeSingle, Catch, Label, Total, Str, FeedRate, Count };
+  enum class Kind : std::uint8_t { Time, TimeSingle, Catch, Label, Total, Str, Single, FeedRate, Count };
   struct Key {
     std::uint64_t Bits;
     std::int32_t Count;
