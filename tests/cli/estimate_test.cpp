@@ -205,3 +205,25 @@ TEST(EstimateCommandTest, AListLongerThanOneHundredOperationsIsNotEstimated) {
   EXPECT_EQ(JsonLine(r.Out.trimmed())["error"].toString(),
             "the file lists 1 operations beyond place 100 of a list; an estimate without them would be wrong");
 }
+
+TEST(EstimateCommandTest, ALongBatchKeepsTheOrderOfItsFiles) {
+  BundledAppFolder app;
+  const QByteArray inch = app.Folder.Read("samples/" + kInchSample);
+  const QByteArray mainOnly = app.Folder.Read("samples/" + kMainOnlySample);
+  QStringList files;
+  for (int n = 0; n < 70; ++n) {
+    const QString name = QStringLiteral("batch/%1.rvx").arg(n, 2, 10, QLatin1Char('0'));
+    if (n % 7 != 3) app.Folder.Write(name, n % 2 ? inch : mainOnly);  // every seventh file is missing
+    files << app.Folder.FilePath(name);
+  }
+  auto r = RunArvex(app.Args(QStringList{"estimate", "--json"} + files));
+  EXPECT_EQ(r.Status, 1);
+  const QStringList lines = r.Out.split(u'\n', Qt::SkipEmptyParts);
+  ASSERT_EQ(lines.size(), 70);
+  for (int n = 0; n < 70; ++n) {
+    const QJsonObject o = JsonLine(lines[n]);
+    EXPECT_EQ(o["file"].toString(), files[n]);
+    if (n % 7 == 3) EXPECT_EQ(o["error"].toString(), "the file does not exist");
+    else EXPECT_EQ(o["formula"].toString(), n % 2 ? "( B1 B2 D)" : "(A)") << n;
+  }
+}
