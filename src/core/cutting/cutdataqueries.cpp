@@ -1,5 +1,7 @@
 #include "cutting/cutdataqueries.h"
 
+#include "cutting/operationnamerules.h"
+
 #include "platform/numtext.h"
 
 #include <QSet>
@@ -64,21 +66,8 @@ CutDataQuery NoRowsQuery() {
   return q;
 }
 
-QString GridKeyword(const QString& operationName) {
-  struct Rule {
-    const char16_t* Word;
-    const char16_t* Keyword;
-  };
-  static constexpr Rule kRules[] = {
-      {u"turn", u"turn"},   {u"face", u"turn"}, {u"groove", u"turn"}, {u"drill", u"drill"},
-      {u"spot", u"spot"},   {u"mill", u"mill"}, {u"ream", u"ream"},   {u"center", u"center"},
-  };
-  QString keyword;
-  for (const Rule& rule : kRules) {
-    if (operationName.contains(QStringView(rule.Word), Qt::CaseInsensitive)) keyword = QString::fromUtf16(rule.Keyword);
-  }
-  return keyword;
-}
+// One rule for the whole program: the name rules of the operation names.
+QString GridKeyword(const QString& operationName) { return GridKeywordForName(operationName); }
 
 QStringList KeywordAlternatives(const QStringList& operationTypes, const QString& keyword) {
   QStringList out;

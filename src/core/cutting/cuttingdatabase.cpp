@@ -269,8 +269,8 @@ bool CuttingDatabase::CheckTables(QString* error) const {
   static const char* const kProbes[] = {
       "select GrpIndex, GrpName from MaterialGrps where 0",
       "select MatName, GrpIndex from Material where 0",
-      "select GrpIndex, Operation, DepthofCut, ToolGrade, FromSFM, ToSFM, FromIPR, ToIPR, FromDiam, ToDiam "
-      "from cutdat where 0",
+      ("select GrpIndex, Operation, DepthofCut, ToolGrade, FromSFM, ToSFM, FromIPR, ToIPR, FromDiam, ToDiam "
+       "from cutdat where 0"),
   };
   QSqlDatabase db = QSqlDatabase::database(connection_, false);
   for (const char* probe : kProbes) {

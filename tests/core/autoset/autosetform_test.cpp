@@ -1,0 +1,452 @@
+// The Auto Set form before generation: loading, kinds and frames, the
+// center data, pecks, field couplings, "Pick Tap", unit keys, the double
+// quote, the mill feed coupling and the thread calculations.
+
+#include "autosettestutil.h"
+
+#include "platform/numtext.h"
+#include "platform/textinput.h"
+
+using namespace arvex;
+using namespace arvex::test;
+
+namespace {
+
+class AutoSetFormTest : public AutoSetTest {};
+
+class AutoSetEmptyFolderTest : public AutoSetTest {
+ protected:
+  AutoSetEmptyFolderTest() : AutoSetTest(false) {}
+};
+
+}  // namespace
+
+// ---- loading --------------------------------------------------------------------------
+
+TEST_F(AutoSetFormTest, InchLoadingLabelsDefaultsAndLists) {
+  Load();
+  EXPECT_EQ(form_.KindEntries(),
+            QStringList({"Drill -center drill, drill", "Tap -center drill, drill, tap",
+                         "Ream -center drill, drill, ream", "Mill Flats", "Threads"}));
+  EXPECT_EQ(form_.ToolEntries(),
+            QStringList({"(Gang)", "T01-", "T02-", "T03-", "T04-", "(Turret)", "T11-", "T12-"}));
+  EXPECT_EQ(form_.UnitFactor(), 12);
+  EXPECT_EQ(form_.NumberFormat(), "#.####;-#.####;0");
+  EXPECT_EQ(form_.Kind(), AutoSetKind::None);
+  EXPECT_EQ(form_.FirstToolIndex(), -1);
+  EXPECT_FALSE(form_.Live());
+  EXPECT_EQ(form_.CenterTypeChoice(), CenterType::CenterDrill);
+  EXPECT_EQ(form_.PeckPatternChoice(), PeckPattern::TwoOne);
+
+  const std::pair<AutoSetField, const char*> defaults[] = {
+      {F::CD(2), "80."},    {F::CD(3), ".002"},  {F::DR(1), "80."},   {F::DR(2), ".003"},
+      {F::DR(4), ".02"},    {F::Tap(4), "750"},  {F::Ream(1), ".008"}, {F::Ream(3), "80"},
+      {F::Mill(1), "175"},  {F::Mill(2), ".004"}, {F::Mill(7), ".001"}, {F::Thd(2), "100."},
+      {F::DR(0), ""},       {F::Tap(0), ""},     {F::Holes(), ""},    {F::Thd(1), ""}};
+  for (const auto& [field, text] : defaults) EXPECT_EQ(form_.Text(field), text);
+
+  EXPECT_EQ(form_.Label(F::CD(2)), "Center SFM:");
+  EXPECT_EQ(form_.Label(F::CD(3)), "Feed IPR:");
+  EXPECT_EQ(form_.Label(F::DR(2)), "Drill Feed IPR:");
+  EXPECT_EQ(form_.Label(F::Tap(0)), "");
+  EXPECT_EQ(form_.Label(F::Ream(3)), "Ream SFM:");
+  EXPECT_EQ(form_.Label(F::Mill(0)), "Mill Diam(Cutter):");
+  EXPECT_EQ(form_.Label(F::Mill(7)), "Feed IPT:");
+  EXPECT_EQ(form_.Label(F::Thd(1)), "TPI or IPR:");
+  EXPECT_EQ(form_.Label(F::Thd(2)), "Desired IPM:");
+  EXPECT_EQ(form_.Label(F::Holes()), "Number of live features:");
+  EXPECT_EQ(form_.Label(F::DR(6)), "");
+  EXPECT_TRUE(prompter_.Entries().isEmpty());
+  EXPECT_FALSE(ws_.Study.Dirty);
+}
+
+TEST_F(AutoSetFormTest, MetricLoadingLabelsAndDefaults) {
+  Load(true);
+  EXPECT_EQ(form_.UnitFactor(), 1000);
+  EXPECT_EQ(form_.NumberFormat(), "##.###;-##.###;0");
+  const std::pair<AutoSetField, const char*> labels[] = {
+      {F::CD(2), "Center SMM:"}, {F::CD(3), "Feed MMPR:"},  {F::DR(1), "Drill SMM:"},
+      {F::DR(2), "Feed MMPR:"},  {F::DR(4), "Rapid in dist:"}, {F::Tap(2), "Feed MMPR:"},
+      {F::Ream(1), "Feed MMPR:"}, {F::Ream(3), "Ream SMM:"}, {F::Mill(1), "Mill SMM:"},
+      {F::Mill(2), "Mill MMPR:"}, {F::Mill(7), "Feed MMPT:"}, {F::Thd(1), "Feed MMPR:"},
+      {F::Thd(2), "Desired MMPM:"}, {F::Thd(3), "RPM:"}};
+  for (const auto& [field, text] : labels) EXPECT_EQ(form_.Label(field), text);
+  const std::pair<AutoSetField, const char*> defaults[] = {
+      {F::CD(2), ""},   {F::CD(3), ""},    {F::DR(1), ""},    {F::DR(2), ""},    {F::DR(4), ".5"},
+      {F::Tap(4), "750"}, {F::Ream(1), ""}, {F::Ream(3), ""},  {F::Mill(1), ""},  {F::Mill(2), ""},
+      {F::Mill(7), ""},  {F::Thd(2), "2500"}};
+  for (const auto& [field, text] : defaults) EXPECT_EQ(form_.Text(field), text);
+  // The center drill table is in millimetres: the inch rows are converted.
+  EXPECT_EQ(form_.CenterTable().Rows[0].Designation(), "#00");
+  EXPECT_EQ(form_.CenterTable().Rows[0].Cell(2), "3.175");
+  EXPECT_EQ(form_.CenterTable().Rows[10].Designation(), "A0.5");
+  EXPECT_EQ(form_.CenterTable().Rows[10].Cell(2), "3.15");
+}
+
+TEST_F(AutoSetEmptyFolderTest, MissingCenterDrillFileLeavesTheToolListEmpty) {
+  form_.Load();
+  ASSERT_EQ(prompter_.Entries().size(), 1);
+  const auto& entry = prompter_.Entries()[0];
+  EXPECT_EQ(entry.Text, folder_.Path() + "CEN-INFO.TXT is missing!");
+  EXPECT_EQ(entry.Caption, "ERROR");
+  EXPECT_EQ(entry.Icon, MessageIcon::Question);
+  EXPECT_TRUE(form_.ToolEntries().isEmpty());
+  EXPECT_EQ(form_.KindEntries().size(), 5);
+
+  // Every generation stops at the first tool.
+  form_.ChooseKind(0);
+  for (int index : {-1, 0, 1}) {
+    form_.SetFirstToolIndex(index);
+    prompter_.Clear();
+    EXPECT_EQ(form_.Generate(1).Outcome, AutoSetOutcome::NoFirstTool);
+    EXPECT_EQ(prompter_.Messages(), QStringList({"Please choose the first tool location used!"}));
+  }
+  EXPECT_TRUE(Op(1).IsBlank());
+  EXPECT_FALSE(ws_.Study.Dirty);
+  EXPECT_FALSE(form_.IsClosed());
+}
+
+TEST_F(AutoSetEmptyFolderTest, UnreadableCenterDrillFileStillListsTheTools) {
+  folder_.Write("CEN-INFO.TXT", "\"#1\",.125,118,.047,.047,60\r\n");  // no [INCH]
+  form_.Load();
+  EXPECT_EQ(prompter_.Messages(), QStringList({"Can't read the data file!"}));
+  EXPECT_EQ(form_.ToolEntries().size(), 8);
+}
+
+// ---- kinds and frames ---------------------------------------------------------------
+
+TEST_F(AutoSetFormTest, EachKindShowsItsFramesAndInstruction) {
+  Load();
+  const QString holes = QStringLiteral(
+      "Input the Tap/Ream data first and the drill and center data will be set automatically! When finished "
+      "press the 'Add to' button to insert the data into your Time Study.");
+  struct Expected {
+    int Index;
+    AutoSetKind Kind;
+    std::array<bool, 6> Frames;  // center, drill, tap, ream, mill, threads
+    QString Instruction;
+  };
+  const Expected expected[] = {
+      {0, AutoSetKind::Drill, {true, true, false, false, false, false}, holes},
+      {1, AutoSetKind::Tap, {true, true, true, false, false, false}, holes},
+      {2, AutoSetKind::Ream, {true, true, false, true, false, false}, holes},
+      {3, AutoSetKind::MillFlats, {false, false, false, false, true, false},
+       "Input the data and click on 'Add to' and it will added to the Time Study for you! The milled path is "
+       "calculated across the diam. If you want to mill by using a 'Z' path exit and input the data without "
+       "using Auto Set."},
+      {4, AutoSetKind::Threads, {false, false, false, false, false, true},
+       "Input the data and click on 'Add to' and it will added to the Time Study for you!"},
+      {-1, AutoSetKind::None, {false, false, false, false, false, false}, ""},
+  };
+  for (const Expected& e : expected) {
+    form_.ChooseKind(e.Index);
+    EXPECT_EQ(form_.Kind(), e.Kind);
+    for (int f = 0; f < 6; ++f)
+      EXPECT_EQ(form_.FrameVisible(static_cast<AutoSetFrame>(f)), e.Frames[static_cast<std::size_t>(f)])
+          << "kind " << e.Index << " frame " << f;
+    EXPECT_EQ(form_.Instruction(), e.Instruction);
+  }
+  EXPECT_EQ(AutoSetFrameCaption(AutoSetFrame::CenterType), "Center Type");
+  EXPECT_EQ(AutoSetFrameCaption(AutoSetFrame::Threads), "Thread Information");
+}
+
+// ---- center data and pecks ------------------------------------------------------------
+
+TEST_F(AutoSetFormTest, DrillDiameterChoosesTheCenterDrillAndPecks) {
+  Start(0);
+  Type(F::DR(0), ".25");
+  EXPECT_EQ(form_.Text(F::CD(0)), "#4 Center Drill");
+  EXPECT_EQ(form_.Text(F::CD(1)), ".2881");
+  EXPECT_EQ(form_.Text(F::DR(3)), "");  // no depth yet
+  Type(F::DR(5), "1");
+  EXPECT_EQ(form_.Text(F::DR(3)), "3");  // 2d, 1d, 1d
+  form_.ClickPeckPattern(PeckPattern::ThreeTwoOne);
+  EXPECT_EQ(form_.Text(F::DR(3)), "2");
+  form_.ClickPeckPattern(PeckPattern::One);
+  EXPECT_EQ(form_.Text(F::DR(3)), "4");
+  // A zero or negative diameter leaves center data and pecks alone.
+  Type(F::DR(0), "0");
+  EXPECT_EQ(form_.Text(F::CD(0)), "#4 Center Drill");
+  EXPECT_EQ(form_.Text(F::DR(3)), "4");
+}
+
+TEST_F(AutoSetFormTest, SpotDrillReachesTheSpotDiameterAtHalfItsDepth) {
+  Start(0);
+  Type(F::DR(0), ".25");
+  form_.ClickCenterType(CenterType::Spot);
+  EXPECT_EQ(form_.Text(F::CD(0)), "Spot Drill");
+  EXPECT_EQ(form_.Text(F::CD(1)), ".135");
+  form_.ClickCenterType(CenterType::CenterDrill);
+  EXPECT_EQ(form_.Text(F::CD(0)), "#4 Center Drill");
+}
+
+TEST_F(AutoSetFormTest, NoCenterDrillFitsGivesAnEmptyDesignation) {
+  Start(0);
+  Type(F::DR(0), "2");  // wider than every body of the table
+  EXPECT_EQ(form_.Text(F::CD(0)), " Center Drill");
+  EXPECT_EQ(form_.Text(F::CD(1)), "0");
+}
+
+TEST_F(AutoSetFormTest, TapDepthSetsTheDrillDepth) {
+  Start(1);
+  Type(F::Tap(1), ".25");
+  Type(F::DR(0), ".2013");
+  Type(F::Tap(3), ".5");
+  EXPECT_EQ(form_.Text(F::DR(5)), ".65");
+  EXPECT_EQ(form_.Text(F::DR(3)), "3");  // .4026 + .2013 + .2013 >= .65
+  // The hole of the tap kind is the tap diameter: the spot is .27 wide.
+  EXPECT_EQ(form_.Text(F::CD(0)), "#4 Center Drill");
+}
+
+TEST_F(AutoSetFormTest, MetricTapDepthAddsFourMillimetres) {
+  Start(1, true);
+  Type(F::Tap(3), "12");
+  EXPECT_EQ(form_.Text(F::DR(5)), "16.");
+  EXPECT_EQ(ParseNumber(form_.Text(F::DR(5))), 16);
+}
+
+TEST_F(AutoSetFormTest, ReamDiameterAndDepthSetTheDrill) {
+  Start(2);
+  Type(F::Ream(0), ".25");
+  EXPECT_EQ(form_.Text(F::DR(0)), ".24");
+  EXPECT_EQ(form_.Text(F::CD(0)), "#4 Center Drill");
+  Type(F::Ream(2), ".5");
+  EXPECT_EQ(form_.Text(F::DR(5)), ".65");
+  EXPECT_EQ(form_.Text(F::DR(3)), "2");  // .48 + .24
+}
+
+TEST_F(AutoSetFormTest, MetricReamStockIsAQuarterMillimetre) {
+  Start(2, true);
+  Type(F::Ream(0), "10");
+  EXPECT_EQ(form_.Text(F::DR(0)), "9.75");
+  // Spot 10.02 wide: the inch rows (in millimetres) come first; #5 has an
+  // 11.113 body and a 4.763 pilot.
+  EXPECT_EQ(form_.Text(F::CD(0)), "#5 Center Drill");
+}
+
+// ---- Pick Tap --------------------------------------------------------------------------
+
+TEST_F(AutoSetFormTest, PickTapTakesTheChosenTapInInches) {
+  Start(1);
+  ws_.ChosenTapText = QStringLiteral("1/4-20 UNC");
+  ws_.TapDrillResult = {0.25f, 0.05f, 0.2013f};
+  form_.PickTap();
+  EXPECT_EQ(form_.Text(F::Tap(0)), "1/4-20 UNC");
+  EXPECT_EQ(form_.Text(F::Tap(1)), ".25");
+  EXPECT_EQ(form_.Text(F::Tap(2)), ".05");
+  EXPECT_EQ(form_.Text(F::DR(0)), ".2013");
+  EXPECT_EQ(form_.Text(F::CD(0)), "#4 Center Drill");
+  EXPECT_TRUE(prompter_.Entries().isEmpty());
+}
+
+TEST_F(AutoSetFormTest, PickTapConvertsToMillimetresInAMetricStudy) {
+  Start(1, true);
+  ws_.ChosenTapText = QStringLiteral("1/4-20 UNC");
+  ws_.TapDrillResult = {0.25f, 0.05f, 0.2013f};
+  form_.PickTap();
+  EXPECT_EQ(form_.Text(F::Tap(1)), "6.35");
+  EXPECT_EQ(form_.Text(F::Tap(2)), "1.27");
+  EXPECT_EQ(form_.Text(F::DR(0)), "5.113");
+  EXPECT_EQ(form_.Text(F::CD(0)), "#4 Center Drill");
+}
+
+// ---- keys ------------------------------------------------------------------------------
+
+TEST_F(AutoSetFormTest, UnitKeysConvertLengthsAndSurfaceSpeeds) {
+  Start(0);
+  Type(F::DR(0), ".5");
+  EXPECT_TRUE(form_.KeyPress(F::DR(0), u'm'));
+  EXPECT_EQ(form_.Text(F::DR(0)), "12.7");
+  EXPECT_TRUE(form_.KeyPress(F::DR(0), u'I'));
+  EXPECT_EQ(form_.Text(F::DR(0)), ".5");
+  EXPECT_TRUE(form_.KeyPress(F::DR(1), u'M'));  // 80 feet per minute
+  EXPECT_EQ(form_.Text(F::DR(1)), "24.384");
+  EXPECT_TRUE(form_.KeyPress(F::DR(1), u'i'));
+  EXPECT_EQ(form_.Text(F::DR(1)), "80.");
+  // Counts and the tap speed swallow the key and keep their value.
+  for (const AutoSetField& f : {F::DR(3), F::Tap(4), F::Mill(5), F::Mill(8)}) {
+    Type(f, "3");
+    EXPECT_TRUE(form_.KeyPress(f, u'm'));
+    EXPECT_EQ(form_.Text(f), "3");
+  }
+  // Other keys are typed normally.
+  EXPECT_FALSE(form_.KeyPress(F::DR(0), u'5'));
+  EXPECT_FALSE(form_.KeyPress(F::DR(0), u'x'));
+}
+
+TEST_F(AutoSetFormTest, UnitKeysFieldByFieldOfEachArray) {
+  Load();
+  const AutoSetField lengths[] = {F::CD(1),   F::CD(3),   F::DR(0),   F::DR(2),   F::DR(4),   F::DR(5),
+                                  F::Tap(1),  F::Tap(2),  F::Tap(3),  F::Ream(0), F::Ream(1), F::Ream(2),
+                                  F::Mill(0), F::Mill(2), F::Mill(3), F::Mill(4), F::Mill(6), F::Mill(7)};
+  for (const AutoSetField& f : lengths) {
+    Type(f, "2");
+    EXPECT_TRUE(form_.KeyPress(f, u'm'));
+    EXPECT_EQ(form_.Text(f), "50.8") << static_cast<int>(f.Array) << " " << f.Index;
+  }
+  const AutoSetField speeds[] = {F::CD(2), F::DR(1), F::Ream(3), F::Mill(1)};
+  for (const AutoSetField& f : speeds) {
+    Type(f, "100");
+    EXPECT_TRUE(form_.KeyPress(f, u'm'));
+    EXPECT_EQ(form_.Text(f), "30.48") << static_cast<int>(f.Array) << " " << f.Index;
+  }
+  // The thread fields and the hole count take the letters as typed.
+  for (int i = 0; i < 7; ++i) EXPECT_FALSE(form_.KeyPress(F::Thd(i), u'm'));
+  EXPECT_FALSE(form_.KeyPress(F::Holes(), u'i'));
+}
+
+TEST_F(AutoSetFormTest, NameFieldsTakeEveryLetter) {
+  Load();
+  // A center or tap name typed by hand keeps its "i" and "m".
+  EXPECT_FALSE(form_.KeyPress(F::CD(0), u'i'));
+  EXPECT_FALSE(form_.KeyPress(F::Tap(0), u'M'));
+  Type(F::CD(0), "Spot Drill");
+  EXPECT_EQ(form_.Text(F::CD(0)), "Spot Drill");
+}
+
+TEST_F(AutoSetFormTest, UnitKeyConversionRunsTheCoupling) {
+  Start(0, true);
+  Type(F::DR(0), ".25");
+  Type(F::DR(5), "1");
+  EXPECT_EQ(form_.Text(F::DR(3)), "3");
+  EXPECT_TRUE(form_.KeyPress(F::DR(5), u'm'));  // 25.4 deep, still with a .25 drill
+  EXPECT_EQ(form_.Text(F::DR(5)), "25.4");
+  EXPECT_EQ(form_.Text(F::DR(3)), "101");
+  EXPECT_TRUE(form_.KeyPress(F::DR(0), u'm'));
+  EXPECT_EQ(form_.Text(F::DR(0)), "6.35");
+  // 12.7 + 6.35 + 6.35 reaches 25.4 exactly in single precision.
+  EXPECT_EQ(form_.Text(F::DR(3)), "3");
+}
+
+TEST_F(AutoSetFormTest, CommaLocaleReadsTheTextsItWrites) {
+  ScopedNumberLocale comma({u',', u'.'});
+  Start(1);
+  Type(F::Tap(3), "0,5");
+  EXPECT_EQ(form_.Text(F::DR(5)), ",65");
+  Type(F::DR(0), "0,2013");
+  EXPECT_EQ(form_.Text(F::DR(3)), "3");
+  EXPECT_TRUE(form_.KeyPress(F::DR(0), u'm'));
+  EXPECT_EQ(form_.Text(F::DR(0)), "5,113");
+}
+
+TEST_F(AutoSetFormTest, DoubleQuoteIsRefusedInCenterAndTapFields) {
+  Load();
+  const QString message =
+      QStringLiteral("You can not use \" in your description because of the way I save the data file.");
+  for (const AutoSetField& f : {F::CD(0), F::CD(2), F::Tap(0), F::Tap(4)}) {
+    prompter_.Clear();
+    EXPECT_TRUE(form_.KeyPress(f, u'"'));
+    EXPECT_EQ(prompter_.Messages(), QStringList({message}));
+  }
+  prompter_.Clear();
+  Type(F::Tap(0), "1/4-20");
+  EXPECT_FALSE(form_.Change(F::Tap(0), "1/4\"-20"));
+  EXPECT_EQ(form_.Text(F::Tap(0)), "1/4-20");
+  EXPECT_FALSE(form_.Change(F::CD(0), "#2\""));
+  EXPECT_EQ(prompter_.Messages(), QStringList({message, message}));
+  // The drill fields are numbers only; a quote there never reaches a name.
+  prompter_.Clear();
+  EXPECT_FALSE(form_.KeyPress(F::DR(0), u'"'));
+  EXPECT_TRUE(prompter_.Messages().isEmpty());
+}
+
+// ---- mill feed per tooth ---------------------------------------------------------------
+
+TEST_F(AutoSetFormTest, FeedPerToothAndFeedPerRevolutionFollowEachOther) {
+  Start(3);
+  Type(F::Mill(2), ".004");
+  Type(F::Mill(8), "2");
+  form_.LostFocus(F::Mill(2));
+  EXPECT_EQ(form_.Text(F::Mill(7)), ".002");
+  Type(F::Mill(7), ".001");
+  Type(F::Mill(8), "4");
+  form_.LostFocus(F::Mill(8));
+  EXPECT_EQ(form_.Text(F::Mill(2)), ".004");
+  Type(F::Mill(7), ".0015");
+  form_.LostFocus(F::Mill(7));
+  EXPECT_EQ(form_.Text(F::Mill(2)), ".006");
+  // Other fields, or no teeth, change nothing.
+  form_.LostFocus(F::Mill(0));
+  Type(F::Mill(8), "0");
+  Type(F::Mill(2), ".01");
+  form_.LostFocus(F::Mill(2));
+  form_.LostFocus(F::Mill(7));
+  EXPECT_EQ(form_.Text(F::Mill(7)), ".0015");
+  EXPECT_EQ(form_.Text(F::Mill(2)), ".01");
+}
+
+// ---- thread calculations ---------------------------------------------------------------
+
+TEST_F(AutoSetFormTest, ThreadsPerInchBecomeThePitchWithPassesAndApproach) {
+  Start(4);
+  Type(F::Thd(1), "20");
+  form_.LostFocus(F::Thd(1));
+  EXPECT_EQ(form_.Text(F::Thd(1)), ".05");
+  EXPECT_EQ(form_.Text(F::Thd(3)), "2000");  // 100 IPM / .05
+  EXPECT_EQ(form_.Text(F::Thd(4)), "6");
+  EXPECT_EQ(form_.Text(F::Thd(5)), ".1");
+
+  Type(F::Thd(1), ".0625");
+  form_.LostFocus(F::Thd(1));
+  EXPECT_EQ(form_.Text(F::Thd(1)), ".0625");
+  EXPECT_EQ(form_.Text(F::Thd(3)), "1600");
+  EXPECT_EQ(form_.Text(F::Thd(4)), "8");
+  EXPECT_EQ(form_.Text(F::Thd(5)), ".125");
+
+  Type(F::Thd(1), "1");  // not above 1: a pitch of 1
+  form_.LostFocus(F::Thd(1));
+  EXPECT_EQ(form_.Text(F::Thd(1)), "1");
+  EXPECT_EQ(form_.Text(F::Thd(3)), "100");
+  EXPECT_EQ(form_.Text(F::Thd(4)), "10");
+  EXPECT_EQ(form_.Text(F::Thd(5)), "2.");
+}
+
+TEST_F(AutoSetFormTest, ThreadSpeedAndFeedFollowEachOther) {
+  Start(4);
+  Type(F::Thd(1), ".05");
+  Type(F::Thd(3), "2000");
+  Type(F::Thd(2), "");
+  form_.LostFocus(F::Thd(3));
+  EXPECT_EQ(form_.Text(F::Thd(2)), "100.");
+  Type(F::Thd(2), "75");
+  form_.LostFocus(F::Thd(2));
+  EXPECT_EQ(form_.Text(F::Thd(3)), "1500");
+  EXPECT_EQ(form_.Text(F::Thd(4)), "");  // only leaving the pitch sets the passes
+  // Leaving another field only turns threads per inch into a pitch.
+  Type(F::Thd(1), "16");
+  form_.LostFocus(F::Thd(0));
+  EXPECT_EQ(form_.Text(F::Thd(1)), ".0625");
+  EXPECT_EQ(form_.Text(F::Thd(3)), "1500");
+}
+
+TEST_F(AutoSetFormTest, MetricPitchStaysAsTyped) {
+  Start(4, true);
+  Type(F::Thd(1), "1.5");
+  form_.LostFocus(F::Thd(1));
+  EXPECT_EQ(form_.Text(F::Thd(1)), "1.5");
+  EXPECT_EQ(form_.Text(F::Thd(3)), "1666");  // 2500 / 1.5 rounded down
+  EXPECT_EQ(form_.Text(F::Thd(4)), "10");
+  EXPECT_EQ(form_.Text(F::Thd(5)), "3.");
+}
+
+TEST_F(AutoSetFormTest, NoPitchNoThreadCalculation) {
+  Start(4);
+  Type(F::Thd(3), "2000");
+  for (const char* pitch : {"", "0", "-20", "abc"}) {
+    Type(F::Thd(1), pitch);
+    form_.LostFocus(F::Thd(1));
+    form_.LostFocus(F::Thd(3));
+    EXPECT_EQ(form_.Text(F::Thd(1)), pitch);
+    EXPECT_EQ(form_.Text(F::Thd(2)), "100.");
+    EXPECT_EQ(form_.Text(F::Thd(4)), "");
+  }
+}
+
+TEST_F(AutoSetFormTest, ExitClosesWithoutChanges) {
+  Start(0);
+  InchDrillExample();
+  form_.Exit();
+  EXPECT_TRUE(form_.IsClosed());
+  EXPECT_TRUE(Op(1).IsBlank());
+  EXPECT_FALSE(ws_.Study.Dirty);
+}
