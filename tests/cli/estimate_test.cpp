@@ -1,0 +1,229 @@
+#include "support/testsupport.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <gtest/gtest.h>
+
+using arvex::test::RunArvex;
+using arvex::test::TempAppFolder;
+
+namespace {
+
+// An application folder that is never filled from the bundled data.
+struct EmptyAppFolder {
+  TempAppFolder Folder;
+  EmptyAppFolder() { Folder.Write(QStringLiteral(".arvex-folder"), QByteArray()); }
+  QStringList Args(QStringList rest) const {
+    return QStringList{QStringLiteral("--app-folder"), Folder.Path()} + rest;
+  }
+};
+
+QJsonObject JsonLine(const QString& line) {
+  QJsonParseError error;
+  const QJsonDocument doc = QJsonDocument::fromJson(line.toUtf8(), &error);
+  EXPECT_EQ(error.error, QJsonParseError::NoError) << line.toStdString();
+  return doc.object();
+}
+
+}  // namespace
+
+TEST(EstimateCommandTest, NeedsAFile) {
+  EmptyAppFolder app;
+  auto r = RunArvex(app.Args({"estimate"}));
+  EXPECT_EQ(r.Status, 2);
+  EXPECT_EQ(r.Err, "arvex: estimate needs at least one FILE.rvx (try --help)\n");
+  r = RunArvex(app.Args({"estimate", "--jsn", "a.rvx"}));
+  EXPECT_EQ(r.Status, 2);
+  EXPECT_EQ(r.Err, "arvex: estimate: unknown option --jsn (try --help)\n");
+}
+
+TEST(EstimateCommandTest, SampleWithoutSamplesSaysSo) {
+  EmptyAppFolder app;
+  auto r = RunArvex(app.Args({"estimate", "--sample"}));
+  EXPECT_EQ(r.Status, 1);
+  EXPECT_EQ(r.Err, "arvex: no sample study (*.rvx) in " + app.Folder.Path() + "samples/\n");
+  // The default run is the same.
+  auto d = RunArvex(app.Args({}));
+  EXPECT_EQ(d.Status, 1);
+  EXPECT_EQ(d.Err, r.Err);
+}
+
+TEST(EstimateCommandTest, AFileThatCannotBeReadIsAnErrorObject) {
+  EmptyAppFolder app;
+  const QString missing = app.Folder.FilePath("nothing here.rvx");
+  auto r = RunArvex(app.Args({"estimate", "--json", missing}));
+  EXPECT_EQ(r.Status, 1);
+  const QStringList lines = r.Out.split(u'\n', Qt::SkipEmptyParts);
+  ASSERT_EQ(lines.size(), 1);
+  const QJsonObject o = JsonLine(lines[0]);
+  EXPECT_EQ(o.keys(), (QStringList{"error", "file"}));
+  EXPECT_EQ(o["file"].toString(), missing);
+  EXPECT_EQ(o["error"].toString(), "the file does not exist");
+}
+
+// ---- with the bundled machines and sample studies ------------------------------
+
+namespace {
+
+struct BundledAppFolder {
+  TempAppFolder Folder{true};
+  QString Sample(const QString& name) const { return Folder.FilePath("samples/" + name); }
+  QStringList Args(QStringList rest) const {
+    return QStringList{QStringLiteral("--app-folder"), Folder.Path()} + rest;
+  }
+};
+
+const QString kInchSample = QStringLiteral("01-inch-sub-spindle.rvx");
+const QString kMetricSample = QStringLiteral("02-metric-sub-spindle.rvx");
+const QString kMainOnlySample = QStringLiteral("03-main-spindle-only.rvx");
+
+}  // namespace
+
+TEST(EstimateCommandTest, BundledSamplesEstimateWithoutError) {
+  BundledAppFolder app;
+  auto r = RunArvex(app.Args({"estimate", "--json", app.Sample(kInchSample), app.Sample(kMetricSample),
+                              app.Sample(kMainOnlySample)}));
+  EXPECT_EQ(r.Status, 0) << r.Err.toStdString();
+  EXPECT_EQ(r.Err, "");
+  const QStringList lines = r.Out.split(u'\n', Qt::SkipEmptyParts);
+  ASSERT_EQ(lines.size(), 3);
+  for (const QString& line : lines) EXPECT_FALSE(JsonLine(line).contains("error")) << line.toStdString();
+
+  // Two spindles, three syncs, the last after the sub list: B1 against C1,
+  // B2 against C2, then the cut-off alone (all figures checked by hand).
+  const QString inch = lines[0];
+  EXPECT_TRUE(inch.startsWith("{\"file\":\"" + app.Sample(kInchSample) +
+                              "\",\"machine\":\"SH32-SubLive\",\"metric\":false,\"mainOpCount\":9,"
+                              "\"subOpCount\":4,\"syncCount\":3,"
+                              "\"mainGroups\":[\"B1\",\"B1\",\"B1\",\"B1\",\"B2\",\"B2\",\"B2\",\"B2\",\"D \"],"
+                              "\"subGroups\":[\"C1\",\"C1\",\"C2\",\"C2\"],\"groups\":[{\"name\":\"B1\","
+                              "\"spindle\":1,\"first\":1,\"last\":4,\"cut\":22.21205,\"idle\":5.9,"
+                              "\"total\":28.11205,\"lines\":[[\"Stock stop check\",\"0.80\"],"
+                              "[\"Tool Change Gang to Gang\",\" 4 x 0.60 = 2.40\"],"
+                              "[\"Extra Rapids\",\" 9 x 0.30 = 2.70\"]]},"))
+      << inch.toStdString();
+  EXPECT_TRUE(inch.endsWith(",\"total\":81.44382,\"formula\":\"( B1 B2 D)\",\"setupMinutes\":267}"))
+      << inch.toStdString();
+  const QJsonObject o = JsonLine(inch);
+  QStringList names;
+  for (const QJsonValue& g : o["groups"].toArray()) names << g.toObject()["name"].toString();
+  EXPECT_EQ(names, (QStringList{"B1", "C1", "B2", "C2", "D"}));
+  const QJsonObject c2 = o["groups"].toArray()[3].toObject();
+  EXPECT_EQ(c2["spindle"].toInt(), 2);
+  EXPECT_EQ(c2["lines"].toArray()[0].toArray(), (QJsonArray{"Parts Catcher from Sub", "02.00"}));
+  const QJsonObject d = o["groups"].toArray()[4].toObject();
+  EXPECT_EQ(d["lines"].toArray()[2].toArray(), (QJsonArray{"Feed Stock", " 1.25 x 0.120 = 0.15"}));
+
+  // Metric: the Z feed in millimetres per minute.
+  const QJsonObject metric = JsonLine(lines[1]);
+  EXPECT_TRUE(metric["metric"].toBool());
+  EXPECT_EQ(metric["formula"].toString(), "( B1 D)");
+  EXPECT_EQ(metric["groups"].toArray()[2].toObject()["lines"].toArray()[1].toArray(),
+            (QJsonArray{"Feed Stock", " 22.5 x 0.005 = 0.12"}));
+  EXPECT_EQ(metric["setupMinutes"].toInt(), 182);
+
+  // Main spindle only: one group A, no sub labels, the parts catcher from main.
+  const QJsonObject main = JsonLine(lines[2]);
+  EXPECT_EQ(main["subGroups"].toArray(), QJsonArray());
+  EXPECT_EQ(main["formula"].toString(), "(A)");
+  EXPECT_EQ(main["groups"].toArray().size(), 1);
+  EXPECT_EQ(main["groups"].toArray()[0].toObject()["lines"].toArray()[6].toArray(),
+            (QJsonArray{"Parts Catcher from Main", "2.00"}));
+  EXPECT_EQ(main["setupMinutes"].toInt(), 102);
+}
+
+TEST(EstimateCommandTest, ReadableSummary) {
+  BundledAppFolder app;
+  const QString file = app.Sample(kMainOnlySample);
+  auto r = RunArvex(app.Args({"estimate", file}));
+  EXPECT_EQ(r.Status, 0);
+  EXPECT_EQ(r.Out, file +
+                       "\n"
+                       "  Machine: SH12-Main (inch)\n"
+                       "  Operations: 5 main, 0 sub (sub spindle not used); syncs: 0\n"
+                       "\n"
+                       "  Group   Main spindle (s)           Sub spindle (s)             Counts\n"
+                       "              cut     idle    total      cut     idle    total\n"
+                       "  A          8.53     7.39    15.92                              A (main)\n"
+                       "\n"
+                       "  Cycle time: 15.92 s (A)\n"
+                       "  Approximate setup time: 102 min.\n");
+
+  r = RunArvex(app.Args({"estimate", app.Sample(kInchSample)}));
+  EXPECT_TRUE(r.Out.contains("  B1/C1     22.21     5.90    28.11     8.64     2.40    11.04   B1 (main)\n"))
+      << r.Out.toStdString();
+  EXPECT_TRUE(r.Out.contains("  D         12.10     6.75    18.85                              D (main)\n"));
+  EXPECT_TRUE(r.Out.contains("  Cycle time: 81.44 s ( B1 B2 D)\n"));
+}
+
+TEST(EstimateCommandTest, TheDefaultRunShowsTheFirstSample) {
+  BundledAppFolder app;
+  auto sample = RunArvex(app.Args({"estimate", "--sample"}));
+  auto first = RunArvex(app.Args({"estimate", app.Sample(kInchSample)}));
+  auto plain = RunArvex(app.Args({}));
+  EXPECT_EQ(sample.Status, 0);
+  EXPECT_EQ(sample.Out, first.Out);
+  EXPECT_EQ(plain.Out, first.Out);
+  EXPECT_EQ(plain.Status, 0);
+}
+
+TEST(EstimateCommandTest, MissingMachineIsAnErrorAndTheBatchGoesOn) {
+  BundledAppFolder app;
+  QByteArray study = app.Folder.Read("samples/" + kMainOnlySample);
+  study.replace("\"SH12-Main\"", "\"NO-SUCH-MACHINE\"");
+  app.Folder.Write("nomachine.rvx", study);
+  auto r = RunArvex(app.Args({"estimate", "--json", app.Folder.FilePath("nomachine.rvx"), app.Sample(kMainOnlySample)}));
+  EXPECT_EQ(r.Status, 1);
+  const QStringList lines = r.Out.split(u'\n', Qt::SkipEmptyParts);
+  ASSERT_EQ(lines.size(), 2);
+  EXPECT_EQ(lines[0], "{\"file\":\"" + app.Folder.FilePath("nomachine.rvx") +
+                          "\",\"error\":\"The machine file does not exist! " +
+                          app.Folder.FilePath("NO-SUCH-MACHINE.ini") + "\"}");
+  EXPECT_EQ(JsonLine(lines[1])["formula"].toString(), "(A)");
+
+  // Without --json the error is a message and the summary of the next file follows.
+  r = RunArvex(app.Args({"estimate", app.Folder.FilePath("nomachine.rvx"), app.Sample(kMainOnlySample)}));
+  EXPECT_EQ(r.Status, 1);
+  EXPECT_TRUE(r.Err.startsWith("arvex: " + app.Folder.FilePath("nomachine.rvx") +
+                               ": The machine file does not exist! "));
+  EXPECT_TRUE(r.Out.contains("Cycle time: 15.92 s (A)"));
+}
+
+TEST(EstimateCommandTest, AListLongerThanOneHundredOperationsIsNotEstimated) {
+  BundledAppFolder app;
+  QList<QByteArray> lines = app.Folder.Read("samples/" + kMainOnlySample).split('\n');
+  // Header, count 5, five operations, the sub count, two sync lines: make it
+  // 101 operations.
+  QByteArray text = lines[0] + "\n101\n";
+  for (int i = 0; i < 101; ++i) text += lines[2] + "\n";
+  for (qsizetype i = 7; i < lines.size(); ++i) text += lines[i] + (i + 1 < lines.size() ? "\n" : "");
+  app.Folder.Write("long.rvx", text);
+  auto r = RunArvex(app.Args({"estimate", "--json", app.Folder.FilePath("long.rvx")}));
+  EXPECT_EQ(r.Status, 1);
+  EXPECT_EQ(JsonLine(r.Out.trimmed())["error"].toString(),
+            "the file lists 1 operations beyond place 100 of a list; an estimate without them would be wrong");
+}
+
+TEST(EstimateCommandTest, ALongBatchKeepsTheOrderOfItsFiles) {
+  BundledAppFolder app;
+  const QByteArray inch = app.Folder.Read("samples/" + kInchSample);
+  const QByteArray mainOnly = app.Folder.Read("samples/" + kMainOnlySample);
+  QStringList files;
+  for (int n = 0; n < 70; ++n) {
+    const QString name = QStringLiteral("batch/%1.rvx").arg(n, 2, 10, QLatin1Char('0'));
+    if (n % 7 != 3) app.Folder.Write(name, n % 2 ? inch : mainOnly);  // every seventh file is missing
+    files << app.Folder.FilePath(name);
+  }
+  auto r = RunArvex(app.Args(QStringList{"estimate", "--json"} + files));
+  EXPECT_EQ(r.Status, 1);
+  const QStringList lines = r.Out.split(u'\n', Qt::SkipEmptyParts);
+  ASSERT_EQ(lines.size(), 70);
+  for (int n = 0; n < 70; ++n) {
+    const QJsonObject o = JsonLine(lines[n]);
+    EXPECT_EQ(o["file"].toString(), files[n]);
+    if (n % 7 == 3) EXPECT_EQ(o["error"].toString(), "the file does not exist");
+    else EXPECT_EQ(o["formula"].toString(), n % 2 ? "( B1 B2 D)" : "(A)") << n;
+  }
+}

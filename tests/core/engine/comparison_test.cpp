@@ -1,0 +1,308 @@
+#include "engine/comparison.h"
+
+#include "enginetestdata.h"
+#include "workspace.h"
+
+#include <gtest/gtest.h>
+
+using namespace arvex;
+using arvex::test::Op;
+using arvex::test::TestMachine;
+
+namespace {
+
+// A machine with no non-cutting times at all.
+MachineDefinition BareMachine() { return MachineDefinition{}; }
+
+// Sub spindle used, no parts catcher; operations of the given cutting times
+// with one tool each side, so that a bare machine adds nothing.
+TimeStudy TwoSpindleStudy(std::initializer_list<double> mainTimes, std::initializer_list<double> subTimes) {
+  TimeStudy st;
+  st.Header.SubSpindleUsed = 1;
+  st.Header.PartsCatcherUsed = 0;
+  int i = 1;
+  for (double t : mainTimes) st.Op(1, i++) = Op("T01", "Turn", 1000, t);
+  int j = 1;
+  for (double t : subTimes) st.Op(2, j++) = Op("T21", "Face", 1000, t);
+  return st;
+}
+
+void AddSyncs(TimeStudy& st, std::initializer_list<std::pair<int, int>> syncs) {
+  int k = 1;
+  for (auto [a, b] : syncs) {
+    st.Sync(1, k) = static_cast<std::int16_t>(a);
+    st.Sync(2, k) = static_cast<std::int16_t>(b);
+    ++k;
+  }
+}
+
+QStringList Labels(const TimeStudy& st, int spindle) {
+  QStringList labels;
+  for (int i = 1; i <= st.Count(spindle); ++i) labels << st.Op(spindle, i).Group;
+  return labels;
+}
+
+}  // namespace
+
+// ---- grouping -----------------------------------------------------------------------
+
+TEST(ComparisonTest, SubSpindleNotUsedPutsEverythingInA) {
+  TimeStudy st = TwoSpindleStudy({2, 3}, {10});
+  st.Header.SubSpindleUsed = 0;
+  st.Op(2, 1).Group = QStringLiteral("C1");  // left from an earlier grouping
+  CycleComparison r;
+  GetTime(st, BareMachine(), r);
+  EXPECT_EQ(Labels(st, 1), (QStringList{"A ", "A "}));
+  EXPECT_EQ(r.TotalA, 5.0f);
+  EXPECT_EQ(r.TotalC[1], 0.0f);  // the unused sub list is not compared
+  EXPECT_EQ(r.Total, 5.0);
+  EXPECT_EQ(r.Formula, "(A)");
+  EXPECT_EQ(r.Labels[4], "Total=5.(A)");
+}
+
+TEST(ComparisonTest, NoSyncsComparesTheWholeLists) {
+  TimeStudy st = TwoSpindleStudy({2, 3}, {4, 2});
+  CycleComparison r;
+  GetTime(st, BareMachine(), r);
+  EXPECT_EQ(Labels(st, 1), (QStringList{"B1", "B1"}));
+  EXPECT_EQ(Labels(st, 2), (QStringList{"C1", "C1"}));
+  EXPECT_EQ(r.Total, 6.0);
+  EXPECT_EQ(r.Formula, "( C1)");
+  EXPECT_EQ(st.SyncCount, 0);
+}
+
+TEST(ComparisonTest, MainOperationsBeforeTheFirstSyncKeepTheirLabels) {
+  // Sub work before sync 1 runs beside the main work before it.
+  TimeStudy st = TwoSpindleStudy({1, 1, 1}, {1, 1, 1});
+  AddSyncs(st, {{2, 2}});
+  st.RecountOps();
+  SortSyncs(st);
+  EXPECT_EQ(Labels(st, 1), (QStringList{"B1", "B2", "B2"}));
+  EXPECT_EQ(Labels(st, 2), (QStringList{"C1", "C2", "C2"}));
+  EXPECT_EQ(st.SyncCount, 1);
+
+  // The sub spindle starts at sync 1: the main work before it is A.
+  st.Sync(2, 1) = 1;
+  SortSyncs(st);
+  EXPECT_EQ(Labels(st, 1), (QStringList{"A ", "B1", "B1"}));
+  EXPECT_EQ(Labels(st, 2), (QStringList{"C1", "C1", "C1"}));
+}
+
+TEST(ComparisonTest, SubWorkBeforeTheFirstSyncStandsAgainstAnEmptyB1) {
+  // Sync 1 before main operation 1 and sub operation 2: the sub spindle does
+  // its first second while the main spindle waits at the sync.
+  TimeStudy st = TwoSpindleStudy({1, 1, 1}, {1, 1, 1});
+  AddSyncs(st, {{1, 2}});
+  CycleComparison r;
+  GetTime(st, BareMachine(), r);
+  EXPECT_EQ(Labels(st, 1), (QStringList{"B2", "B2", "B2"}));
+  EXPECT_EQ(Labels(st, 2), (QStringList{"C1", "C2", "C2"}));
+  EXPECT_EQ(r.TotalB[1], 0.0f);
+  EXPECT_EQ(r.TotalC[1], 1.0f);
+  EXPECT_EQ(r.TotalB[2], 3.0f);
+  EXPECT_EQ(r.TotalC[2], 2.0f);
+  EXPECT_EQ(r.Total, 4.0);
+  EXPECT_EQ(r.Formula, "( C1 B2)");
+}
+
+TEST(ComparisonTest, ALastSyncAfterTheLastSubOperationSendsTheRestToD) {
+  TimeStudy st = TwoSpindleStudy({1, 2, 3, 4}, {5});
+  AddSyncs(st, {{3, 2}});  // sub place 2 = after its last operation
+  CycleComparison r;
+  GetTime(st, BareMachine(), r);
+  EXPECT_EQ(Labels(st, 1), (QStringList{"B1", "B1", "D ", "D "}));
+  EXPECT_EQ(Labels(st, 2), (QStringList{"C1"}));
+  EXPECT_EQ(r.RangeD, (GroupRange{3, 4}));
+  EXPECT_EQ(r.TotalD, 7.0f);
+  EXPECT_EQ(r.Formula, "( C1 D)");
+}
+
+TEST(ComparisonTest, ASubOperationNoSyncReachesBelongsToNoGroup) {
+  // A damaged table: the sub column holds a sync, the main column none.
+  TimeStudy st = TwoSpindleStudy({1}, {1, 1});
+  st.Sync(2, 1) = 2;
+  st.Op(2, 1).Group = QStringLiteral("C5");
+  CycleComparison r;
+  GetTime(st, BareMachine(), r);
+  EXPECT_EQ(Labels(st, 2), (QStringList{"", "C1"}));
+  EXPECT_EQ(r.TotalC[5], 0.0f);
+  EXPECT_EQ(r.RangeC[1], (GroupRange{2, 2}));
+}
+
+TEST(ComparisonTest, ThirtySyncsMakeThirtyOneGroups) {
+  // Sync k before main operation k and sub operation k + 1; the sub work
+  // before sync 1 is C1, the main operations after sync 30 are B31.
+  TimeStudy st = TwoSpindleStudy({}, {});
+  for (int i = 1; i <= 31; ++i) st.Op(1, i) = Op("T01", "Turn", 1000, 1);
+  for (int j = 1; j <= 32; ++j) st.Op(2, j) = Op("T21", "Face", 1000, 2);
+  for (int k = 1; k <= 30; ++k) {
+    st.Sync(1, k) = static_cast<std::int16_t>(k);
+    st.Sync(2, k) = static_cast<std::int16_t>(k + 1);
+  }
+  CycleComparison r;
+  GetTime(st, BareMachine(), r);
+  EXPECT_EQ(st.Op(1, 31).Group, "B31");
+  EXPECT_EQ(st.Op(2, 32).Group, "C31");
+  EXPECT_EQ(r.RangeB[31], (GroupRange{30, 31}));
+  EXPECT_EQ(r.TotalC[31], 4.0f);
+  EXPECT_TRUE(r.Formula.endsWith(" C30 C31)"));
+  EXPECT_EQ(r.Total, 2.0 * 31 + 2.0);  // every C group counts, C31 twice over
+}
+
+// ---- totals and labels --------------------------------------------------------------
+
+TEST(ComparisonTest, TotalAndFormulaOfTheWorkedExample) {
+  CycleComparison r;
+  r.TotalA = 12.5f;
+  r.TotalB[1] = 20;
+  r.TotalC[1] = 25;
+  r.TotalB[2] = 8;
+  r.TotalC[2] = 0;
+  r.TotalD = 4;
+  CycleTotalResult t = CycleTotal(r);
+  EXPECT_EQ(t.Total, 49.5);
+  EXPECT_EQ(t.Formula, "(A C1 B2 D)");
+  EXPECT_EQ(CycleTotal(CycleComparison{}).Formula, "()");
+}
+
+TEST(ComparisonTest, TheWorkedExampleThroughTheSyncs) {
+  // A 12.5 | B1 20 against C1 25 | B2 8 against nothing | D 4.
+  TimeStudy st = TwoSpindleStudy({12.5, 20, 8, 4}, {25});
+  AddSyncs(st, {{2, 1}, {3, 2}, {4, 2}});
+  CycleComparison r;
+  GetTime(st, BareMachine(), r);
+  EXPECT_EQ(Labels(st, 1), (QStringList{"A ", "B1", "B2", "D "}));
+  EXPECT_EQ(r.Labels[0], "A=12.5");
+  EXPECT_EQ(r.Labels[1], "B1=20.");
+  EXPECT_EQ(r.Labels[2], "C1=25.");
+  EXPECT_EQ(r.Labels[3], "D=4.");
+  EXPECT_EQ(r.Labels[4], "Total=49.5(A C1 B2 D)");
+  EXPECT_EQ(GroupLabelTexts(r, 2), (std::pair<QString, QString>{"B2=8.", "C2=."}));
+}
+
+TEST(ComparisonTest, EqualTimesCountTheMainSpindle) {
+  TimeStudy st = TwoSpindleStudy({3}, {1, 2});
+  CycleComparison r;
+  GetTime(st, BareMachine(), r);
+  EXPECT_EQ(r.TotalB[1], r.TotalC[1]);
+  EXPECT_EQ(r.Formula, "( B1)");
+}
+
+TEST(ComparisonTest, GroupsGetTheirItemLinesAndPlaceZeroClosesTheCycle) {
+  MachineDefinition m = TestMachine();
+  m.MainSpindle.RapidZBeginEnd = QStringLiteral("N");
+  TimeStudy st;
+  st.Header.SubSpindleUsed = 0;
+  st.Header.PartsCatcherUsed = 0;
+  st.Op(1, 1) = Op("T01", "Turn", 1000, 2);
+  st.Op(1, 2) = Op("T02", "Drill", 1000, 3);
+  CycleComparison r;
+  GetTime(st, m, r);
+  EXPECT_EQ(st.Op(1, 0).ToolNo, "T02");
+  EXPECT_EQ(r.LinesA, (ItemLines{{"Tool Change Gang to Gang", " 2 x 0.60 = 1.20"}}));
+  EXPECT_EQ(r.CutA, 5.0f);
+  EXPECT_EQ(r.IdleA, 1.2f);
+  EXPECT_EQ(r.TotalA, 6.2f);
+  EXPECT_EQ(r.Labels[0], "A=6.2");
+}
+
+TEST(ComparisonTest, NothingToCompareKeepsTheLastResults) {
+  TimeStudy st = TwoSpindleStudy({2}, {});
+  st.Header.SubSpindleUsed = 0;
+  CycleComparison r;
+  GetTime(st, BareMachine(), r);
+  st.Op(1, 1) = Operation{};
+  GetTime(st, BareMachine(), r);
+  EXPECT_EQ(st.MainOpCount, 0);
+  EXPECT_EQ(r.TotalA, 2.0f);
+  EXPECT_EQ(r.Labels[4], "Total=2.(A)");
+}
+
+TEST(ComparisonTest, RepeatedRecalculationGivesTheSameResults) {
+  MachineDefinition m = TestMachine();
+  TimeStudy st = TwoSpindleStudy({2, 3, 1}, {4, 1});
+  st.Op(1, 2).ToolNo = QStringLiteral("T11");
+  st.Op(2, 2).OpName = QStringLiteral("LIVE drill");
+  st.Header.PartLength = QStringLiteral("1.5");
+  AddSyncs(st, {{2, 2}});
+  CycleComparison first;
+  GetTime(st, m, first);
+  CycleComparison again = first;
+  GetTime(st, m, again);
+  EXPECT_EQ(again.LinesB[2], first.LinesB[2]);
+  EXPECT_EQ(again.LinesC[2], first.LinesC[2]);
+  EXPECT_EQ(again.Labels, first.Labels);
+  EXPECT_FALSE(first.LinesB[1].empty());
+}
+
+namespace {
+void ExpectSameResults(const CycleComparison& a, const CycleComparison& b) {
+  EXPECT_EQ(a.LinesA, b.LinesA);
+  EXPECT_EQ(a.LinesB, b.LinesB);
+  EXPECT_EQ(a.LinesC, b.LinesC);
+  EXPECT_EQ(a.LinesD, b.LinesD);
+  EXPECT_EQ(a.TotalB, b.TotalB);
+  EXPECT_EQ(a.TotalC, b.TotalC);
+  EXPECT_EQ(a.RangeB, b.RangeB);
+  EXPECT_EQ(a.SetupMinutes, b.SetupMinutes);
+  EXPECT_EQ(a.Labels, b.Labels);
+}
+}  // namespace
+
+TEST(ComparisonTest, ARecalculationAfterChangesEqualsAFreshOne) {
+  MachineDefinition m = TestMachine();
+  TimeStudy st = TwoSpindleStudy({2, 3, 1, 4}, {4, 1, 2});
+  st.Header.PartLength = QStringLiteral("1.5");
+  st.Op(1, 2).ToolNo = QStringLiteral("T11");
+  st.Op(1, 3).OpName = QStringLiteral("Live drill");
+  st.Op(1, 3).Dwells = 2;
+  AddSyncs(st, {{2, 2}, {4, 3}});
+  CycleComparison kept;
+  GetTime(st, m, kept);
+
+  auto check = [&](const char* what) {
+    SCOPED_TRACE(what);
+    CycleComparison fresh;
+    TimeStudy copy = st;
+    GetTime(copy, m, fresh);
+    GetTime(st, m, kept);
+    ExpectSameResults(kept, fresh);
+  };
+  st.Op(1, 4).ToolNo = QStringLiteral("T12");  // another post
+  check("tool");
+  st.Op(1, 3).OpName = QStringLiteral("Drill");  // no longer live
+  st.Op(1, 3).Dwells = 0;                        // a shorter line list
+  check("name");
+  m.MainTools1List = SplitToolString(QStringLiteral("Gang,T01,T12"));  // T12 now on post 1
+  m.MainSpindle.ToolSetTime2 = 9;
+  check("machine");
+  st.Sync(1, 2) = 0;
+  st.Sync(2, 2) = 0;
+  st.Op(1, 4) = Operation{};  // fewer groups, one operation less
+  check("syncs");
+}
+
+// ---- setup time ---------------------------------------------------------------------
+
+TEST(ComparisonTest, SetupChargesEachUsedToolOnce) {
+  MachineDefinition m = TestMachine();  // SetUpTime 30; main posts 5 and 6, sub posts 7 and 8
+  m.SubTools1List = SplitToolString(QStringLiteral("Back,T01,T21,Eject Part"));
+  TimeStudy st = TwoSpindleStudy({1, 1, 1}, {1, 1});
+  st.Op(1, 2).ToolNo = QStringLiteral("T11");
+  st.Op(1, 3).ToolNo = QStringLiteral("T01");  // T01 twice on the main spindle
+  st.Op(2, 1).ToolNo = QStringLiteral("T01");  // and once on the sub spindle
+  st.Op(2, 2).ToolNo = QStringLiteral("T31");
+  st.RecountOps();
+  // 30 + T01 (5, charged on its first post only) + T11 (6) + T31 (8).
+  EXPECT_EQ(ComputeSetupMinutes(st, m), 49);
+}
+
+TEST(ComparisonTest, SetupComparesWholeToolNumbers) {
+  MachineDefinition m = TestMachine();
+  m.MainTools1List = SplitToolString(QStringLiteral("Gang,11,1"));
+  TimeStudy st = TwoSpindleStudy({1, 1}, {});
+  st.Op(1, 1).ToolNo = QStringLiteral("11");
+  st.Op(1, 2).ToolNo = QStringLiteral("1");
+  st.RecountOps();
+  EXPECT_EQ(ComputeSetupMinutes(st, m), 40);
+}
