@@ -12,6 +12,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSettings>
 
 #include <gtest/gtest.h>
 
@@ -22,6 +23,19 @@ using arvex::test::RunArvexProcess;
 using arvex::test::TempAppFolder;
 
 namespace {
+
+std::string S(const QString& s) { return s.toStdString(); }
+
+// The lines of standard error that the program wrote (not the toolkit's).
+QString ArvexLines(const QString& err) {
+  QStringList lines;
+  for (const QString& l : err.split(u'\n'))
+    if (l.startsWith(QStringLiteral("arvex: "))) lines << l + u'\n';
+  return lines.join(QString());
+}
+
+// pdftotext gives runs of blanks as one.
+bool HasText(const QString& pdfText, const QString& text) { return pdfText.simplified().contains(text.simplified()); }
 
 QString PdfText(const QString& path, bool layout = false) {
   QProcess p;
@@ -89,16 +103,16 @@ TEST_F(ReportCommandTest, EveryBundledSampleGivesAPdfWithTitleTotalAndProduction
                                         Env());
     ASSERT_EQ(r.Status, 0) << r.Err.toStdString();
     const int pages = PdfPages(out);
-    EXPECT_EQ(r.Out, out + QStringLiteral(": ") + QString::number(pages) + (pages == 1 ? " page\n" : " pages\n"));
+    EXPECT_EQ(S(r.Out), S(out + QStringLiteral(": ") + QString::number(pages) + (pages == 1 ? " page\n" : " pages\n")));
     const Workspace ws = Prepared(Sample(name));
     const ReportFigures f = ComputeReportFigures(ws);
     ASSERT_GT(f.CycleTotal, 0);
     const QString text = PdfText(out);
-    EXPECT_TRUE(text.contains(QStringLiteral("Cycle Time Estimate for ") + ws.Study.Header.MachineName));
-    EXPECT_TRUE(text.contains(QStringLiteral("Total Cycle Time= ") + Format(f.CycleTotal, QStringLiteral("###.##")) +
+    EXPECT_TRUE(HasText(text, QStringLiteral("Cycle Time Estimate for ") + ws.Study.Header.MachineName));
+    EXPECT_TRUE(HasText(text, QStringLiteral("Total Cycle Time= ") + Format(f.CycleTotal, QStringLiteral("###.##")) +
                               QStringLiteral("sec ") + f.CycleFormula))
         << text.toStdString();
-    EXPECT_TRUE(text.contains(QStringLiteral("Page  1 of ") + QString::number(pages)));
+    EXPECT_TRUE(HasText(text, QStringLiteral("Page  1 of ") + QString::number(pages)));
     // The table row by row, its cells in order on one line.
     const QString layout = PdfText(out, true);
     EXPECT_TRUE(layout.contains(QRegularExpression(QStringLiteral("Efficiency\\s+1 hr\\s+Shift\\s+Day\\s+Week\\s+Month\\s+Year"))));
@@ -108,8 +122,8 @@ TEST_F(ReportCommandTest, EveryBundledSampleGivesAPdfWithTitleTotalAndProduction
       EXPECT_TRUE(layout.contains(QRegularExpression(cells.join(QStringLiteral("\\s+")))))
           << row.Cells.join(u'|').toStdString();
     }
-    EXPECT_TRUE(text.contains(QStringLiteral("Comparing Times by Groups")));
-    EXPECT_TRUE(text.contains(QStringLiteral("Tool Holders needed:")));
+    EXPECT_TRUE(HasText(text, QStringLiteral("Comparing Times by Groups")));
+    EXPECT_TRUE(HasText(text, QStringLiteral("Tool Holders needed:")));
   }
 }
 
@@ -121,12 +135,12 @@ TEST_F(ReportCommandTest, SwitchesLeaveOutTheirSections) {
   ASSERT_EQ(r.Status, 0) << r.Err.toStdString();
   EXPECT_EQ(PdfPages(out), 1);
   const QString text = PdfText(out);
-  EXPECT_TRUE(text.contains(QStringLiteral("Approximate Setup Time:")));
-  EXPECT_TRUE(text.contains(QStringLiteral("*Notes*")));
+  EXPECT_TRUE(HasText(text, QStringLiteral("Approximate Setup Time:")));
+  EXPECT_TRUE(HasText(text, QStringLiteral("*Notes*")));
   for (const QString& absent : {QStringLiteral("Comparing Times by Groups"), QStringLiteral("Tool Holders needed:"),
                                 QStringLiteral("Setup time does not include")})
-    EXPECT_FALSE(text.contains(absent)) << absent.toStdString();
-  EXPECT_TRUE(text.contains(QStringLiteral("Page  1 of 1")));
+    EXPECT_FALSE(HasText(text, absent)) << absent.toStdString();
+  EXPECT_TRUE(HasText(text, QStringLiteral("Page  1 of 1")));
 }
 
 TEST_F(ReportCommandTest, StoredSwitchesAndShopHoursAreUsed) {
@@ -141,10 +155,10 @@ TEST_F(ReportCommandTest, StoredSwitchesAndShopHoursAreUsed) {
   const CliResult r = Report({Sample(QStringLiteral("03-main-spindle-only.rvx")), QStringLiteral("-o"), out});
   ASSERT_EQ(r.Status, 0) << r.Err.toStdString();
   const QString text = PdfText(out);
-  EXPECT_FALSE(text.contains(QStringLiteral("Comparing Times by Groups")));
-  EXPECT_TRUE(text.contains(QStringLiteral("Tool Holders needed:")));
-  EXPECT_TRUE(text.contains(QStringLiteral("Shop estimate only")));
-  EXPECT_TRUE(text.contains(QStringLiteral("Table based on 7.5hours/shift,  8hours/day,  6 days/week")));
+  EXPECT_FALSE(HasText(text, QStringLiteral("Comparing Times by Groups")));
+  EXPECT_TRUE(HasText(text, QStringLiteral("Tool Holders needed:")));
+  EXPECT_TRUE(HasText(text, QStringLiteral("Shop estimate only")));
+  EXPECT_TRUE(HasText(text, QStringLiteral("Table based on 7.5hours/shift,  8hours/day,  6 days/week")));
   // Reading the settings wrote nothing back.
   QSettings store(Settings(), QSettings::IniFormat);
   EXPECT_EQ(store.value(QStringLiteral("Arvex/HoursDay")).toString(), QStringLiteral("7.5"));
@@ -165,7 +179,7 @@ TEST_F(ReportCommandTest, AFailureNeverLeavesABrokenPdf) {
   WriteStudy(QStringLiteral("empty.rvx"), TimeStudy());
   r = Report({folder.FilePath(QStringLiteral("empty.rvx")), QStringLiteral("-o"), out});
   EXPECT_EQ(r.Status, 1);
-  EXPECT_EQ(r.Err, QStringLiteral("arvex: There are no operations to print!\n"));
+  EXPECT_TRUE(r.Err.endsWith(QStringLiteral("arvex: There are no operations to print!\n"))) << S(r.Err);
   EXPECT_EQ(test::ReadBytes(out), good);
 
   r = Report({Sample(QStringLiteral("03-main-spindle-only.rvx")), QStringLiteral("-o"),
@@ -179,15 +193,15 @@ TEST_F(ReportCommandTest, UsageMistakesAreRefused) {
   const QString sample = Sample(QStringLiteral("03-main-spindle-only.rvx"));
   CliResult r = Report({sample});
   EXPECT_EQ(r.Status, 2);
-  EXPECT_EQ(r.Err, QStringLiteral("arvex: give the PDF file to write with -o OUT.pdf\n"));
+  EXPECT_EQ(S(r.Err), "arvex: give the PDF file to write with -o OUT.pdf\n");
   r = Report({sample, QStringLiteral("-o")});
   EXPECT_EQ(r.Status, 2);
   r = Report({QStringLiteral("-o"), folder.FilePath(QStringLiteral("x.pdf"))});
   EXPECT_EQ(r.Status, 2);
-  EXPECT_EQ(r.Err, QStringLiteral("arvex: give the time study to print (FILE.rvx)\n"));
+  EXPECT_EQ(S(r.Err), "arvex: give the time study to print (FILE.rvx)\n");
   r = Report({sample, QStringLiteral("-o"), folder.FilePath(QStringLiteral("x.pdf")), QStringLiteral("--no-notes")});
   EXPECT_EQ(r.Status, 2);
-  EXPECT_EQ(r.Err, QStringLiteral("arvex: unknown option --no-notes (try --help)\n"));
+  EXPECT_EQ(S(r.Err), "arvex: unknown option --no-notes (try --help)\n");
   EXPECT_FALSE(QFile::exists(folder.FilePath(QStringLiteral("x.pdf"))));
 }
 
@@ -198,8 +212,8 @@ TEST_F(ReportCommandTest, SyncWarningsGoToStandardErrorAndTheReportFollows) {
   const QString out = folder.FilePath(QStringLiteral("nosyncs.pdf"));
   const CliResult r = Report({folder.FilePath(QStringLiteral("nosyncs.rvx")), QStringLiteral("-o"), out});
   ASSERT_EQ(r.Status, 0) << r.Err.toStdString();
-  EXPECT_EQ(r.Err, QStringLiteral("arvex: ") + QString::fromUtf16(kCheckSyncSettingsText) + QStringLiteral("\n"));
-  EXPECT_TRUE(PdfText(out).contains(QStringLiteral("Total Cycle Time=")));
+  EXPECT_EQ(S(r.Err), S(QStringLiteral("arvex: ") + QString::fromUtf16(kCheckSyncSettingsText) + QStringLiteral("\n")));
+  EXPECT_TRUE(HasText(PdfText(out), QStringLiteral("Total Cycle Time=")));
 }
 
 TEST_F(ReportCommandTest, PartsCatcherRepairOnlyWhenAskedAndNeverSaved) {
@@ -219,7 +233,7 @@ TEST_F(ReportCommandTest, PartsCatcherRepairOnlyWhenAskedAndNeverSaved) {
   CliResult r = Report({path, QStringLiteral("-o"), plain});
   ASSERT_EQ(r.Status, 0) << r.Err.toStdString();
   EXPECT_TRUE(r.Err.startsWith(QStringLiteral("arvex: ") + question + QStringLiteral(" [No]\n"))) << r.Err.toStdString();
-  EXPECT_FALSE(PdfText(plain).contains(QStringLiteral("Eject Part")));
+  EXPECT_FALSE(HasText(PdfText(plain), QStringLiteral("Eject Part")));
   EXPECT_EQ(test::ReadBytes(path), before);
 
   const QString repaired = folder.FilePath(QStringLiteral("repaired.pdf"));
@@ -228,7 +242,7 @@ TEST_F(ReportCommandTest, PartsCatcherRepairOnlyWhenAskedAndNeverSaved) {
   EXPECT_TRUE(r.Err.startsWith(QStringLiteral("arvex: ") + question + QStringLiteral(" [Yes]\n"))) << r.Err.toStdString();
   EXPECT_TRUE(r.Err.contains(QStringLiteral("used for this report only; ") + path + QStringLiteral(" is not changed")))
       << r.Err.toStdString();
-  EXPECT_TRUE(PdfText(repaired).contains(QStringLiteral("Eject Part")));
+  EXPECT_TRUE(HasText(PdfText(repaired), QStringLiteral("Eject Part")));
   EXPECT_EQ(test::ReadBytes(path), before);
 }
 
@@ -241,9 +255,9 @@ TEST_F(ReportCommandTest, PrintWithoutAPrinterFailsClearly) {
     SCOPED_TRACE(args.join(u' ').toStdString());
     const CliResult r = RunArvexProcess(args + QStringList{QStringLiteral("--app-folder"), folder.Path()}, Env());
     EXPECT_EQ(r.Status, 1);
-    EXPECT_EQ(r.Err, QStringLiteral("arvex: no printer is available (no default printer is set up); ") + sample +
-                         QStringLiteral(" was not printed\n"));
-    EXPECT_EQ(r.Out, QString());
+    EXPECT_EQ(S(ArvexLines(r.Err)), S(QStringLiteral("arvex: no printer is available (no default printer is set up); ") +
+                                      sample + QStringLiteral(" was not printed\n")));
+    EXPECT_EQ(S(r.Out), "");
   }
 }
 
@@ -254,8 +268,8 @@ TEST_F(ReportCommandTest, PrintingPaintsTheReportOnThePrintersPaper) {
   printer.setOutputFileName(out);
   printer.setPageSize(QPageSize(QPageSize::A4));
   const PageSetup page = PageSetupOfPrinter(printer);
-  EXPECT_NEAR(page.PaperWidth, 11906, 2);
-  EXPECT_NEAR(page.PaperHeight, 16838, 2);
+  EXPECT_NEAR(page.PaperWidth, 11906, 10);  // 210 x 297 mm
+  EXPECT_NEAR(page.PaperHeight, 16838, 10);
   EXPECT_GE(page.Inset.left(), 360);
 
   const Workspace ws = Prepared(Sample(QStringLiteral("02-metric-sub-spindle.rvx")));
@@ -265,9 +279,9 @@ TEST_F(ReportCommandTest, PrintingPaintsTheReportOnThePrintersPaper) {
   ASSERT_TRUE(PrintReportDocument(doc, printer, &error)) << error.toStdString();
   EXPECT_EQ(PdfPages(out), doc.PageCount());
   const QString text = PdfText(out);
-  EXPECT_TRUE(text.contains(QStringLiteral("Cycle Time Estimate for ") + ws.Study.Header.MachineName));
-  EXPECT_TRUE(text.contains(QStringLiteral(" MM bar")));
-  EXPECT_TRUE(text.contains(QStringLiteral("Page  ") + QString::number(doc.PageCount()) + QStringLiteral(" of ") +
+  EXPECT_TRUE(HasText(text, QStringLiteral("Cycle Time Estimate for ") + ws.Study.Header.MachineName));
+  EXPECT_TRUE(HasText(text, QStringLiteral(" MM bar")));
+  EXPECT_TRUE(HasText(text, QStringLiteral("Page  ") + QString::number(doc.PageCount()) + QStringLiteral(" of ") +
                             QString::number(doc.PageCount())));
 }
 
