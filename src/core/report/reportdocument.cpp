@@ -16,6 +16,8 @@ using Measure = std::function<double(const QString&)>;
 
 // Room kept between the parts of the running block and below it.
 constexpr double kHeaderGap = 200;
+// Lines of one part of the running block at most.
+constexpr qsizetype kMaxHeaderLines = 5;
 // Cell padding of tables.
 constexpr double kCellPadX = 40;
 constexpr double kCellPadY = 30;
@@ -29,8 +31,11 @@ QStringList SplitLineBreaks(const QString& text) {
 
 // The widest prefix of word that fits in width; at least one character.
 qsizetype FittingPrefix(const Measure& advance, const QString& word, double width) {
-  qsizetype n = 1;
-  while (n < word.size() && advance(word.left(n + 1)) <= width) ++n;
+  auto next = [&word](qsizetype n) {  // never between the halves of a surrogate pair
+    return n < word.size() && word[n - 1].isHighSurrogate() ? n + 1 : n;
+  };
+  qsizetype n = std::min(next(1), word.size());
+  while (n < word.size() && advance(word.left(next(n + 1))) <= width) n = next(n + 1);
   return n;
 }
 
@@ -74,9 +79,11 @@ QStringList Wrap(const Measure& advance, const QString& text, double firstWidth,
       push();
       token = LeftTrimmed(token);
     }
-    // A word wider than a whole line is cut where the line is full.
-    while (advance(token) > width && token.size() > 1) {
+    // A word wider than a whole line is cut where the line is full
+    // (measuring only what can fit, however long the word is).
+    while (true) {
       const qsizetype n = FittingPrefix(advance, token, width);
+      if (n >= token.size()) break;
       line = token.left(n);
       push();
       token = token.mid(n);
@@ -527,14 +534,47 @@ void ReportDocument::AddTable(const TableLayout& layoutIn, const QStringList& he
   const double firstRow = rowLines.empty() ? 0 : heightOf(rowLines.front(), lineHeight);
   startPart(y + headerHeight + firstRow > BodyBottom() && y > bodyTop_ + 0.5);
   double partTop = y;
-  for (const std::vector<QStringList>& lines : rowLines) {
-    const double h = heightOf(lines, lineHeight);
-    if (y + h > BodyBottom() && y > partTop + 0.5) {
+  // What a fresh page holds below the header row.
+  const double pageRoom = BodyBottom() - bodyTop_ - headerHeight;
+  for (std::vector<QStringList> lines : rowLines) {
+    while (true) {
+      const double h = heightOf(lines, lineHeight);
+      if (y + h <= BodyBottom()) {
+        DrawTableRow(layout, left, y, h, lines, false);
+        y += h;
+        break;
+      }
+      if (h <= pageRoom && y > partTop + 0.5) {
+        startPart(true);
+        partTop = y;
+        continue;
+      }
+      // A row taller than a page: as many of its lines as fit here, the
+      // rest on the next page.
+      qsizetype fit = static_cast<qsizetype>(std::floor((BodyBottom() - y - 2 * kCellPadY) / lineHeight));
+      if (fit < 1) {
+        if (y > partTop + 0.5) {
+          startPart(true);
+          partTop = y;
+          continue;
+        }
+        fit = 1;
+      }
+      std::vector<QStringList> head, tail;
+      bool more = false;
+      for (const QStringList& cell : lines) {
+        head.push_back(cell.mid(0, fit));
+        tail.push_back(cell.mid(fit));
+        more = more || !tail.back().isEmpty();
+      }
+      const double headHeight = heightOf(head, lineHeight);
+      DrawTableRow(layout, left, y, headHeight, head, false);
+      y += headHeight;
+      if (!more) break;
       startPart(true);
       partTop = y;
+      lines = std::move(tail);
     }
-    DrawTableRow(layout, left, y, h, lines, false);
-    y += h;
   }
   y_ = y;
   StartLine(y_);
@@ -608,16 +648,20 @@ std::vector<PlacedLine> LayoutHeader(const QStringList& parts, const Measure& ad
   }
   std::vector<PlacedLine> placed;
   auto place = [&](const QString& part, double room, int which) {
-    int row = 0;
-    room = std::max(room, 200.0);
-    for (const QString& l : SplitLineBreaks(part)) {
-      for (const QString& wrapped : Wrap(advance, l, which == 1 ? std::max(cw, 200.0) : room,
-                                         which == 1 ? std::max(cw, 200.0) : room)) {
-        const double w = advance(wrapped);
-        const double x = which == 0 ? leftEdge : which == 1 ? centre - w / 2 : rightEdge - w;
-        if (!wrapped.isEmpty()) placed.push_back({wrapped, x, row});
-        ++row;
-      }
+    room = std::max(which == 1 ? cw : room, 200.0);
+    QStringList lines;
+    for (const QString& l : SplitLineBreaks(part)) lines << Wrap(advance, l, room, room);
+    // The block stays a block: a part longer than that ends with "...".
+    if (lines.size() > kMaxHeaderLines) {
+      lines = lines.mid(0, kMaxHeaderLines);
+      QString& last = lines.back();
+      while (!last.isEmpty() && advance(last + QStringLiteral("...")) > room) last.chop(1);
+      last += QStringLiteral("...");
+    }
+    for (qsizetype row = 0; row < lines.size(); ++row) {
+      const double w = advance(lines[row]);
+      const double x = which == 0 ? leftEdge : which == 1 ? centre - w / 2 : rightEdge - w;
+      if (!lines[row].isEmpty()) placed.push_back({lines[row], x, static_cast<int>(row)});
     }
   };
   place(parts[0], leftRoom, 0);

@@ -223,6 +223,56 @@ TEST_F(ReportDocumentTest, WideCellsWrapInsideTheirColumn) {
   EXPECT_LE(right, tableLeft + 1000);
 }
 
+TEST_F(ReportDocumentTest, ARowTallerThanAPageContinuesOnTheNext) {
+  const QString huge = QStringLiteral("description ").repeated(900).trimmed();
+  doc.AddTable(QStringLiteral("^+900|<+2200;"), QStringLiteral("Tool No|Description;"),
+               QStringList{QStringLiteral("T1|") + huge + u';', QStringLiteral("T2|short;")});
+  ASSERT_GE(doc.PageCount(), 2);
+  int pieces = 0;
+  for (int p = 1; p <= doc.PageCount(); ++p) {
+    EXPECT_TRUE(FindText(doc.Page(p), QStringLiteral("Tool No"))) << p;
+    for (const ReportTextItem* t : doc.Page(p).Texts()) {
+      EXPECT_LE(t->Box.bottom(), doc.BodyBottom()) << p;
+      if (t->Text.startsWith(QStringLiteral("description"))) ++pieces;
+    }
+    for (const ReportItem& item : doc.Page(p).Items)
+      if (const auto* l = std::get_if<ReportLineItem>(&item)) EXPECT_LE(l->Line.y2(), doc.BodyBottom() + 0.01);
+  }
+  EXPECT_GT(pieces, 60);
+  EXPECT_TRUE(FindText(doc.Page(doc.PageCount()), QStringLiteral("T2")));
+}
+
+TEST_F(ReportDocumentTest, ALongRunningBlockIsCutShort) {
+  ReportFont small;
+  small.Size = 8;
+  const QString customer = QStringLiteral("Customer ").repeated(300);
+  doc.SetHeader(QStringLiteral("Cust: ") + customer, QStringLiteral("Mach: M"), QStringLiteral("Printed on: today"), small);
+  doc.Paragraph(QStringLiteral("body"));
+  doc.EndDoc();
+  QStringList left;
+  for (const ReportTextItem* t : doc.Page(1).Texts())
+    if (t->Text.startsWith(QStringLiteral("Cust")) || t->Text.startsWith(QStringLiteral("Customer"))) left << t->Text;
+  ASSERT_EQ(left.size(), 5);
+  EXPECT_TRUE(left.last().endsWith(QStringLiteral("...")));
+  EXPECT_LT(doc.BodyTop(), doc.PageHeight() / 4);
+  double headerBottom = 0;
+  for (const ReportTextItem* t : doc.Page(1).Texts())
+    if (t->Text != QStringLiteral("body")) headerBottom = std::max(headerBottom, t->Box.bottom());
+  EXPECT_GT(FindText(doc.Page(1), QStringLiteral("body"))->Box.top(), headerBottom);
+}
+
+TEST_F(ReportDocumentTest, AWordWithoutBlanksIsCutIntoLines) {
+  const QString word = QStringLiteral("x").repeated(20000) + QStringLiteral("\U0001F600").repeated(50);
+  doc.Paragraph(word);
+  QString joined;
+  for (int p = 1; p <= doc.PageCount(); ++p)
+    for (const ReportTextItem* t : doc.Page(p).Texts()) {
+      EXPECT_LE(t->Box.right(), doc.PageWidth() - doc.MarginRight() + 0.01);
+      joined += t->Text;
+    }
+  EXPECT_EQ(joined, word);
+}
+
 TEST_F(ReportDocumentTest, RunningBlockIsOnEveryPageAboveTheBody) {
   ReportFont small;
   small.Size = 8;
