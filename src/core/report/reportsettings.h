@@ -1,10 +1,12 @@
 #pragma once
-// Shop hours, disclaimer and logo of the printed report. Loading and saving
-// them in the settings store belongs to the report settings module.
+// Shop hours, disclaimer and logo of the printed report, and the four
+// section switches of the report, with their storage in the settings store.
 
 #include <QString>
 
 #include <cstdint>
+
+class QSettings;
 
 namespace arvex {
 
@@ -18,6 +20,64 @@ struct ReportSettings {
   QString Disclaimer = kDefaultDisclaimer;
   QString LogoPic;
   std::int16_t LogoSize = 100;
+  bool operator==(const ReportSettings&) const = default;
 };
+
+// The six values as the settings store and the settings window hold them:
+// texts, in the store's order.
+struct ReportSettingsTexts {
+  QString HoursShift = QStringLiteral("10");
+  QString HoursDay = QStringLiteral("20");
+  QString DaysWeek = QStringLiteral("6");
+  QString Disclaimer = kDefaultDisclaimer;
+  QString LogoPic;
+  QString LogoSize = QStringLiteral("100");
+  bool operator==(const ReportSettingsTexts&) const = default;
+};
+
+// The keys, in the order they are saved.
+inline const QString kHoursShiftKey = QStringLiteral("HoursShift");
+inline const QString kHoursDayKey = QStringLiteral("HoursDay");
+inline const QString kDaysWeekKey = QStringLiteral("DaysWeek");
+inline const QString kDisclaimerKey = QStringLiteral("Disclaimer");
+inline const QString kLogoPicKey = QStringLiteral("LogoPic");
+inline const QString kLogoSizeKey = QStringLiteral("LogoSize");
+
+// Each stored text of the section "Arvex", or its default when absent.
+ReportSettingsTexts ReadReportSettingsTexts(QSettings& store);
+// Writes the six texts in the order HoursShift, HoursDay, DaysWeek,
+// Disclaimer, LogoPic, LogoSize.
+void WriteReportSettingsTexts(QSettings& store, const ReportSettingsTexts& texts);
+// The values the report uses: each number is the text's leading number; the
+// integers are rounded to the nearest, halves to even ("7.5" hours a day is
+// 8). A number too large for its field keeps the default.
+ReportSettings ReportSettingsFromTexts(const ReportSettingsTexts& texts);
+// The values as the store holds them.
+inline ReportSettings LoadReportSettings(QSettings& store) {
+  return ReportSettingsFromTexts(ReadReportSettingsTexts(store));
+}
+
+// The section switches of the report, stored as "1" (on) or "0" (off)
+// under the section "PrintPreview"; every one is on by default.
+struct ReportSwitches {
+  bool PrintCutData = true;
+  bool PrintToolHolders = true;
+  bool PrintSetupData = true;
+  bool PrintToolImage = true;
+  bool operator==(const ReportSwitches&) const = default;
+  static ReportSwitches AllOff() { return {false, false, false, false}; }
+};
+
+inline const QString kPrintPreviewSection = QStringLiteral("PrintPreview");
+inline const QString kPrintCutDataKey = QStringLiteral("PrintCutData");
+inline const QString kPrintToolHoldersKey = QStringLiteral("PrintToolHolders");
+inline const QString kPrintSetupDataKey = QStringLiteral("PrintSetupData");
+inline const QString kPrintToolImageKey = QStringLiteral("PrintToolImage");
+
+// A switch is on when its stored text reads as a number other than 0.
+ReportSwitches LoadReportSwitches(QSettings& store);
+// Stores one switch ("1" or "0") under its key.
+void SaveReportSwitch(QSettings& store, const QString& key, bool on);
+void SaveReportSwitches(QSettings& store, const ReportSwitches& switches);
 
 }  // namespace arvex

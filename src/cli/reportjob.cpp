@@ -1,0 +1,159 @@
+#include "reportjob.h"
+
+#include "document/rvxfile.h"
+#include "engine/printchecks.h"
+#include "platform/settingsstore.h"
+#include "report/composereport.h"
+#include "report/reportrender.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QPageLayout>
+#include <QPrinter>
+
+namespace arvex {
+
+namespace {
+
+// One pair of double quotes around a path, as a command line may leave them.
+QString StripQuotes(QString path) {
+  if (path.startsWith(u'"')) path.remove(0, 1);
+  if (path.endsWith(u'"')) path.chop(1);
+  return path;
+}
+
+bool Offers(Buttons buttons, Answer answer) {
+  switch (buttons) {
+    case Buttons::Ok: return answer == Answer::Ok;
+    case Buttons::OkCancel: return answer == Answer::Ok || answer == Answer::Cancel;
+    case Buttons::YesNo: return answer == Answer::Yes || answer == Answer::No;
+    case Buttons::YesNoCancel: return answer == Answer::Yes || answer == Answer::No || answer == Answer::Cancel;
+    case Buttons::RetryCancel: return answer == Answer::Retry || answer == Answer::Cancel;
+  }
+  return false;
+}
+
+}  // namespace
+
+Answer UnattendedPrompter::Ask(const QString& text, const QString& caption, Buttons buttons, Answer defaultAnswer,
+                               MessageIcon icon) {
+  Answer answer = defaultAnswer;
+  if (text == QString::fromUtf16(kPartsCatcherQuestionText)) {
+    answer = repair_ ? Answer::Yes : Answer::No;
+    repaired_ = repair_;
+  } else if (Offers(buttons, Answer::No)) {
+    answer = Answer::No;
+  } else if (Offers(buttons, Answer::Cancel)) {
+    answer = Answer::Cancel;
+  }
+  return TerminalPrompter::Ask(text, caption, buttons, answer, icon);
+}
+
+bool ParseReportOptions(CliContext& ctx, bool wantOutput, ReportCommandOptions* options) {
+  QStringList& args = ctx.Args;
+  if (wantOutput) {
+    bool missing = false;
+    if (!TakeOption(args, QStringLiteral("-o"), &options->OutputPath, &missing) && missing) {
+      ctx.Fail(QStringLiteral("-o needs the name of the PDF file to write"));
+      return false;
+    }
+    if (options->OutputPath.isEmpty() && !TakeOption(args, QStringLiteral("--output"), &options->OutputPath, &missing) &&
+        missing) {
+      ctx.Fail(QStringLiteral("--output needs the name of the PDF file to write"));
+      return false;
+    }
+  }
+  {
+    auto store = OpenSettingsStore();
+    options->Switches = LoadReportSwitches(*store);
+  }
+  if (TakeFlag(args, QStringLiteral("--no-cutting-data"))) options->Switches.PrintCutData = false;
+  if (TakeFlag(args, QStringLiteral("--no-tool-holders"))) options->Switches.PrintToolHolders = false;
+  if (TakeFlag(args, QStringLiteral("--no-setup-data"))) options->Switches.PrintSetupData = false;
+  if (TakeFlag(args, QStringLiteral("--no-images"))) options->Switches.PrintToolImage = false;
+  options->Repair = TakeFlag(args, QStringLiteral("--repair"));
+  args.removeAll(QStringLiteral("--"));
+  for (const QString& a : args) {
+    if (a.startsWith(QStringLiteral("--")) || (a.startsWith(u'-') && a.size() > 1)) {
+      ctx.Fail(QStringLiteral("unknown option ") + a + QStringLiteral(" (try --help)"));
+      return false;
+    }
+  }
+  if (args.isEmpty()) {
+    ctx.Fail(QStringLiteral("give the time study to print (FILE.rvx)"));
+    return false;
+  }
+  QString path = StripQuotes(args.front());
+  if (args.size() > 1) {
+    // A path with blanks that reached us in pieces ("/P my study.rvx").
+    const QString joined = StripQuotes(args.join(u' '));
+    if (!QFileInfo(joined).isFile()) {
+      ctx.Fail(QStringLiteral("give one time study, not ") + QString::number(args.size()) + QStringLiteral(" names"));
+      return false;
+    }
+    path = joined;
+  }
+  options->StudyPath = path;
+  if (wantOutput && options->OutputPath.isEmpty()) {
+    ctx.Fail(QStringLiteral("give the PDF file to write with -o OUT.pdf"));
+    return false;
+  }
+  return true;
+}
+
+int ComposeStudyReport(CliContext& ctx, const ReportCommandOptions& options, const PageSetup& page, Workspace& ws,
+                       ReportDocument& doc) {
+  if (!ctx.PrepareWorkspace(ws)) return 1;
+  {
+    auto store = OpenSettingsStore();
+    ws.Report = LoadReportSettings(*store);
+  }
+  const QFileInfo file(options.StudyPath);
+  if (!file.isFile()) {
+    ctx.Fail(options.StudyPath + QStringLiteral(": no such time study"));
+    return 1;
+  }
+  UnattendedPrompter prompter(ctx.Err, options.Repair);
+  const TimeStudyReadResult read = ReadTimeStudy(ws, file.absoluteFilePath(), prompter);
+  if (!read.FileRead) {
+    ctx.Fail(options.StudyPath + QStringLiteral(": the time study could not be read"));
+    return 1;
+  }
+  ws.Study.FilePath = file.absoluteFilePath();
+  if (!PrepareReportChecks(ws, prompter)) return 1;
+  if (prompter.Repaired())
+    ctx.Err << "arvex: the added \"Eject Part\" operation and its sync are used for this report only; "
+            << QDir::toNativeSeparators(file.absoluteFilePath()) << " is not changed" << Qt::endl;
+  doc.SetPageSetup(page);
+  ComposeOptions compose;
+  compose.Switches = options.Switches;
+  ComposeReport(ws, doc, compose);
+  return 0;
+}
+
+PageSetup PageSetupOfPrinter(const QPrinter& printer) {
+  const QPageLayout layout = printer.pageLayout();
+  const QRectF full = layout.fullRect(QPageLayout::Point);
+  // The printable area: the paper less the printer's minimum margins.
+  const QPageLayout printable(layout.pageSize(), QPageLayout::Portrait, layout.minimumMargins(), layout.units());
+  const QRectF inner = printable.paintRect(QPageLayout::Point);
+  const QRectF paper = printable.fullRect(QPageLayout::Point);
+  const QMarginsF unprintable(inner.left() - paper.left(), inner.top() - paper.top(), paper.right() - inner.right(),
+                              paper.bottom() - inner.bottom());
+  return PageSetup::ForPaper(QSizeF(std::min(full.width(), full.height()), std::max(full.width(), full.height())) *
+                                 kTwipsPerPoint,
+                             unprintable * kTwipsPerPoint);
+}
+
+bool PrintReportDocument(const ReportDocument& doc, QPrinter& printer, QString* error) {
+  printer.setPageOrientation(QPageLayout::Portrait);
+  printer.setFullPage(true);
+  if (!RenderReport(doc, printer, error)) return false;
+  if (printer.printerState() == QPrinter::Error || printer.printerState() == QPrinter::Aborted) {
+    if (error) *error = QStringLiteral("the printer reported an error");
+    return false;
+  }
+  return true;
+}
+
+}  // namespace arvex
