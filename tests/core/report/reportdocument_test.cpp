@@ -191,7 +191,9 @@ TEST_F(ReportDocumentTest, TableRowsFlowOverPagesUnderARepeatedHeader) {
       EXPECT_NEAR(t->Box.center().x(), tableLeft + 450, 0.01);
     }
     for (const ReportItem& item : page.Items)
-      if (const auto* l = std::get_if<ReportLineItem>(&item)) EXPECT_LE(l->Line.y2(), doc.BodyBottom());
+      if (const auto* l = std::get_if<ReportLineItem>(&item)) {
+        EXPECT_LE(l->Line.y2(), doc.BodyBottom());
+      }
   }
   EXPECT_EQ(row, 150);
   // Left-aligned description column.
@@ -236,7 +238,9 @@ TEST_F(ReportDocumentTest, ARowTallerThanAPageContinuesOnTheNext) {
       if (t->Text.startsWith(QStringLiteral("description"))) ++pieces;
     }
     for (const ReportItem& item : doc.Page(p).Items)
-      if (const auto* l = std::get_if<ReportLineItem>(&item)) EXPECT_LE(l->Line.y2(), doc.BodyBottom() + 0.01);
+      if (const auto* l = std::get_if<ReportLineItem>(&item)) {
+        EXPECT_LE(l->Line.y2(), doc.BodyBottom() + 0.01);
+      }
   }
   EXPECT_GT(pieces, 60);
   EXPECT_TRUE(FindText(doc.Page(doc.PageCount()), QStringLiteral("T2")));
