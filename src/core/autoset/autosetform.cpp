@@ -1,5 +1,6 @@
 #include "autoset/autosetform.h"
 
+#include "platform/units.h"
 #include "autoset/toolpositions.h"
 #include "cutting/unitconversion.h"
 #include "document/timestudy.h"
@@ -24,7 +25,6 @@ constexpr double kDepthAllowanceInch = 0.15;
 constexpr double kDepthAllowanceMetric = 4;
 constexpr double kReamStockInch = 0.01;
 constexpr double kReamStockMetric = 0.25;
-constexpr double kMillimetresPerInch = 25.4;
 
 const QString kLivePrefix = QStringLiteral("Live ");
 const QString kShortFormat = QStringLiteral("#.####;;0");

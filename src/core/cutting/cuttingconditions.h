@@ -19,6 +19,7 @@
 // range, a Single out of range) is skipped and the previous value stays.
 
 #include "expr/expressionevaluator.h"
+#include "platform/units.h"
 
 #include <QChar>
 #include <QString>
@@ -50,8 +51,6 @@ enum CuttingField : int {
 };
 inline constexpr int kCuttingFieldCount = 13;
 
-// The circle constant of every surface-speed formula (deliberately 3.14157).
-inline constexpr double kSurfaceSpeedPi = 3.14157;
 // A spindle speed computed from a changed diameter is capped here.
 inline constexpr std::int32_t kMaxComputedRpm = 20000;
 // A typed surface speed above this is taken as this value.

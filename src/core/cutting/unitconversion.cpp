@@ -1,5 +1,6 @@
 #include "cutting/unitconversion.h"
 
+#include "platform/units.h"
 #include "platform/numtext.h"
 
 #include <cmath>
@@ -8,7 +9,6 @@
 namespace arvex {
 
 namespace {
-constexpr double kMillimetresPerInch = 25.4;
 constexpr double kInchesPerFoot = 12.0;
 constexpr double kMillimetresPerMetre = 1000.0;
 }  // namespace

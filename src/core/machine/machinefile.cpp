@@ -1,5 +1,6 @@
 #include "machine/machinefile.h"
 
+#include "platform/units.h"
 #include "platform/numtext.h"
 #include "platform/profilefile.h"
 #include "platform/prompter.h"
@@ -16,7 +17,6 @@ namespace arvex {
 
 namespace {
 
-constexpr double kMillimetresPerInch = 25.4;
 
 using SR = SpindleRecord;
 using LR = LiveSpindleRecord;

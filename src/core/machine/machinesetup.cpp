@@ -1,5 +1,6 @@
 #include "machine/machinesetup.h"
 
+#include "platform/units.h"
 #include "machine/machinefile.h"
 #include "platform/numtext.h"
 #include "platform/profilefile.h"
@@ -10,7 +11,6 @@ namespace arvex {
 
 namespace {
 
-constexpr double kMillimetresPerInch = 25.4;
 constexpr int kSubTools1Field = 27;
 constexpr int kSubTools2Field = 30;
 const QString kEjectPartSuffix = QStringLiteral(",Eject Part");

@@ -1,6 +1,7 @@
 #include "shop/calculator.h"
 
 #include "platform/numtext.h"
+#include "platform/units.h"
 
 #include <cmath>
 
@@ -143,10 +144,10 @@ void CalculatorForm::HexAcrossCorners() {
   ApplyFunction([](double x) { return x * 1.1548; });
 }
 void CalculatorForm::ToMillimetres() {
-  ApplyFunction([](double x) { return x * 25.4; });
+  ApplyFunction([](double x) { return x * kMillimetresPerInch; });
 }
 void CalculatorForm::ToInches() {
-  ApplyFunction([](double x) { return x / 25.4; });
+  ApplyFunction([](double x) { return x / kMillimetresPerInch; });
 }
 
 bool CalculatorForm::KeyPress(QChar key) {

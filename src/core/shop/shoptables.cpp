@@ -1,5 +1,6 @@
 #include "shop/shoptables.h"
 
+#include "platform/units.h"
 #include "platform/itemreader.h"
 #include "platform/numtext.h"
 #include "platform/textfile.h"
@@ -18,7 +19,6 @@ const QString kErrorCaption = QStringLiteral("ERROR");
 const QString kCantRead = QStringLiteral("Can't read the data file!");
 const QString kDrillChartMissing = QStringLiteral("The drill data file is missing! ");
 
-constexpr double kMmPerInch = 25.4;
 constexpr double kDegree = 0.01745329252;
 
 // Format for a table cell: the picture's digits with a decimal point, never
@@ -107,9 +107,9 @@ CenterDrillTable ParseCenterDrillTable(const QString& text, CenterDrillUnits uni
       break;
     }
     if (metric && units == CenterDrillUnits::Inch)
-      ConvertLengths(row, 1.0 / kMmPerInch, u"#.####;-#.####;0");
+      ConvertLengths(row, 1.0 / kMillimetresPerInch, u"#.####;-#.####;0");
     else if (!metric && units == CenterDrillUnits::Millimetre)
-      ConvertLengths(row, kMmPerInch, u"##.###;-##.###;0");
+      ConvertLengths(row, kMillimetresPerInch, u"##.###;-##.###;0");
     table.Rows[static_cast<std::size_t>(table.StoredRows++)] = row;
   }
   if (readError) *readError = failed;

@@ -1,5 +1,6 @@
 #include "shop/tapdrillform.h"
 
+#include "platform/units.h"
 #include "platform/numtext.h"
 
 #include <cfloat>
@@ -8,7 +9,6 @@
 namespace arvex {
 
 namespace {
-constexpr double kMmPerInch = 25.4;
 
 bool FitsSingle(double value) { return std::isfinite(value) && std::fabs(value) <= FLT_MAX; }
 }  // namespace
@@ -61,12 +61,12 @@ void TapDrillForm::ChooseMetricTap(int index) {
 void TapDrillForm::Choose(const TapEntry& tap, bool tapIsMetric) {
   label_.clear();
   if (IsMetric()) {
-    const double factor = tapIsMetric ? 1.0 : kMmPerInch;
+    const double factor = tapIsMetric ? 1.0 : kMillimetresPerInch;
     Text1 = Format(tap.Pitch * factor, u".####");
     Text2 = Format(tap.Diameter * factor, u"#.###");
   } else if (tapIsMetric) {
-    Text1 = Format(tap.Pitch / kMmPerInch, u".#####");
-    Text2 = Format(tap.Diameter / kMmPerInch, u"#.####");
+    Text1 = Format(tap.Pitch / kMillimetresPerInch, u".#####");
+    Text2 = Format(tap.Diameter / kMillimetresPerInch, u"#.####");
   } else {
     Text1 = Format(tap.Pitch, u".#####");
     Text2 = Format(tap.Diameter, u"#.####");
@@ -78,8 +78,8 @@ void TapDrillForm::Choose(const TapEntry& tap, bool tapIsMetric) {
     double diameter = tap.Diameter;
     double pitch = tap.Pitch;
     if (tapIsMetric) {
-      diameter /= kMmPerInch;
-      pitch /= kMmPerInch;
+      diameter /= kMillimetresPerInch;
+      pitch /= kMillimetresPerInch;
     }
     if (pitch > 1) pitch = 1 / pitch;
     if (FitsSingle(diameter) && FitsSingle(pitch))
@@ -93,16 +93,16 @@ bool TapDrillForm::Calculate() {
   const double percent = ParseNumber(Text3);
   if (pitch == 0 || diameter == 0 || percent == 0) return false;
   if (IsMetric()) {
-    diameter /= kMmPerInch;
-    pitch /= kMmPerInch;
+    diameter /= kMillimetresPerInch;
+    pitch /= kMillimetresPerInch;
   }
   if (pitch > 1) pitch = 1 / pitch;  // threads per inch
   const double drill = CutTap ? diameter - percent * 0.01 * 1.29904 * pitch : diameter - percent * 0.0068 * pitch;
   // An arithmetic fault ends the calculation with nothing changed.
-  if (!FitsSingle(drill) || !FitsSingle(drill * kMmPerInch) || !FitsSingle(diameter) || !FitsSingle(pitch))
+  if (!FitsSingle(drill) || !FitsSingle(drill * kMillimetresPerInch) || !FitsSingle(diameter) || !FitsSingle(pitch))
     return false;
   label_ = QStringLiteral("Tap Drill Size = ") + Format(drill, u"#.####") + QStringLiteral("in / ") +
-           Format(drill * kMmPerInch, u"##.###") + QStringLiteral("mm");
+           Format(drill * kMillimetresPerInch, u"##.###") + QStringLiteral("mm");
   workspace_.TapDrillResult = {static_cast<float>(diameter), static_cast<float>(pitch), static_cast<float>(drill)};
   return true;
 }
