@@ -95,7 +95,10 @@ const QString kInsertRow =
     QStringLiteral("insert into cutdat (") + kCutDatColumns + QStringLiteral(") values (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
 
 // Runs the seed statements on a fresh file in one transaction.
-bool RunSeed(const QString& path, const QStringList& statements, QString* error) {
+// Adds a connection to the SQLite file at path and opens it. On failure the
+// connection is removed again, *error says why (openFailure + path when the
+// file cannot be opened) and "" is returned; otherwise the connection name.
+QString OpenSqliteConnection(const QString& path, const QString& openFailure, QString* error) {
   const QString name = NewConnectionName();
   bool ok = true;
   {
@@ -105,9 +108,22 @@ bool RunSeed(const QString& path, const QStringList& statements, QString* error)
       SetError(error, QStringLiteral("The SQLite database driver is not available."));
       ok = false;
     } else if (!db.open()) {
-      SetError(error, QStringLiteral("Cannot create ") + path, db.lastError());
+      SetError(error, openFailure + path, db.lastError());
       ok = false;
-    } else {
+    }
+  }
+  if (ok) return name;
+  QSqlDatabase::removeDatabase(name);
+  return QString();
+}
+
+bool RunSeed(const QString& path, const QStringList& statements, QString* error) {
+  const QString name = OpenSqliteConnection(path, QStringLiteral("Cannot create "), error);
+  if (name.isEmpty()) return false;
+  bool ok = true;
+  {
+    QSqlDatabase db = QSqlDatabase::database(name, false);
+    {
       ok = db.transaction();
       if (!ok) SetError(error, QStringLiteral("Cannot create ") + path, db.lastError());
       for (qsizetype i = 0; ok && i < statements.size(); ++i) {
@@ -243,23 +259,8 @@ bool CuttingDatabase::Open(const QString& appFolder, const QString& seedFolder, 
 }
 
 bool CuttingDatabase::OpenConnection(const QString& path, QString* error) {
-  const QString name = NewConnectionName();
-  bool ok = true;
-  {
-    QSqlDatabase db = QSqlDatabase::addDatabase(kDriver, name);
-    db.setDatabaseName(path);
-    if (!db.isValid()) {
-      SetError(error, QStringLiteral("The SQLite database driver is not available."));
-      ok = false;
-    } else if (!db.open()) {
-      SetError(error, QStringLiteral("Cannot open the cutting-data database ") + path, db.lastError());
-      ok = false;
-    }
-  }
-  if (!ok) {
-    QSqlDatabase::removeDatabase(name);
-    return false;
-  }
+  const QString name = OpenSqliteConnection(path, QStringLiteral("Cannot open the cutting-data database "), error);
+  if (name.isEmpty()) return false;
   connection_ = name;
   path_ = path;
   return true;
