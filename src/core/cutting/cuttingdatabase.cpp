@@ -123,25 +123,22 @@ bool RunSeed(const QString& path, const QStringList& statements, QString* error)
   bool ok = true;
   {
     QSqlDatabase db = QSqlDatabase::database(name, false);
-    {
-      ok = db.transaction();
-      if (!ok) SetError(error, QStringLiteral("Cannot create ") + path, db.lastError());
-      for (qsizetype i = 0; ok && i < statements.size(); ++i) {
-        QSqlQuery q(db);
-        if (!q.exec(statements[i])) {
-          SetError(error,
-                   QStringLiteral("Statement %1 of the seed fails (%2)").arg(i + 1).arg(statements[i].left(60)),
-                   q.lastError());
-          ok = false;
-        }
-      }
-      if (ok && !db.commit()) {
-        SetError(error, QStringLiteral("Cannot create ") + path, db.lastError());
+    ok = db.transaction();
+    if (!ok) SetError(error, QStringLiteral("Cannot create ") + path, db.lastError());
+    for (qsizetype i = 0; ok && i < statements.size(); ++i) {
+      QSqlQuery q(db);
+      if (!q.exec(statements[i])) {
+        SetError(error, QStringLiteral("Statement %1 of the seed fails (%2)").arg(i + 1).arg(statements[i].left(60)),
+                 q.lastError());
         ok = false;
       }
-      if (!ok) db.rollback();
-      db.close();
     }
+    if (ok && !db.commit()) {
+      SetError(error, QStringLiteral("Cannot create ") + path, db.lastError());
+      ok = false;
+    }
+    if (!ok) db.rollback();
+    db.close();
   }
   QSqlDatabase::removeDatabase(name);
   return ok;
