@@ -403,7 +403,7 @@ bool CuttingConditionsForm::ConvertFieldUnits(int field, QChar key) {
 std::int16_t CuttingConditionsForm::SpindleSpeedLimit() const {
   const MachineDefinition& machine = ws_.Machine;
   const Operation* op = CurrentOperation();
-  const bool live = op && op->OpName.toUpper().contains(u"LIVE");
+  const bool live = op && IsLiveOperationName(op->OpName);
   const int post = op ? FindToolPost(machine, op->ToolNo, spindle_) : kNoPost;
   if (live) {
     switch (post) {
