@@ -8,7 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
 jobs=$(nproc)
-fuzz_seconds=${ARVEX_FUZZ_SECONDS:-20}
+fuzz_seconds=${ARVEX_FUZZ_SECONDS:-10}
 
 ./scripts/install-deps.sh
 
