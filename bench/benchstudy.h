@@ -19,10 +19,7 @@ inline MachineDefinition BenchMachine() {
   m.MainSpindle.Tools2 = QStringLiteral("Turret,T11,T12,T13,T14,T15,T16");
   m.SubSpindle.Tools1 = QStringLiteral("Back,T21,T22,T23,T24,T25,Eject Part");
   m.SubSpindle.Tools2 = QStringLiteral("Rear,T31,T32,T33,T34");
-  m.MainTools1List = SplitToolString(m.MainSpindle.Tools1);
-  m.MainTools2List = SplitToolString(m.MainSpindle.Tools2);
-  m.SubTools1List = SplitToolString(m.SubSpindle.Tools1);
-  m.SubTools2List = SplitToolString(m.SubSpindle.Tools2);
+  m.SplitToolLists();
   for (SpindleRecord* s : {&m.MainSpindle, &m.SubSpindle}) {
     s->Time1to1 = 0.6;
     s->Time2to2 = 0.8;

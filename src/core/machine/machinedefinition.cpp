@@ -15,6 +15,13 @@ const LiveSpindleRecord& MachineDefinition::LiveSpindle(int n) const {
   return const_cast<MachineDefinition*>(this)->LiveSpindle(n);
 }
 
+void MachineDefinition::SplitToolLists() {
+  MainTools1List = SplitToolString(MainSpindle.Tools1);
+  MainTools2List = SplitToolString(MainSpindle.Tools2);
+  SubTools1List = SplitToolString(SubSpindle.Tools1);
+  SubTools2List = SplitToolString(SubSpindle.Tools2);
+}
+
 const QStringList& MachineDefinition::ToolList(int postCode) const {
   static const QStringList kEmpty;
   switch (postCode) {

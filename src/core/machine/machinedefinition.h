@@ -107,6 +107,9 @@ struct MachineDefinition {
   // Live spindle 1..4.
   LiveSpindleRecord& LiveSpindle(int n);
   const LiveSpindleRecord& LiveSpindle(int n) const;
+  // Splits the four tool strings (MainSpindle.Tools1/Tools2,
+  // SubSpindle.Tools1/Tools2) into the four tool lists.
+  void SplitToolLists();
   // The tool list of a post code (11, 12, 21, 22); an empty list otherwise.
   const QStringList& ToolList(int postCode) const;
 

@@ -171,10 +171,7 @@ void ReadMachineDefinition(const ProfileFile& profile, const QString& machineNam
 
   m.SubSpindle.Tools1 += QStringLiteral(",") + kEjectPartTool;
 
-  m.MainTools1List = SplitToolString(m.MainSpindle.Tools1);
-  m.MainTools2List = SplitToolString(m.MainSpindle.Tools2);
-  m.SubTools1List = SplitToolString(m.SubSpindle.Tools1);
-  m.SubTools2List = SplitToolString(m.SubSpindle.Tools2);
+  m.SplitToolLists();
 
   for (int slot = 1; slot <= 30; ++slot) {
     const auto i = static_cast<size_t>(slot);

@@ -33,10 +33,7 @@ inline MachineDefinition TestMachine() {
   m.MainSpindle.Tools2 = QStringLiteral("Turret,T11,T12");
   m.SubSpindle.Tools1 = QStringLiteral("Back,T21,T22,Eject Part");
   m.SubSpindle.Tools2 = QStringLiteral("Rear,T31,T32");
-  m.MainTools1List = SplitToolString(m.MainSpindle.Tools1);
-  m.MainTools2List = SplitToolString(m.MainSpindle.Tools2);
-  m.SubTools1List = SplitToolString(m.SubSpindle.Tools1);
-  m.SubTools2List = SplitToolString(m.SubSpindle.Tools2);
+  m.SplitToolLists();
 
   SpindleRecord& ms = m.MainSpindle;
   ms.Time1to1 = 0.6;
