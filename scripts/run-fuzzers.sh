@@ -20,12 +20,13 @@ for target in "${targets[@]}"; do
     cp -r "fuzz/corpus/${name#fuzz_}/." "$work/"
   fi
   echo "-- $name"
-  "$target" "$work" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+  mkdir -p "$build/fuzz-artifacts"
+  "$target" "$work" -artifact_prefix="$build/fuzz-artifacts/$name-" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
     -print_final_stats=1 2>&1 | grep -E "stat::number_of_executed_units|ERROR|SUMMARY|Done" || true
   status=${PIPESTATUS[0]}
   rm -rf "$work"
   if [ "$status" -ne 0 ]; then
-    echo "$name found a problem (exit $status)"
+    echo "$name found a problem (exit $status); the input is in $build/fuzz-artifacts/"
     exit 1
   fi
 done
