@@ -6,6 +6,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build-asan}
 seconds=${2:-20}
+export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}"
+export LSAN_OPTIONS="${LSAN_OPTIONS:-suppressions=$(pwd)/scripts/lsan.supp:print_suppressions=0}"
+export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
 shopt -s nullglob
 targets=("$build"/fuzz/fuzz_*)
 if [ ${#targets[@]} -eq 0 ]; then
@@ -21,9 +24,15 @@ for target in "${targets[@]}"; do
   fi
   echo "-- $name"
   mkdir -p "$build/fuzz-artifacts"
+  log="$work.log"
+  set +e
   "$target" "$work" -artifact_prefix="$build/fuzz-artifacts/$name-" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
-    -print_final_stats=1 2>&1 | grep -E "stat::number_of_executed_units|ERROR|SUMMARY|Done" || true
-  status=${PIPESTATUS[0]}
+    -print_final_stats=1 >"$log" 2>&1
+  status=$?
+  set -e
+  grep -E "stat::number_of_executed_units|ERROR|SUMMARY|Done" "$log" || true
+  if [ "$status" -ne 0 ]; then tail -60 "$log"; fi
+  rm -f "$log"
   rm -rf "$work"
   if [ "$status" -ne 0 ]; then
     echo "$name found a problem (exit $status); the input is in $build/fuzz-artifacts/"
