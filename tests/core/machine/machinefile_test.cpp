@@ -238,19 +238,19 @@ TEST(MachineFileTest, EveryToolOfTheBundledSamplesSitsOnAPostOfItsMachine) {
 // ---- The writer of the machine setup window -------------------------------------
 
 TEST(MachineSetupTest, FieldIndicesNameTheirKeys) {
-  const auto& f = MachineSetupFields();
-  EXPECT_STREQ(f[0].Key, "Tools1");
-  EXPECT_STREQ(f[14].Key, "ColletOpenClose");
-  EXPECT_STREQ(f[26].Key, "SetUpTime");
-  EXPECT_STREQ(f[27].Section, "SubSpindle");
-  EXPECT_STREQ(f[41].Key, "TransferFrMain");
-  EXPECT_STREQ(f[54].Section, "LiveSpindle1");
-  EXPECT_STREQ(f[54].Key, "Name");
-  EXPECT_STREQ(f[56].Section, "LiveSpindle3");
-  EXPECT_STREQ(f[57].Key, "MaxSplSpeed");
-  EXPECT_STREQ(f[61].Section, "LiveSpindle4");
-  EXPECT_STREQ(f[61].Key, "Name");
-  EXPECT_STREQ(f[68].Key, "BarLoadTimeSec");
+  const struct {
+    int Index;
+    const char *Section, *Key;
+  } fields[] = {{0, "MainSpindle", "Tools1"},        {14, "MainSpindle", "ColletOpenClose"},
+                {26, "MainSpindle", "SetUpTime"},    {27, "SubSpindle", "Tools1"},
+                {41, "SubSpindle", "TransferFrMain"}, {53, "LiveSpindle2", "SplChange3k"},
+                {54, "LiveSpindle1", "Name"},        {56, "LiveSpindle3", "Name"},
+                {57, "LiveSpindle3", "MaxSplSpeed"}, {61, "LiveSpindle4", "Name"},
+                {68, "LiveSpindle4", "BarLoadTimeSec"}};
+  for (const auto& f : fields) {
+    EXPECT_STREQ(MachineSetupFields()[static_cast<std::size_t>(f.Index)].Section, f.Section) << f.Index;
+    EXPECT_STREQ(MachineSetupFields()[static_cast<std::size_t>(f.Index)].Key, f.Key) << f.Index;
+  }
   EXPECT_EQ(MachineSetupFieldIndex("livespindle2", "splchange3k"), 53);
   EXPECT_EQ(MachineSetupFieldIndex("MainSpindle", "CatchFrSub"), -1);
 }
@@ -395,17 +395,11 @@ TEST(MachineSetupTest, TheWindowTextsOfADefinition) {
   const MachineSetupTexts t = SetupTextsFromMachine(m);
   EXPECT_FALSE(t.HasSubSpindle);
   EXPECT_TRUE(t.HasLiveTools);
-  EXPECT_EQ(t.Fields[1], ".6");
-  EXPECT_EQ(t.Fields[7], "8000");
-  EXPECT_EQ(t.Fields[11], "1E-05");
-  EXPECT_EQ(t.Fields[27], ",Eject Part");
-  EXPECT_EQ(t.Fields[30], "0");
-  EXPECT_EQ(t.Fields[56], "Back Live");
-  EXPECT_EQ(t.Fields[59], ".3");
-  EXPECT_EQ(t.Fields[54], "0");
-  EXPECT_EQ(t.Fields[66], ".099");
-  EXPECT_EQ(t.Fields[67], "144");
-  EXPECT_EQ(t.Fields[68], "50");
+  const std::pair<std::size_t, const char*> fields[] = {{1, ".6"},          {7, "8000"}, {11, "1E-05"},
+                                                         {27, ",Eject Part"}, {30, "0"},   {56, "Back Live"},
+                                                         {59, ".3"},          {54, "0"},   {66, ".099"},
+                                                         {67, "144"},         {68, "50"}};
+  for (const auto& [index, text] : fields) EXPECT_EQ(t.Fields[index], text) << index;
   EXPECT_EQ(t.Holders[0], QStringList{"Second"});
   EXPECT_EQ(t.Holders[1], QStringList{"First ID"});
   EXPECT_TRUE(t.Holders[2].isEmpty());
