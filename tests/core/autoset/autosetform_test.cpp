@@ -152,9 +152,7 @@ TEST_F(AutoSetFormTest, EachKindShowsItsFramesAndInstruction) {
 TEST_F(AutoSetFormTest, DrillDiameterChoosesTheCenterDrillAndPecks) {
   Start(0);
   Type(F::DR(0), ".25");
-  EXPECT_EQ(form_.Text(F::CD(0)), "#4 Center Drill");
-  EXPECT_EQ(form_.Text(F::CD(1)), ".2881");
-  EXPECT_EQ(form_.Text(F::DR(3)), "");  // no depth yet
+  EXPECT_EQ(Texts({F::CD(0), F::CD(1), F::DR(3)}), QStringList({"#4 Center Drill", ".2881", ""}));  // no depth yet
   Type(F::DR(5), "1");
   EXPECT_EQ(form_.Text(F::DR(3)), "3");  // 2d, 1d, 1d
   form_.ClickPeckPattern(PeckPattern::ThreeTwoOne);
@@ -163,16 +161,11 @@ TEST_F(AutoSetFormTest, DrillDiameterChoosesTheCenterDrillAndPecks) {
   EXPECT_EQ(form_.Text(F::DR(3)), "4");
   // A zero or negative diameter leaves center data and pecks alone.
   Type(F::DR(0), "0");
-  EXPECT_EQ(form_.Text(F::CD(0)), "#4 Center Drill");
-  EXPECT_EQ(form_.Text(F::DR(3)), "4");
-}
-
-TEST_F(AutoSetFormTest, SpotDrillReachesTheSpotDiameterAtHalfItsDepth) {
-  Start(0);
+  EXPECT_EQ(Texts({F::CD(0), F::DR(3)}), QStringList({"#4 Center Drill", "4"}));
+  // A spot drill reaches the spot diameter at half its depth.
   Type(F::DR(0), ".25");
   form_.ClickCenterType(CenterType::Spot);
-  EXPECT_EQ(form_.Text(F::CD(0)), "Spot Drill");
-  EXPECT_EQ(form_.Text(F::CD(1)), ".135");
+  EXPECT_EQ(Texts({F::CD(0), F::CD(1)}), QStringList({"Spot Drill", ".135"}));
   form_.ClickCenterType(CenterType::CenterDrill);
   EXPECT_EQ(form_.Text(F::CD(0)), "#4 Center Drill");
 }
@@ -207,21 +200,16 @@ TEST_F(AutoSetFormTest, HoleDataSetsTheCenterAndDrillData) {
   }
 }
 
-// ---- Pick Tap --------------------------------------------------------------------------
-
 TEST_F(AutoSetFormTest, PickTapTakesTheChosenTapInTheStudysUnits) {
   for (const bool metric : {false, true}) {
     SCOPED_TRACE(metric ? "metric" : "inch");
-    prompter_.Clear();
     Start(1, metric);
     ws_.ChosenTapText = QStringLiteral("1/4-20 UNC");
     ws_.TapDrillResult = {0.25f, 0.05f, 0.2013f};
     form_.PickTap();
-    EXPECT_EQ(form_.Text(F::Tap(0)), "1/4-20 UNC");
-    EXPECT_EQ(form_.Text(F::Tap(1)), metric ? "6.35" : ".25");
-    EXPECT_EQ(form_.Text(F::Tap(2)), metric ? "1.27" : ".05");
-    EXPECT_EQ(form_.Text(F::DR(0)), metric ? "5.113" : ".2013");
-    EXPECT_EQ(form_.Text(F::CD(0)), "#4 Center Drill");
+    EXPECT_EQ(Texts({F::Tap(0), F::Tap(1), F::Tap(2), F::DR(0), F::CD(0)}),
+              metric ? QStringList({"1/4-20 UNC", "6.35", "1.27", "5.113", "#4 Center Drill"})
+                     : QStringList({"1/4-20 UNC", ".25", ".05", ".2013", "#4 Center Drill"}));
     EXPECT_TRUE(prompter_.Entries().isEmpty());
   }
 }
@@ -240,21 +228,20 @@ TEST_F(AutoSetFormTest, UnitKeysConvertLengthsAndSurfaceSpeeds) {
   Type(F::DR(1), "80");  // feet per minute
   EXPECT_EQ(press(F::DR(1), u'M'), "24.384");
   EXPECT_EQ(press(F::DR(1), u'i'), "80.");
-  for (const AutoSetField& f : {F::CD(1), F::CD(3), F::DR(0), F::DR(2), F::DR(4), F::DR(5), F::Tap(1), F::Tap(2),
-                                F::Tap(3), F::Ream(0), F::Ream(1), F::Ream(2), F::Mill(0), F::Mill(2), F::Mill(3),
-                                F::Mill(4), F::Mill(6), F::Mill(7)}) {
-    Type(f, "2");
-    EXPECT_EQ(press(f, u'm'), "50.8") << static_cast<int>(f.Array) << " " << f.Index;
-  }
-  for (const AutoSetField& f : {F::CD(2), F::DR(1), F::Ream(3), F::Mill(1)}) {
-    Type(f, "100");
-    EXPECT_EQ(press(f, u'm'), "30.48") << static_cast<int>(f.Array) << " " << f.Index;
-  }
-  // Counts and the tap speed swallow the key and keep their value.
-  for (const AutoSetField& f : {F::DR(3), F::Tap(4), F::Mill(5), F::Mill(8)}) {
-    Type(f, "3");
-    EXPECT_EQ(press(f, u'm'), "3") << static_cast<int>(f.Array) << " " << f.Index;
-  }
+  // Lengths, surface speeds, and the counts and tap speed that swallow the
+  // key and keep their value.
+  const std::pair<std::vector<AutoSetField>, std::pair<const char*, const char*>> groups[] = {
+      {{F::CD(1), F::CD(3), F::DR(0), F::DR(2), F::DR(4), F::DR(5), F::Tap(1), F::Tap(2), F::Tap(3), F::Ream(0),
+        F::Ream(1), F::Ream(2), F::Mill(0), F::Mill(2), F::Mill(3), F::Mill(4), F::Mill(6), F::Mill(7)},
+       {"2", "50.8"}},
+      {{F::CD(2), F::DR(1), F::Ream(3), F::Mill(1)}, {"100", "30.48"}},
+      {{F::DR(3), F::Tap(4), F::Mill(5), F::Mill(8)}, {"3", "3"}},
+  };
+  for (const auto& [fields, texts] : groups)
+    for (const AutoSetField& f : fields) {
+      Type(f, texts.first);
+      EXPECT_EQ(press(f, u'm'), texts.second) << static_cast<int>(f.Array) << " " << f.Index;
+    }
   // Other keys are typed normally, and the thread fields, the hole count
   // and the two name fields take the letters as typed.
   EXPECT_FALSE(form_.KeyPress(F::DR(0), u'5'));
@@ -273,12 +260,10 @@ TEST_F(AutoSetFormTest, UnitKeyConversionRunsTheCoupling) {
   Type(F::DR(5), "1");
   EXPECT_EQ(form_.Text(F::DR(3)), "3");
   EXPECT_TRUE(form_.KeyPress(F::DR(5), u'm'));  // 25.4 deep, still with a .25 drill
-  EXPECT_EQ(form_.Text(F::DR(5)), "25.4");
-  EXPECT_EQ(form_.Text(F::DR(3)), "101");
+  EXPECT_EQ(Texts({F::DR(5), F::DR(3)}), QStringList({"25.4", "101"}));
   EXPECT_TRUE(form_.KeyPress(F::DR(0), u'm'));
-  EXPECT_EQ(form_.Text(F::DR(0)), "6.35");
   // 12.7 + 6.35 + 6.35 reaches 25.4 exactly in single precision.
-  EXPECT_EQ(form_.Text(F::DR(3)), "3");
+  EXPECT_EQ(Texts({F::DR(0), F::DR(3)}), QStringList({"6.35", "3"}));
 }
 
 TEST_F(AutoSetFormTest, CommaLocaleReadsTheTextsItWrites) {
@@ -313,83 +298,66 @@ TEST_F(AutoSetFormTest, DoubleQuoteIsRefusedInCenterAndTapFields) {
   EXPECT_TRUE(prompter_.Messages().isEmpty());
 }
 
-// ---- mill feed per tooth ---------------------------------------------------------------
+// ---- mill feed per tooth and thread calculations ---------------------------------------
 
 TEST_F(AutoSetFormTest, FeedPerToothAndFeedPerRevolutionFollowEachOther) {
   Start(3);
-  Type(F::Mill(2), ".004");
   Type(F::Mill(8), "2");
-  form_.LostFocus(F::Mill(2));
+  Leave(F::Mill(2), ".004");
   EXPECT_EQ(form_.Text(F::Mill(7)), ".002");
   Type(F::Mill(7), ".001");
-  Type(F::Mill(8), "4");
-  form_.LostFocus(F::Mill(8));
+  Leave(F::Mill(8), "4");
   EXPECT_EQ(form_.Text(F::Mill(2)), ".004");
-  Type(F::Mill(7), ".0015");
-  form_.LostFocus(F::Mill(7));
+  Leave(F::Mill(7), ".0015");
   EXPECT_EQ(form_.Text(F::Mill(2)), ".006");
   // Other fields, or no teeth, change nothing.
   form_.LostFocus(F::Mill(0));
   Type(F::Mill(8), "0");
-  Type(F::Mill(2), ".01");
-  form_.LostFocus(F::Mill(2));
+  Leave(F::Mill(2), ".01");
   form_.LostFocus(F::Mill(7));
-  EXPECT_EQ(form_.Text(F::Mill(7)), ".0015");
-  EXPECT_EQ(form_.Text(F::Mill(2)), ".01");
+  EXPECT_EQ(Texts({F::Mill(7), F::Mill(2)}), QStringList({".0015", ".01"}));
 }
-
-// ---- thread calculations ---------------------------------------------------------------
 
 TEST_F(AutoSetFormTest, ThreadsPerInchBecomeThePitchWithPassesAndApproach) {
   const struct {
     bool Metric;
-    const char *Typed, *Pitch, *Rpm, *Passes, *Approach;
+    const char* Typed;
+    QStringList PitchRpmPassesApproach;
   } cases[] = {
-      {false, "20", ".05", "2000", "6", ".1"},  // 100 IPM / .05
-      {false, ".0625", ".0625", "1600", "8", ".125"},
-      {false, "1", "1", "100", "10", "2."},      // not above 1: a pitch of 1
-      {true, "1.5", "1.5", "1666", "10", "3."},  // a metric pitch stays as typed; 2500 / 1.5 rounded down
+      {false, "20", {".05", "2000", "6", ".1"}},  // 100 IPM / .05
+      {false, ".0625", {".0625", "1600", "8", ".125"}},
+      {false, "1", {"1", "100", "10", "2."}},      // not above 1: a pitch of 1
+      {true, "1.5", {"1.5", "1666", "10", "3."}},  // a metric pitch stays as typed; 2500 / 1.5 rounded down
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.Typed);
     Start(4, c.Metric);
-    Type(F::Thd(1), c.Typed);
-    form_.LostFocus(F::Thd(1));
-    EXPECT_EQ(form_.Text(F::Thd(1)), c.Pitch);
-    EXPECT_EQ(form_.Text(F::Thd(3)), c.Rpm);
-    EXPECT_EQ(form_.Text(F::Thd(4)), c.Passes);
-    EXPECT_EQ(form_.Text(F::Thd(5)), c.Approach);
+    Leave(F::Thd(1), c.Typed);
+    EXPECT_EQ(Texts({F::Thd(1), F::Thd(3), F::Thd(4), F::Thd(5)}), c.PitchRpmPassesApproach) << c.Typed;
   }
 }
 
 TEST_F(AutoSetFormTest, ThreadSpeedAndFeedFollowEachOther) {
   Start(4);
   Type(F::Thd(1), ".05");
-  Type(F::Thd(3), "2000");
   Type(F::Thd(2), "");
-  form_.LostFocus(F::Thd(3));
+  Leave(F::Thd(3), "2000");
   EXPECT_EQ(form_.Text(F::Thd(2)), "100.");
-  Type(F::Thd(2), "75");
-  form_.LostFocus(F::Thd(2));
+  Leave(F::Thd(2), "75");
   EXPECT_EQ(form_.Text(F::Thd(3)), "1500");
   EXPECT_EQ(form_.Text(F::Thd(4)), "");  // only leaving the pitch sets the passes
   // Leaving another field only turns threads per inch into a pitch.
   Type(F::Thd(1), "16");
   form_.LostFocus(F::Thd(0));
-  EXPECT_EQ(form_.Text(F::Thd(1)), ".0625");
-  EXPECT_EQ(form_.Text(F::Thd(3)), "1500");
+  EXPECT_EQ(Texts({F::Thd(1), F::Thd(3)}), QStringList({".0625", "1500"}));
 }
 
 TEST_F(AutoSetFormTest, NoPitchNoThreadCalculation) {
   Start(4);
   Type(F::Thd(3), "2000");
   for (const char* pitch : {"", "0", "-20", "abc"}) {
-    Type(F::Thd(1), pitch);
-    form_.LostFocus(F::Thd(1));
+    Leave(F::Thd(1), pitch);
     form_.LostFocus(F::Thd(3));
-    EXPECT_EQ(form_.Text(F::Thd(1)), pitch);
-    EXPECT_EQ(form_.Text(F::Thd(2)), "100.");
-    EXPECT_EQ(form_.Text(F::Thd(4)), "");
+    EXPECT_EQ(Texts({F::Thd(1), F::Thd(2), F::Thd(4)}), QStringList({pitch, "100.", ""}));
   }
 }
 

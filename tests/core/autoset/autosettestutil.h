@@ -60,6 +60,18 @@ class AutoSetTest : public ::testing::Test {
     ws_.Study.RecountOps();
   }
 
+  // Types a field and leaves it.
+  void Leave(AutoSetField field, const QString& text) {
+    Type(field, text);
+    form_.LostFocus(field);
+  }
+
+  QStringList Texts(std::initializer_list<AutoSetField> fields) const {
+    QStringList texts;
+    for (const AutoSetField& f : fields) texts << form_.Text(f);
+    return texts;
+  }
+
   // The inch drill example: .25 drill, 1 deep, .1 feed depth (typed over
   // the one the center drill gives), the default speeds and feeds.
   void InchDrillExample() {
