@@ -117,22 +117,27 @@ TEST_F(AutoSetGenerateTest, InchDrillOnCenterAndAsLiveHoles) {
   }
 }
 
-TEST_F(AutoSetGenerateTest, TapKindOnCenterInsertsThree) {
-  Start(1);
-  QuarterTwentyTap();
-  ASSERT_EQ(form_.Text(F::DR(5)), ".65");
-  ASSERT_EQ(form_.Text(F::DR(3)), "3");
-  Add(1, 1, 3);
-  EXPECT_EQ(Op(1).OpName, "#4 Center Drill");
-  EXPECT_DOUBLE_EQ(Op(1).Diameter, 0.29);  // tap .25 + 2 x .02
-  EXPECT_EQ(Op(1).RPM, 1054);
-  EXPECT_EQ(Op(2).ToolNo, "T02");
-  EXPECT_DOUBLE_EQ(Op(2).Diameter, 0.2013);
-  EXPECT_EQ(Op(2).CutLength, 0.75);  // .65 + .02 x 3 + .04
-  // SFM 3.14157 x .25 x 750 / 12; in and out: 2 x .5 + .08.
-  ExpectOp(3, {.ToolNo = "T03", .OpName = "Tap 1/4-20 UNC", .Diameter = .25, .SFM = 49, .RPM = 750, .IPR = .05,
-               .IPM = 37.5, .CutLength = 1.08});
-  EXPECT_TRUE(Op(4).IsBlank());
+TEST_F(AutoSetGenerateTest, TapKindOnCenterInsertsThreeUnderEitherDecimalCharacter) {
+  for (const bool comma : {false, true}) {
+    SCOPED_TRACE(comma ? "decimal comma" : "decimal point");
+    std::optional<ScopedNumberLocale> locale;
+    if (comma) locale.emplace(NumberLocale{u',', u'.'});
+    Restart(1);
+    QuarterTwentyTap();
+    ASSERT_EQ(form_.Text(F::DR(5)), comma ? ",65" : ".65");
+    ASSERT_EQ(form_.Text(F::DR(3)), "3");
+    Add(1, 1, 3);
+    EXPECT_EQ(Op(1).OpName, "#4 Center Drill");
+    EXPECT_DOUBLE_EQ(Op(1).Diameter, 0.29);  // tap .25 + 2 x .02
+    EXPECT_EQ(Op(1).RPM, 1054);
+    EXPECT_EQ(Op(2).ToolNo, "T02");
+    EXPECT_DOUBLE_EQ(Op(2).Diameter, 0.2013);
+    EXPECT_EQ(Op(2).CutLength, 0.75);  // .65 + .02 x 3 + .04
+    // SFM 3.14157 x .25 x 750 / 12; in and out: 2 x .5 + .08.
+    ExpectOp(3, {.ToolNo = "T03", .OpName = "Tap 1/4-20 UNC", .Diameter = .25, .SFM = 49, .RPM = 750, .IPR = .05,
+                 .IPM = 37.5, .CutLength = 1.08});
+    EXPECT_TRUE(Op(4).IsBlank());
+  }
 }
 
 TEST_F(AutoSetGenerateTest, TapKindWithFourLiveHolesInsertsSix) {
@@ -493,16 +498,4 @@ TEST_F(AutoSetGenerateTest, EmptyFieldsGiveZeroSpeedsAndTimes) {
   EXPECT_EQ(Op(2).CutTime, 0);
   EXPECT_DOUBLE_EQ(Op(2).CutLength, 0.04);
   EXPECT_EQ(ws_.Study.MainOpCount, 2);
-}
-
-TEST_F(AutoSetGenerateTest, CommaLocaleGivesTheSameSequence) {
-  ScopedNumberLocale comma({u',', u'.'});
-  Start(1);
-  QuarterTwentyTap();
-  ASSERT_EQ(form_.Text(F::DR(5)), ",65");
-  Add(1, 1, 3);
-  EXPECT_DOUBLE_EQ(Op(2).Diameter, 0.2013);
-  EXPECT_EQ(Op(2).CutLength, 0.75);
-  EXPECT_DOUBLE_EQ(Op(3).IPR, 0.05);
-  EXPECT_DOUBLE_EQ(Op(3).CutLength, 1.08);
 }

@@ -119,9 +119,9 @@ TEST(AutoSetSpeedTest, SpindleAndSurfaceSpeedsWithThePointOfThreeOneFourOneFiveS
 }
 
 TEST(AutoSetSpeedTest, CutLengthRoundsToFourDecimals) {
-  const std::pair<float, double> cases[] = {{1.1f, 1.1},      {2.2799999f, 2.28}, {1.23456f, 1.2346},
-                                            {.00004f, 0},      {-.5f, -.5},        {std::numeric_limits<float>::infinity(), 0},
-                                            {std::numeric_limits<float>::quiet_NaN(), 0}};
+  constexpr float kInfF = std::numeric_limits<float>::infinity(), kNaN = std::numeric_limits<float>::quiet_NaN();
+  const std::pair<float, double> cases[] = {{1.1f, 1.1}, {2.2799999f, 2.28}, {1.23456f, 1.2346}, {.00004f, 0},
+                                            {-.5f, -.5}, {kInfF, 0},          {kNaN, 0}};
   for (const auto& [length, rounded] : cases) EXPECT_EQ(RoundedCutLength(length), rounded) << length;
 }
 

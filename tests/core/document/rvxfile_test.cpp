@@ -294,9 +294,9 @@ TEST(RvxReadTest, Version110KeepsMetricAsItWasAndReadsMillingAndSyncs) {
 TEST(RvxReadTest, Version116AndAboveReadMetric) {
   for (const char* version : {"RVX-v116", "RVX-v119", "rvx-V125"}) {
     TimeStudy s;
-    ParseTimeStudy(Lines({QByteArray("\"") + version + "\",\"M\",0,1,0,0,\"\",\"\",\"\",\"\",\"\",\"\",\"Round\",\"\",\"\",-1",
-                          "0", "0", "0", "0"}),
-                   &s);
+    const QByteArray head =
+        QByteArray("\"") + version + "\",\"M\",0,1,0,0,\"\",\"\",\"\",\"\",\"\",\"\",\"Round\",\"\",\"\",-1";
+    ParseTimeStudy(Lines({head, "0", "0", "0", "0"}), &s);
     EXPECT_EQ(s.Header.Metric, -1) << version;
   }
 }

@@ -296,7 +296,8 @@ TEST(TapTableTest, BundledTable) {
               {t.Metric, "M6x1", 6.f, 1.f},
               {t.Metric, "M12x1.25", 12.f, 1.25f}};
   for (const auto& tap : taps) {
-    const auto e = std::find_if(tap.List.begin(), tap.List.end(), [&](const TapEntry& x) { return x.Name == tap.Name; });
+    const auto e =
+        std::find_if(tap.List.begin(), tap.List.end(), [&](const TapEntry& x) { return x.Name == tap.Name; });
     ASSERT_NE(e, tap.List.end()) << tap.Name;
     ExpectTap(*e, tap.Name, tap.Diameter, tap.Pitch);
   }
