@@ -70,6 +70,20 @@ class AutoSetGenerateTest : public AutoSetTest {
     Type(F::Mill(5), "2");
   }
 
+  // The center and drill operations of the 1/4-20 tap sequence for n holes
+  // (n > 1: live): the center is the tap .25 + 2 x .02 wide and goes .2881
+  // deep (the center data take the spot .25 + .02); the drill goes
+  // .65 + .02 x 3 + .04 per hole.
+  void ExpectTapCenterAndDrill(int n) const {
+    const QString live = n > 1 ? "Live " : "";
+    const auto indexes = static_cast<std::int16_t>(n - 1);
+    ExpectOp(1, {.ToolNo = "T01", .OpName = live + "#4 Center Drill", .Diameter = .29, .SFM = 80, .RPM = 1054,
+                 .IPR = .002, .IPM = 1054 * .002, .CutLength = .3281 * n, .SpindleIndexes = indexes});
+    ExpectOp(2, {.ToolNo = "T02", .OpName = live + "Drill", .Diameter = .2013, .SFM = 80, .RPM = 1518, .IPR = .003,
+                 .IPM = 1518 * .003, .CutLength = .75 * n, .ExtraRapids = static_cast<std::int16_t>(6 * n),
+                 .SpindleIndexes = indexes});
+  }
+
   QStringList ToolNumbers(int count) const {
     QStringList tools;
     for (int i = 1; i <= count; ++i) tools << Op(i).ToolNo;
@@ -127,12 +141,7 @@ TEST_F(AutoSetGenerateTest, TapKindOnCenterInsertsThreeUnderEitherDecimalCharact
     ASSERT_EQ(form_.Text(F::DR(5)), comma ? ",65" : ".65");
     ASSERT_EQ(form_.Text(F::DR(3)), "3");
     Add(1, 1, 3);
-    EXPECT_EQ(Op(1).OpName, "#4 Center Drill");
-    EXPECT_DOUBLE_EQ(Op(1).Diameter, 0.29);  // tap .25 + 2 x .02
-    EXPECT_EQ(Op(1).RPM, 1054);
-    EXPECT_EQ(Op(2).ToolNo, "T02");
-    EXPECT_DOUBLE_EQ(Op(2).Diameter, 0.2013);
-    EXPECT_EQ(Op(2).CutLength, 0.75);  // .65 + .02 x 3 + .04
+    ExpectTapCenterAndDrill(1);
     // SFM 3.14157 x .25 x 750 / 12; in and out: 2 x .5 + .08.
     ExpectOp(3, {.ToolNo = "T03", .OpName = "Tap 1/4-20 UNC", .Diameter = .25, .SFM = 49, .RPM = 750, .IPR = .05,
                  .IPM = 37.5, .CutLength = 1.08});
@@ -146,11 +155,7 @@ TEST_F(AutoSetGenerateTest, TapKindWithFourLiveHolesInsertsSix) {
   form_.SetLive(true);
   Type(F::Holes(), "4");
   Add(1, 1, 6);
-  EXPECT_EQ(Op(1).OpName, "Live #4 Center Drill");
-  EXPECT_EQ(Op(1).SpindleIndexes, 3);
-  EXPECT_EQ(Op(2).OpName, "Live Drill");
-  EXPECT_DOUBLE_EQ(Op(2).CutLength, 3.0);
-  EXPECT_EQ(Op(2).ExtraRapids, 24);
+  ExpectTapCenterAndDrill(4);
   for (int i = 3; i <= 6; ++i)  // one hole each
     ExpectOp(i, {.ToolNo = "T03", .OpName = "Live Tap 1/4-20 UNC", .Diameter = .25, .SFM = 49, .RPM = 750,
                  .IPR = .05, .IPM = 37.5, .CutLength = 1.08, .SpindleIndexes = 1});
@@ -159,25 +164,26 @@ TEST_F(AutoSetGenerateTest, TapKindWithFourLiveHolesInsertsSix) {
 }
 
 TEST_F(AutoSetGenerateTest, ReamKindOnCenterAndLive) {
-  for (const bool live : {false, true}) {
-    SCOPED_TRACE(live ? "live" : "on center");
+  for (const int n : {1, 3}) {
+    SCOPED_TRACE(n);
     Restart(2);
     Type(F::Ream(0), ".25");
     Type(F::Ream(2), ".5");
     ASSERT_EQ(form_.Text(F::DR(3)), "2");
-    form_.SetLive(live);
+    form_.SetLive(n > 1);
     Type(F::Holes(), "3");
     Add(1, 1, 3);
-    if (!live) {
-      EXPECT_DOUBLE_EQ(Op(1).Diameter, 0.27);  // ream .25 + 2 x .01
-      EXPECT_DOUBLE_EQ(Op(2).Diameter, 0.24);
-      EXPECT_EQ(Op(2).CutLength, 0.73);  // .65 + .02 x 2 + .04
-      EXPECT_EQ(Op(2).ExtraRapids, 4);
-    }
-    ExpectOp(3, {.ToolNo = "T03", .OpName = live ? "Live Ream" : "Ream", .Diameter = .25, .SFM = 80, .RPM = 1222,
-                 .IPR = .008, .IPM = 1222 * .008, .CutLength = live ? 1.62 : .54,
-                 .ExtraRapids = static_cast<std::int16_t>(live ? 3 : 1),
-                 .SpindleIndexes = static_cast<std::int16_t>(live ? 2 : 0)});
+    const QString live = n > 1 ? "Live " : "";
+    const auto count = static_cast<std::int16_t>(n), indexes = static_cast<std::int16_t>(n - 1);
+    // The center is the ream .25 + 2 x .01 wide; the drill goes
+    // .65 + .02 x 2 + .04 per hole, the ream .5 + .04.
+    ExpectOp(1, {.ToolNo = "T01", .OpName = live + "#4 Center Drill", .Diameter = .27, .SFM = 80, .RPM = 1132,
+                 .IPR = .002, .IPM = 2.264, .CutLength = .3281 * n, .SpindleIndexes = indexes});
+    ExpectOp(2, {.ToolNo = "T02", .OpName = live + "Drill", .Diameter = .24, .SFM = 80, .RPM = 1273, .IPR = .003,
+                 .IPM = 1273 * .003, .CutLength = .73 * n, .ExtraRapids = static_cast<std::int16_t>(4 * n),
+                 .SpindleIndexes = indexes});
+    ExpectOp(3, {.ToolNo = "T03", .OpName = live + "Ream", .Diameter = .25, .SFM = 80, .RPM = 1222, .IPR = .008,
+                 .IPM = 1222 * .008, .CutLength = .54 * n, .ExtraRapids = count, .SpindleIndexes = indexes});
   }
 }
 
