@@ -319,26 +319,20 @@ TEST_F(AutoSetGenerateTest, OperationsGoBeforeTheSelectedOneAndSyncsMoveWithThem
   }
 }
 
-TEST_F(AutoSetGenerateTest, NoSelectionAddsAfterTheLastOperation) {
-  FillList(3);
-  Start(0);
-  InchDrillExample();
-  Add(std::nullopt, 4, 2);
-  EXPECT_EQ(Op(3).OpName, "Op 3");
-  EXPECT_EQ(Op(4).OpName, "#4 Center Drill");
-  EXPECT_EQ(Op(5).OpName, "Drill");
-  EXPECT_EQ(ws_.Study.MainOpCount, 5);
-}
-
-TEST_F(AutoSetGenerateTest, PlacesOutsideTheListCountAsNoSelectionAndAnEmptyPlaceBelowIsUsed) {
-  const std::pair<int, int> cases[] = {{0, 4}, {-5, 4}, {101, 4}, {32767, 4}, {10, 10}};
+TEST_F(AutoSetGenerateTest, NoSelectionOrAPlaceOutsideTheListAddsAfterTheLastOperation) {
+  // An empty place below the list is used as it is.
+  const std::pair<std::optional<int>, int> cases[] = {{std::nullopt, 4}, {0, 4},   {-5, 4},
+                                                      {101, 4},          {32767, 4}, {10, 10}};
   for (const auto& [place, expected] : cases) {
-    SCOPED_TRACE(place);
-    Restart(3, 3);
-    MillExample();
-    Add(place, expected, 1);
-    for (int i = 4; i <= 11; ++i) EXPECT_EQ(Op(i).OpName, i == expected ? "Live Mill Flats" : "") << i;
-    EXPECT_EQ(ws_.Study.MainOpCount, expected);
+    SCOPED_TRACE(place.value_or(-1));
+    Restart(0, 3);
+    InchDrillExample();
+    Add(place, expected, 2);
+    for (int i = 3; i <= 12; ++i) {
+      const char* name = i == 3 ? "Op 3" : i == expected ? "#4 Center Drill" : i == expected + 1 ? "Drill" : "";
+      EXPECT_EQ(Op(i).OpName, name) << i;
+    }
+    EXPECT_EQ(ws_.Study.MainOpCount, expected + 1);
   }
 }
 

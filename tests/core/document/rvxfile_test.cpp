@@ -151,71 +151,71 @@ TEST(RvxWriteTest, CountsFollowTheContentsAndBlankPlacesInsideAListAreKept) {
   EXPECT_EQ(back.Op(kMainSpindle, 3).ToolNo, "T03");
 }
 
-TEST(RvxWriteTest, WriteTimeStudyRecountsClearsDirtyAndLeavesFilePathToTheCaller) {
-  TempAppFolder folder;
-  TimeStudy s;
-  s.Op(kMainSpindle, 1) = TurnOp("T01");
-  s.Op(kSubSpindle, 1) = TurnOp("T21");
-  s.Dirty = true;
-  s.FilePath = QStringLiteral("elsewhere.rvx");
-  ScriptedPrompter prompter;
-  ASSERT_TRUE(WriteTimeStudy(s, folder.FilePath("a.rvx"), prompter));
-  EXPECT_EQ(s.MainOpCount, 1);
-  EXPECT_EQ(s.SubOpCount, 1);
-  EXPECT_FALSE(s.Dirty);
-  EXPECT_EQ(s.FilePath, "elsewhere.rvx");
-  EXPECT_TRUE(prompter.Entries().isEmpty());
-  EXPECT_EQ(folder.Read("a.rvx"), TimeStudyText(s).toLatin1());
+namespace {
+
+class RvxWriteFileTest : public ::testing::Test {
+ protected:
+  bool Write(const QString& name) { return WriteTimeStudy(s_, folder_.FilePath(name), prompter_); }
+
+  TempAppFolder folder_;
+  TimeStudy s_;
+  ScriptedPrompter prompter_;
+};
+
+}  // namespace
+
+TEST_F(RvxWriteFileTest, WriteTimeStudyRecountsClearsDirtyAndLeavesFilePathToTheCaller) {
+  s_.Op(kMainSpindle, 1) = TurnOp("T01");
+  s_.Op(kSubSpindle, 1) = TurnOp("T21");
+  s_.Dirty = true;
+  s_.FilePath = QStringLiteral("elsewhere.rvx");
+  ASSERT_TRUE(Write("a.rvx"));
+  EXPECT_EQ(s_.MainOpCount, 1);
+  EXPECT_EQ(s_.SubOpCount, 1);
+  EXPECT_FALSE(s_.Dirty);
+  EXPECT_EQ(s_.FilePath, "elsewhere.rvx");
+  EXPECT_TRUE(prompter_.Entries().isEmpty());
+  EXPECT_EQ(folder_.Read("a.rvx"), TimeStudyText(s_).toLatin1());
 }
 
-TEST(RvxWriteTest, ACharacterOutsideWindows1252FailsTheSaveAndKeepsTheOldFile) {
-  TempAppFolder folder;
-  folder.Write("a.rvx", "old contents\r\n");
-  TimeStudy s;
-  s.Header.Notes = QStringLiteral("Ra ≤ 0.8");
-  s.Op(kMainSpindle, 2) = TurnOp("T02");
-  s.Op(kMainSpindle, 2).OpName = QStringLiteral("Turn Ø10 ± .01 → done");
-  s.Dirty = true;
-  ScriptedPrompter prompter;
-  EXPECT_FALSE(WriteTimeStudy(s, folder.FilePath("a.rvx"), prompter));
-  ASSERT_EQ(prompter.Entries().size(), 1);
-  EXPECT_EQ(prompter.Entries()[0].Icon, MessageIcon::Exclamation);
-  EXPECT_EQ(prompter.Entries()[0].Caption, "Arvex");
+TEST_F(RvxWriteFileTest, ACharacterOutsideWindows1252FailsTheSaveAndKeepsTheOldFile) {
+  folder_.Write("a.rvx", "old contents\r\n");
+  s_.Header.Notes = QStringLiteral("Ra ≤ 0.8");
+  s_.Op(kMainSpindle, 2) = TurnOp("T02");
+  s_.Op(kMainSpindle, 2).OpName = QStringLiteral("Turn Ø10 ± .01 → done");
+  s_.Dirty = true;
+  EXPECT_FALSE(Write("a.rvx"));
+  ASSERT_EQ(prompter_.Entries().size(), 1);
+  EXPECT_EQ(prompter_.Entries()[0].Icon, MessageIcon::Exclamation);
+  EXPECT_EQ(prompter_.Entries()[0].Caption, "Arvex");
   // Ø and ± are Windows-1252; ≤ and → are not.
-  EXPECT_EQ(prompter.Messages()[0],
+  EXPECT_EQ(prompter_.Messages()[0],
             QStringLiteral("The time study was not saved: a time-study file cannot store double quotes or "
                            "characters outside Windows-1252, and the notes text holds \"≤\" (U+2264); the "
                            "description of main operation 2 holds \"→\" (U+2192). Replace them and save again."));
-  EXPECT_EQ(folder.Read("a.rvx"), QByteArray("old contents\r\n"));
-  EXPECT_TRUE(s.Dirty);
+  EXPECT_EQ(folder_.Read("a.rvx"), QByteArray("old contents\r\n"));
+  EXPECT_TRUE(s_.Dirty);
 }
 
-TEST(RvxWriteTest, ADoubleQuoteInATextFailsTheSaveInsteadOfCorruptingTheFile) {
-  TempAppFolder folder;
-  TimeStudy s;
-  s.Op(kSubSpindle, 1) = TurnOp("T21");
-  s.Op(kSubSpindle, 1).ToolHolder = QStringLiteral("3/4\" Sq.");
-  ScriptedPrompter prompter;
-  EXPECT_FALSE(WriteTimeStudy(s, folder.FilePath("q.rvx"), prompter));
-  ASSERT_EQ(prompter.Messages().size(), 1);
-  EXPECT_TRUE(prompter.Messages()[0].contains("the tool holder of sub operation 1 holds \"\"\" (U+0022)"))
-      << prompter.Messages()[0].toStdString();
-  EXPECT_FALSE(QFile::exists(folder.FilePath("q.rvx")));
+TEST_F(RvxWriteFileTest, ADoubleQuoteInATextFailsTheSaveInsteadOfCorruptingTheFile) {
+  s_.Op(kSubSpindle, 1) = TurnOp("T21");
+  s_.Op(kSubSpindle, 1).ToolHolder = QStringLiteral("3/4\" Sq.");
+  EXPECT_FALSE(Write("q.rvx"));
+  ASSERT_EQ(prompter_.Messages().size(), 1);
+  EXPECT_TRUE(prompter_.Messages()[0].contains("the tool holder of sub operation 1 holds \"\"\" (U+0022)"))
+      << prompter_.Messages()[0].toStdString();
+  EXPECT_FALSE(QFile::exists(folder_.FilePath("q.rvx")));
   QByteArray bytes;
-  EXPECT_FALSE(SerializeTimeStudy(s, &bytes));
+  EXPECT_FALSE(SerializeTimeStudy(s_, &bytes));
 }
 
-TEST(RvxWriteTest, AnOpenFailureAsksTheRetryQuestion) {
-  TempAppFolder folder;
-  TimeStudy s;
-  ScriptedPrompter prompter;
-  prompter.QueueAnswer(Answer::Yes);  // try again once, then the default No
-  const QString path = folder.FilePath("missing/folder/a.rvx");
-  EXPECT_FALSE(WriteTimeStudy(s, path, prompter));
-  ASSERT_EQ(prompter.Entries().size(), 2);
-  for (const auto& e : prompter.Entries())
+TEST_F(RvxWriteFileTest, AnOpenFailureAsksTheRetryQuestion) {
+  prompter_.QueueAnswer(Answer::Yes);  // try again once, then the default No
+  EXPECT_FALSE(Write("missing/folder/a.rvx"));
+  ASSERT_EQ(prompter_.Entries().size(), 2);
+  for (const auto& e : prompter_.Entries())
     ExpectRetryQuestion(e, "Error #76 - Path not found - 1000076\r\n Do you want to try again?", "Path not found");
-  EXPECT_FALSE(QFile::exists(path));
+  EXPECT_FALSE(QFile::exists(folder_.FilePath("missing/folder/a.rvx")));
 }
 
 // ---- Reading the format generations -------------------------------------------
