@@ -5,6 +5,9 @@
 
 #include "platform/numtext.h"
 
+#include <optional>
+#include <vector>
+
 using namespace arvex;
 using namespace arvex::test;
 
@@ -357,18 +360,18 @@ TEST_F(AutoSetGenerateTest, NoKindChosenWritesNothing) {
   Load();
   form_.SetFirstToolIndex(kT01);
   InchDrillExample();
-  for (int kind : {-1, 7}) {
-    form_.ChooseKind(kind);
-    Refused(1, AutoSetOutcome::NoKind,
-            "Please choose the kind of operations to add (Drill, Tap, Ream, Mill Flats or Threads)!");
-  }
+  const QString message =
+      QStringLiteral("Please choose the kind of operations to add (Drill, Tap, Ream, Mill Flats or Threads)!");
+  Refused(1, AutoSetOutcome::NoKind, message);
+  form_.ChooseKind(7);
+  Refused(1, AutoSetOutcome::NoKind, message);
 }
 
 TEST_F(AutoSetGenerateTest, FullListLosesNoOperation) {
   for (int fill : {99, 100}) {
     Restart(0, fill);
     InchDrillExample();
-    for (std::optional<int> place : {std::optional<int>(5), std::optional<int>(), std::optional<int>(100)})
+    for (const std::optional<int>& place : std::vector<std::optional<int>>{1, 5, std::nullopt, 100})
       Refused(place, AutoSetOutcome::NoRoom, NoRoomMessage(2));
     EXPECT_EQ(Op(fill).OpName, QStringLiteral("Op %1").arg(fill));
     EXPECT_TRUE(Op(fill + 1).IsBlank());

@@ -377,6 +377,8 @@ TEST_F(BundledMachineSetupFileTest, SavingFromAMetricStudyNeverStoresMillimetres
   ASSERT_TRUE(ReadMachineSetupTexts(folder_.FilePath("SH32-SubLive.ini"), &texts_));
   EXPECT_EQ(texts_.Field("MainSpindle", "HeadstockStroke"), "12.6");
   EXPECT_EQ(texts_.Field("LiveSpindle4", "BarLengthInch"), "144");
+  Save(texts_, "SH32-SubLive.ini");
+  EXPECT_EQ(folder_.Read("SH32-SubLive.ini"), original);
 
   // The loaded metric definition is turned back into inches.
   const MachineSetupTexts fromMetric = SetupTextsFromMachine(ws.Machine);

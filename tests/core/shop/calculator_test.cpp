@@ -76,12 +76,12 @@ TEST_F(CalculatorTest, OperandsAndStateAlongTheWay) {
   Type("\x1b" "1.5*");
   EXPECT_EQ(calc_.OpLabel(), "*");
   EXPECT_EQ(calc_.LastInput(), "OPS");
-  Type("..5");
+  Type("\x1b" "..5.2");
   EXPECT_TRUE(calc_.DecimalFlag());
-  Type("\b");
+  Type("\x1b" "9+4\b");
   EXPECT_EQ(calc_.LastInput(), "CE");
-  EXPECT_EQ(calc_.PendingOperator(), "*");
-  Type("3.5c");
+  EXPECT_EQ(calc_.PendingOperator(), "+");
+  Type("1=3.5c");
   EXPECT_EQ(calc_.OperationCount(), 0);
   EXPECT_EQ(calc_.LastInput(), "NONE");
   EXPECT_EQ(calc_.PendingOperator(), "");
