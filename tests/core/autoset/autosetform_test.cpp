@@ -7,6 +7,8 @@
 #include "platform/numtext.h"
 #include "platform/textinput.h"
 
+#include <vector>
+
 using namespace arvex;
 using namespace arvex::test;
 
@@ -45,17 +47,12 @@ TEST_F(AutoSetFormTest, InchLoadingLabelsDefaultsAndLists) {
       {F::DR(0), ""},       {F::Tap(0), ""},     {F::Holes(), ""},    {F::Thd(1), ""}};
   for (const auto& [field, text] : defaults) EXPECT_EQ(form_.Text(field), text);
 
-  EXPECT_EQ(form_.Label(F::CD(2)), "Center SFM:");
-  EXPECT_EQ(form_.Label(F::CD(3)), "Feed IPR:");
-  EXPECT_EQ(form_.Label(F::DR(2)), "Drill Feed IPR:");
-  EXPECT_EQ(form_.Label(F::Tap(0)), "");
-  EXPECT_EQ(form_.Label(F::Ream(3)), "Ream SFM:");
-  EXPECT_EQ(form_.Label(F::Mill(0)), "Mill Diam(Cutter):");
-  EXPECT_EQ(form_.Label(F::Mill(7)), "Feed IPT:");
-  EXPECT_EQ(form_.Label(F::Thd(1)), "TPI or IPR:");
-  EXPECT_EQ(form_.Label(F::Thd(2)), "Desired IPM:");
-  EXPECT_EQ(form_.Label(F::Holes()), "Number of live features:");
-  EXPECT_EQ(form_.Label(F::DR(6)), "");
+  const std::pair<AutoSetField, const char*> labels[] = {
+      {F::CD(2), "Center SFM:"}, {F::CD(3), "Feed IPR:"}, {F::DR(2), "Drill Feed IPR:"}, {F::Tap(0), ""},
+      {F::Ream(3), "Ream SFM:"}, {F::Mill(0), "Mill Diam(Cutter):"}, {F::Mill(7), "Feed IPT:"},
+      {F::Thd(1), "TPI or IPR:"}, {F::Thd(2), "Desired IPM:"}, {F::Holes(), "Number of live features:"},
+      {F::DR(6), ""}};
+  for (const auto& [field, text] : labels) EXPECT_EQ(form_.Label(field), text);
   EXPECT_TRUE(prompter_.Entries().isEmpty());
   EXPECT_FALSE(ws_.Study.Dirty);
 }
@@ -155,9 +152,7 @@ TEST_F(AutoSetFormTest, EachKindShowsItsFramesAndInstruction) {
 TEST_F(AutoSetFormTest, DrillDiameterChoosesTheCenterDrillAndPecks) {
   Start(0);
   Type(F::DR(0), ".25");
-  EXPECT_EQ(form_.Text(F::CD(0)), "#4 Center Drill");
-  EXPECT_EQ(form_.Text(F::CD(1)), ".2881");
-  EXPECT_EQ(form_.Text(F::DR(3)), "");  // no depth yet
+  EXPECT_EQ(Texts({F::CD(0), F::CD(1), F::DR(3)}), QStringList({"#4 Center Drill", ".2881", ""}));  // no depth yet
   Type(F::DR(5), "1");
   EXPECT_EQ(form_.Text(F::DR(3)), "3");  // 2d, 1d, 1d
   form_.ClickPeckPattern(PeckPattern::ThreeTwoOne);
@@ -166,138 +161,93 @@ TEST_F(AutoSetFormTest, DrillDiameterChoosesTheCenterDrillAndPecks) {
   EXPECT_EQ(form_.Text(F::DR(3)), "4");
   // A zero or negative diameter leaves center data and pecks alone.
   Type(F::DR(0), "0");
-  EXPECT_EQ(form_.Text(F::CD(0)), "#4 Center Drill");
-  EXPECT_EQ(form_.Text(F::DR(3)), "4");
-}
-
-TEST_F(AutoSetFormTest, SpotDrillReachesTheSpotDiameterAtHalfItsDepth) {
-  Start(0);
+  EXPECT_EQ(Texts({F::CD(0), F::DR(3)}), QStringList({"#4 Center Drill", "4"}));
+  // A spot drill reaches the spot diameter at half its depth.
   Type(F::DR(0), ".25");
   form_.ClickCenterType(CenterType::Spot);
-  EXPECT_EQ(form_.Text(F::CD(0)), "Spot Drill");
-  EXPECT_EQ(form_.Text(F::CD(1)), ".135");
+  EXPECT_EQ(Texts({F::CD(0), F::CD(1)}), QStringList({"Spot Drill", ".135"}));
   form_.ClickCenterType(CenterType::CenterDrill);
   EXPECT_EQ(form_.Text(F::CD(0)), "#4 Center Drill");
 }
 
-TEST_F(AutoSetFormTest, NoCenterDrillFitsGivesAnEmptyDesignation) {
-  Start(0);
-  Type(F::DR(0), "2");  // wider than every body of the table
-  EXPECT_EQ(form_.Text(F::CD(0)), " Center Drill");
-  EXPECT_EQ(form_.Text(F::CD(1)), "0");
+TEST_F(AutoSetFormTest, HoleDataSetsTheCenterAndDrillData) {
+  using Texts = std::vector<std::pair<AutoSetField, const char*>>;
+  const struct {
+    int Kind;
+    bool Metric;
+    Texts Typed, Expected;
+  } cases[] = {
+      // Wider than every body of the table: no designation.
+      {0, false, {{F::DR(0), "2"}}, {{F::CD(0), " Center Drill"}, {F::CD(1), "0"}}},
+      // Pecks .4026 + .2013 + .2013 >= .65; the hole of the tap kind is the
+      // tap diameter: the spot is .27 wide.
+      {1, false, {{F::Tap(1), ".25"}, {F::DR(0), ".2013"}, {F::Tap(3), ".5"}},
+       {{F::DR(5), ".65"}, {F::DR(3), "3"}, {F::CD(0), "#4 Center Drill"}}},
+      {1, true, {{F::Tap(3), "12"}}, {{F::DR(5), "16."}}},  // four millimetres more in metric
+      {2, false, {{F::Ream(0), ".25"}, {F::Ream(2), ".5"}},  // pecks .48 + .24
+       {{F::DR(0), ".24"}, {F::CD(0), "#4 Center Drill"}, {F::DR(5), ".65"}, {F::DR(3), "2"}}},
+      // The metric ream stock is a quarter millimetre. Spot 10.02 wide: the
+      // inch rows (in millimetres) come first; #5 has an 11.113 body and a
+      // 4.763 pilot.
+      {2, true, {{F::Ream(0), "10"}}, {{F::DR(0), "9.75"}, {F::CD(0), "#5 Center Drill"}}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << "kind " << c.Kind << (c.Metric ? " metric " : " inch ") << c.Typed[0].second);
+    Start(c.Kind, c.Metric);
+    for (const auto& [field, text] : c.Typed) Type(field, text);
+    for (const auto& [field, text] : c.Expected)
+      EXPECT_EQ(form_.Text(field), text) << static_cast<int>(field.Array) << " " << field.Index;
+  }
 }
 
-TEST_F(AutoSetFormTest, TapDepthSetsTheDrillDepth) {
-  Start(1);
-  Type(F::Tap(1), ".25");
-  Type(F::DR(0), ".2013");
-  Type(F::Tap(3), ".5");
-  EXPECT_EQ(form_.Text(F::DR(5)), ".65");
-  EXPECT_EQ(form_.Text(F::DR(3)), "3");  // .4026 + .2013 + .2013 >= .65
-  // The hole of the tap kind is the tap diameter: the spot is .27 wide.
-  EXPECT_EQ(form_.Text(F::CD(0)), "#4 Center Drill");
-}
-
-TEST_F(AutoSetFormTest, MetricTapDepthAddsFourMillimetres) {
-  Start(1, true);
-  Type(F::Tap(3), "12");
-  EXPECT_EQ(form_.Text(F::DR(5)), "16.");
-  EXPECT_EQ(ParseNumber(form_.Text(F::DR(5))), 16);
-}
-
-TEST_F(AutoSetFormTest, ReamDiameterAndDepthSetTheDrill) {
-  Start(2);
-  Type(F::Ream(0), ".25");
-  EXPECT_EQ(form_.Text(F::DR(0)), ".24");
-  EXPECT_EQ(form_.Text(F::CD(0)), "#4 Center Drill");
-  Type(F::Ream(2), ".5");
-  EXPECT_EQ(form_.Text(F::DR(5)), ".65");
-  EXPECT_EQ(form_.Text(F::DR(3)), "2");  // .48 + .24
-}
-
-TEST_F(AutoSetFormTest, MetricReamStockIsAQuarterMillimetre) {
-  Start(2, true);
-  Type(F::Ream(0), "10");
-  EXPECT_EQ(form_.Text(F::DR(0)), "9.75");
-  // Spot 10.02 wide: the inch rows (in millimetres) come first; #5 has an
-  // 11.113 body and a 4.763 pilot.
-  EXPECT_EQ(form_.Text(F::CD(0)), "#5 Center Drill");
-}
-
-// ---- Pick Tap --------------------------------------------------------------------------
-
-TEST_F(AutoSetFormTest, PickTapTakesTheChosenTapInInches) {
-  Start(1);
-  ws_.ChosenTapText = QStringLiteral("1/4-20 UNC");
-  ws_.TapDrillResult = {0.25f, 0.05f, 0.2013f};
-  form_.PickTap();
-  EXPECT_EQ(form_.Text(F::Tap(0)), "1/4-20 UNC");
-  EXPECT_EQ(form_.Text(F::Tap(1)), ".25");
-  EXPECT_EQ(form_.Text(F::Tap(2)), ".05");
-  EXPECT_EQ(form_.Text(F::DR(0)), ".2013");
-  EXPECT_EQ(form_.Text(F::CD(0)), "#4 Center Drill");
-  EXPECT_TRUE(prompter_.Entries().isEmpty());
-}
-
-TEST_F(AutoSetFormTest, PickTapConvertsToMillimetresInAMetricStudy) {
-  Start(1, true);
-  ws_.ChosenTapText = QStringLiteral("1/4-20 UNC");
-  ws_.TapDrillResult = {0.25f, 0.05f, 0.2013f};
-  form_.PickTap();
-  EXPECT_EQ(form_.Text(F::Tap(1)), "6.35");
-  EXPECT_EQ(form_.Text(F::Tap(2)), "1.27");
-  EXPECT_EQ(form_.Text(F::DR(0)), "5.113");
-  EXPECT_EQ(form_.Text(F::CD(0)), "#4 Center Drill");
+TEST_F(AutoSetFormTest, PickTapTakesTheChosenTapInTheStudysUnits) {
+  for (const bool metric : {false, true}) {
+    SCOPED_TRACE(metric ? "metric" : "inch");
+    Start(1, metric);
+    ws_.ChosenTapText = QStringLiteral("1/4-20 UNC");
+    ws_.TapDrillResult = {0.25f, 0.05f, 0.2013f};
+    form_.PickTap();
+    EXPECT_EQ(Texts({F::Tap(0), F::Tap(1), F::Tap(2), F::DR(0), F::CD(0)}),
+              metric ? QStringList({"1/4-20 UNC", "6.35", "1.27", "5.113", "#4 Center Drill"})
+                     : QStringList({"1/4-20 UNC", ".25", ".05", ".2013", "#4 Center Drill"}));
+    EXPECT_TRUE(prompter_.Entries().isEmpty());
+  }
 }
 
 // ---- keys ------------------------------------------------------------------------------
 
 TEST_F(AutoSetFormTest, UnitKeysConvertLengthsAndSurfaceSpeeds) {
-  Start(0);
+  Load();
+  const auto press = [this](AutoSetField f, QChar key) {
+    EXPECT_TRUE(form_.KeyPress(f, key));
+    return form_.Text(f);
+  };
   Type(F::DR(0), ".5");
-  EXPECT_TRUE(form_.KeyPress(F::DR(0), u'm'));
-  EXPECT_EQ(form_.Text(F::DR(0)), "12.7");
-  EXPECT_TRUE(form_.KeyPress(F::DR(0), u'I'));
-  EXPECT_EQ(form_.Text(F::DR(0)), ".5");
-  EXPECT_TRUE(form_.KeyPress(F::DR(1), u'M'));  // 80 feet per minute
-  EXPECT_EQ(form_.Text(F::DR(1)), "24.384");
-  EXPECT_TRUE(form_.KeyPress(F::DR(1), u'i'));
-  EXPECT_EQ(form_.Text(F::DR(1)), "80.");
-  // Counts and the tap speed swallow the key and keep their value.
-  for (const AutoSetField& f : {F::DR(3), F::Tap(4), F::Mill(5), F::Mill(8)}) {
-    Type(f, "3");
-    EXPECT_TRUE(form_.KeyPress(f, u'm'));
-    EXPECT_EQ(form_.Text(f), "3");
-  }
-  // Other keys are typed normally.
+  EXPECT_EQ(press(F::DR(0), u'm'), "12.7");
+  EXPECT_EQ(press(F::DR(0), u'I'), ".5");
+  Type(F::DR(1), "80");  // feet per minute
+  EXPECT_EQ(press(F::DR(1), u'M'), "24.384");
+  EXPECT_EQ(press(F::DR(1), u'i'), "80.");
+  // Lengths, surface speeds, and the counts and tap speed that swallow the
+  // key and keep their value.
+  const std::pair<std::vector<AutoSetField>, std::pair<const char*, const char*>> groups[] = {
+      {{F::CD(1), F::CD(3), F::DR(0), F::DR(2), F::DR(4), F::DR(5), F::Tap(1), F::Tap(2), F::Tap(3), F::Ream(0),
+        F::Ream(1), F::Ream(2), F::Mill(0), F::Mill(2), F::Mill(3), F::Mill(4), F::Mill(6), F::Mill(7)},
+       {"2", "50.8"}},
+      {{F::CD(2), F::DR(1), F::Ream(3), F::Mill(1)}, {"100", "30.48"}},
+      {{F::DR(3), F::Tap(4), F::Mill(5), F::Mill(8)}, {"3", "3"}},
+  };
+  for (const auto& [fields, texts] : groups)
+    for (const AutoSetField& f : fields) {
+      Type(f, texts.first);
+      EXPECT_EQ(press(f, u'm'), texts.second) << static_cast<int>(f.Array) << " " << f.Index;
+    }
+  // Other keys are typed normally, and the thread fields, the hole count
+  // and the two name fields take the letters as typed.
   EXPECT_FALSE(form_.KeyPress(F::DR(0), u'5'));
   EXPECT_FALSE(form_.KeyPress(F::DR(0), u'x'));
-}
-
-TEST_F(AutoSetFormTest, UnitKeysFieldByFieldOfEachArray) {
-  Load();
-  const AutoSetField lengths[] = {F::CD(1),   F::CD(3),   F::DR(0),   F::DR(2),   F::DR(4),   F::DR(5),
-                                  F::Tap(1),  F::Tap(2),  F::Tap(3),  F::Ream(0), F::Ream(1), F::Ream(2),
-                                  F::Mill(0), F::Mill(2), F::Mill(3), F::Mill(4), F::Mill(6), F::Mill(7)};
-  for (const AutoSetField& f : lengths) {
-    Type(f, "2");
-    EXPECT_TRUE(form_.KeyPress(f, u'm'));
-    EXPECT_EQ(form_.Text(f), "50.8") << static_cast<int>(f.Array) << " " << f.Index;
-  }
-  const AutoSetField speeds[] = {F::CD(2), F::DR(1), F::Ream(3), F::Mill(1)};
-  for (const AutoSetField& f : speeds) {
-    Type(f, "100");
-    EXPECT_TRUE(form_.KeyPress(f, u'm'));
-    EXPECT_EQ(form_.Text(f), "30.48") << static_cast<int>(f.Array) << " " << f.Index;
-  }
-  // The thread fields and the hole count take the letters as typed.
   for (int i = 0; i < 7; ++i) EXPECT_FALSE(form_.KeyPress(F::Thd(i), u'm'));
   EXPECT_FALSE(form_.KeyPress(F::Holes(), u'i'));
-}
-
-TEST_F(AutoSetFormTest, NameFieldsTakeEveryLetter) {
-  Load();
-  // A center or tap name typed by hand keeps its "i" and "m".
   EXPECT_FALSE(form_.KeyPress(F::CD(0), u'i'));
   EXPECT_FALSE(form_.KeyPress(F::Tap(0), u'M'));
   Type(F::CD(0), "Spot Drill");
@@ -310,12 +260,10 @@ TEST_F(AutoSetFormTest, UnitKeyConversionRunsTheCoupling) {
   Type(F::DR(5), "1");
   EXPECT_EQ(form_.Text(F::DR(3)), "3");
   EXPECT_TRUE(form_.KeyPress(F::DR(5), u'm'));  // 25.4 deep, still with a .25 drill
-  EXPECT_EQ(form_.Text(F::DR(5)), "25.4");
-  EXPECT_EQ(form_.Text(F::DR(3)), "101");
+  EXPECT_EQ(Texts({F::DR(5), F::DR(3)}), QStringList({"25.4", "101"}));
   EXPECT_TRUE(form_.KeyPress(F::DR(0), u'm'));
-  EXPECT_EQ(form_.Text(F::DR(0)), "6.35");
   // 12.7 + 6.35 + 6.35 reaches 25.4 exactly in single precision.
-  EXPECT_EQ(form_.Text(F::DR(3)), "3");
+  EXPECT_EQ(Texts({F::DR(0), F::DR(3)}), QStringList({"6.35", "3"}));
 }
 
 TEST_F(AutoSetFormTest, CommaLocaleReadsTheTextsItWrites) {
@@ -350,95 +298,66 @@ TEST_F(AutoSetFormTest, DoubleQuoteIsRefusedInCenterAndTapFields) {
   EXPECT_TRUE(prompter_.Messages().isEmpty());
 }
 
-// ---- mill feed per tooth ---------------------------------------------------------------
+// ---- mill feed per tooth and thread calculations ---------------------------------------
 
 TEST_F(AutoSetFormTest, FeedPerToothAndFeedPerRevolutionFollowEachOther) {
   Start(3);
-  Type(F::Mill(2), ".004");
   Type(F::Mill(8), "2");
-  form_.LostFocus(F::Mill(2));
+  Leave(F::Mill(2), ".004");
   EXPECT_EQ(form_.Text(F::Mill(7)), ".002");
   Type(F::Mill(7), ".001");
-  Type(F::Mill(8), "4");
-  form_.LostFocus(F::Mill(8));
+  Leave(F::Mill(8), "4");
   EXPECT_EQ(form_.Text(F::Mill(2)), ".004");
-  Type(F::Mill(7), ".0015");
-  form_.LostFocus(F::Mill(7));
+  Leave(F::Mill(7), ".0015");
   EXPECT_EQ(form_.Text(F::Mill(2)), ".006");
   // Other fields, or no teeth, change nothing.
   form_.LostFocus(F::Mill(0));
   Type(F::Mill(8), "0");
-  Type(F::Mill(2), ".01");
-  form_.LostFocus(F::Mill(2));
+  Leave(F::Mill(2), ".01");
   form_.LostFocus(F::Mill(7));
-  EXPECT_EQ(form_.Text(F::Mill(7)), ".0015");
-  EXPECT_EQ(form_.Text(F::Mill(2)), ".01");
+  EXPECT_EQ(Texts({F::Mill(7), F::Mill(2)}), QStringList({".0015", ".01"}));
 }
 
-// ---- thread calculations ---------------------------------------------------------------
-
 TEST_F(AutoSetFormTest, ThreadsPerInchBecomeThePitchWithPassesAndApproach) {
-  Start(4);
-  Type(F::Thd(1), "20");
-  form_.LostFocus(F::Thd(1));
-  EXPECT_EQ(form_.Text(F::Thd(1)), ".05");
-  EXPECT_EQ(form_.Text(F::Thd(3)), "2000");  // 100 IPM / .05
-  EXPECT_EQ(form_.Text(F::Thd(4)), "6");
-  EXPECT_EQ(form_.Text(F::Thd(5)), ".1");
-
-  Type(F::Thd(1), ".0625");
-  form_.LostFocus(F::Thd(1));
-  EXPECT_EQ(form_.Text(F::Thd(1)), ".0625");
-  EXPECT_EQ(form_.Text(F::Thd(3)), "1600");
-  EXPECT_EQ(form_.Text(F::Thd(4)), "8");
-  EXPECT_EQ(form_.Text(F::Thd(5)), ".125");
-
-  Type(F::Thd(1), "1");  // not above 1: a pitch of 1
-  form_.LostFocus(F::Thd(1));
-  EXPECT_EQ(form_.Text(F::Thd(1)), "1");
-  EXPECT_EQ(form_.Text(F::Thd(3)), "100");
-  EXPECT_EQ(form_.Text(F::Thd(4)), "10");
-  EXPECT_EQ(form_.Text(F::Thd(5)), "2.");
+  const struct {
+    bool Metric;
+    const char* Typed;
+    QStringList PitchRpmPassesApproach;
+  } cases[] = {
+      {false, "20", {".05", "2000", "6", ".1"}},  // 100 IPM / .05
+      {false, ".0625", {".0625", "1600", "8", ".125"}},
+      {false, "1", {"1", "100", "10", "2."}},      // not above 1: a pitch of 1
+      {true, "1.5", {"1.5", "1666", "10", "3."}},  // a metric pitch stays as typed; 2500 / 1.5 rounded down
+  };
+  for (const auto& c : cases) {
+    Start(4, c.Metric);
+    Leave(F::Thd(1), c.Typed);
+    EXPECT_EQ(Texts({F::Thd(1), F::Thd(3), F::Thd(4), F::Thd(5)}), c.PitchRpmPassesApproach) << c.Typed;
+  }
 }
 
 TEST_F(AutoSetFormTest, ThreadSpeedAndFeedFollowEachOther) {
   Start(4);
   Type(F::Thd(1), ".05");
-  Type(F::Thd(3), "2000");
   Type(F::Thd(2), "");
-  form_.LostFocus(F::Thd(3));
+  Leave(F::Thd(3), "2000");
   EXPECT_EQ(form_.Text(F::Thd(2)), "100.");
-  Type(F::Thd(2), "75");
-  form_.LostFocus(F::Thd(2));
+  Leave(F::Thd(2), "75");
   EXPECT_EQ(form_.Text(F::Thd(3)), "1500");
   EXPECT_EQ(form_.Text(F::Thd(4)), "");  // only leaving the pitch sets the passes
   // Leaving another field only turns threads per inch into a pitch.
   Type(F::Thd(1), "16");
   form_.LostFocus(F::Thd(0));
-  EXPECT_EQ(form_.Text(F::Thd(1)), ".0625");
-  EXPECT_EQ(form_.Text(F::Thd(3)), "1500");
-}
-
-TEST_F(AutoSetFormTest, MetricPitchStaysAsTyped) {
-  Start(4, true);
-  Type(F::Thd(1), "1.5");
-  form_.LostFocus(F::Thd(1));
-  EXPECT_EQ(form_.Text(F::Thd(1)), "1.5");
-  EXPECT_EQ(form_.Text(F::Thd(3)), "1666");  // 2500 / 1.5 rounded down
-  EXPECT_EQ(form_.Text(F::Thd(4)), "10");
-  EXPECT_EQ(form_.Text(F::Thd(5)), "3.");
+  EXPECT_EQ(Texts({F::Thd(1), F::Thd(3)}), QStringList({".0625", "1500"}));
 }
 
 TEST_F(AutoSetFormTest, NoPitchNoThreadCalculation) {
   Start(4);
   Type(F::Thd(3), "2000");
   for (const char* pitch : {"", "0", "-20", "abc"}) {
-    Type(F::Thd(1), pitch);
-    form_.LostFocus(F::Thd(1));
+    Leave(F::Thd(1), pitch);
     form_.LostFocus(F::Thd(3));
-    EXPECT_EQ(form_.Text(F::Thd(1)), pitch);
-    EXPECT_EQ(form_.Text(F::Thd(2)), "100.");
-    EXPECT_EQ(form_.Text(F::Thd(4)), "");
+    EXPECT_EQ(Texts({F::Thd(1), F::Thd(2), F::Thd(4)}), QStringList({pitch, "100.", ""}));
   }
 }
 

@@ -3,7 +3,6 @@
 
 #include "document/timestudy.h"
 #include "machine/machinedefinition.h"
-#include "platform/numtext.h"
 #include "platform/scriptedprompter.h"
 #include "support/testsupport.h"
 #include "workspace.h"
@@ -26,6 +25,8 @@ CenterDrillTable TableOf(const char* text) {
   EXPECT_FALSE(failed);
   return table;
 }
+
+constexpr double kInf = std::numeric_limits<double>::infinity();
 
 }  // namespace
 
@@ -56,78 +57,72 @@ TEST(ChooseCenterDrillTest, PilotEqualToTheDrillFitsAndNoRowGivesNothing) {
   EXPECT_FALSE(ChooseCenterDrill(CenterDrillTable{}, 1, 0.02).Found);
 }
 
-// ---- pecks ----------------------------------------------------------------------------
+// ---- pecks, threads, speeds and lengths --------------------------------------------
 
-TEST(PeckCountTest, PatternsForAQuarterInchDrillOneInchDeep) {
-  EXPECT_EQ(PeckCount(PeckPattern::ThreeTwoOne, 0.25, 1), 2);  // .75 + .5
-  EXPECT_EQ(PeckCount(PeckPattern::TwoOne, 0.25, 1), 3);       // .5 + .25 + .25
-  EXPECT_EQ(PeckCount(PeckPattern::One, 0.25, 1), 4);
-  EXPECT_EQ(PeckCount(PeckPattern::One, 0.25, 0.1), 1);
-  EXPECT_EQ(PeckCount(PeckPattern::ThreeTwoOne, 0.25, 0.75), 1);
-  EXPECT_EQ(PeckCount(PeckPattern::ThreeTwoOne, 0.25, 0.76), 2);
+TEST(PeckCountTest, PatternsLimitsAndMissingInput) {
+  using P = PeckPattern;
+  const struct {
+    P Pattern;
+    double Diameter, Depth;
+    std::optional<int> Pecks;
+  } cases[] = {
+      {P::ThreeTwoOne, .25, 1, 2},  // .75 + .5
+      {P::TwoOne, .25, 1, 3},       // .5 + .25 + .25
+      {P::One, .25, 1, 4},
+      {P::One, .25, .1, 1},
+      {P::ThreeTwoOne, .25, .75, 1},
+      {P::ThreeTwoOne, .25, .76, 2},
+      {P::One, 1, 32767, 32767},
+      {P::One, 1, 32768, std::nullopt},
+      // The single-precision sum stops growing long before the depth: ends.
+      {P::One, 1e-30, 1e30, std::nullopt},
+      {P::None, .25, 1, std::nullopt},
+      {P::One, 0, 1, std::nullopt},
+      {P::One, .25, 0, std::nullopt},
+      {P::One, -.25, 1, std::nullopt},
+      {P::One, .25, -1, std::nullopt},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << static_cast<int>(c.Pattern) << " " << c.Diameter << " " << c.Depth);
+    EXPECT_EQ(PeckCount(c.Pattern, c.Diameter, c.Depth), c.Pecks);
+  }
 }
-
-TEST(PeckCountTest, NothingWithoutDiameterDepthOrPattern) {
-  EXPECT_EQ(PeckCount(PeckPattern::None, 0.25, 1), std::nullopt);
-  EXPECT_EQ(PeckCount(PeckPattern::One, 0, 1), std::nullopt);
-  EXPECT_EQ(PeckCount(PeckPattern::One, 0.25, 0), std::nullopt);
-  EXPECT_EQ(PeckCount(PeckPattern::One, -0.25, 1), std::nullopt);
-  EXPECT_EQ(PeckCount(PeckPattern::One, 0.25, -1), std::nullopt);
-}
-
-TEST(PeckCountTest, AbsurdDepthEndsInsteadOfLoopingForever) {
-  // The single-precision sum stops growing long before the depth.
-  EXPECT_EQ(PeckCount(PeckPattern::One, 1e-30, 1e30), std::nullopt);
-  EXPECT_EQ(PeckCount(PeckPattern::One, 1, 32767), 32767);
-  EXPECT_EQ(PeckCount(PeckPattern::One, 1, 32768), std::nullopt);
-}
-
-// ---- threads ------------------------------------------------------------------------------
 
 TEST(ThreadPassesTest, EachRangeIncludesItsSinglePrecisionUpperLimit) {
-  EXPECT_EQ(ThreadPasses(0.01f), 4);
-  EXPECT_EQ(ThreadPasses(0.025f), 4);
-  EXPECT_EQ(ThreadPasses(std::nextafter(0.025f, 1.0f)), 5);
-  EXPECT_EQ(ThreadPasses(0.04f), 5);
-  EXPECT_EQ(ThreadPasses(1 / 20.0f), 6);  // 20 TPI: above .05 in double, equal in single
-  EXPECT_EQ(ThreadPasses(std::nextafter(0.05f, 1.0f)), 7);
-  EXPECT_EQ(ThreadPasses(0.06f), 7);
-  EXPECT_EQ(ThreadPasses(0.0625f), 8);
-  EXPECT_EQ(ThreadPasses(0.07f), 8);
-  EXPECT_EQ(ThreadPasses(0.08f), 9);
-  EXPECT_EQ(ThreadPasses(std::nextafter(0.08f, 1.0f)), 10);
-  EXPECT_EQ(ThreadPasses(1.0f), 10);
+  const std::pair<float, int> cases[] = {
+      {.01f, 4},  {.025f, 4}, {std::nextafter(.025f, 1.f), 5}, {.04f, 5},
+      {1 / 20.f, 6},  // 20 TPI: above .05 in double, equal in single
+      {std::nextafter(.05f, 1.f), 7}, {.06f, 7}, {.0625f, 8}, {.07f, 8}, {.08f, 9},
+      {std::nextafter(.08f, 1.f), 10}, {1.f, 10}};
+  for (const auto& [pitch, passes] : cases) EXPECT_EQ(ThreadPasses(pitch), passes) << pitch;
 }
 
-// ---- speeds and lengths ----------------------------------------------------------------
-
-TEST(AutoSetSpeedTest, SpindleSpeedWithThePointOfThreeOneFourOneFiveSeven) {
-  EXPECT_EQ(SpindleSpeedFromSurface(12, 80, 0.27), 1132);
-  EXPECT_EQ(SpindleSpeedFromSurface(12, 80, 0.25), 1222);
-  EXPECT_EQ(SpindleSpeedFromSurface(1000, 80, 10), 2546);
-  EXPECT_EQ(SpindleSpeedFromSurface(12, 175, 0.5), 1337);
-  // 12 x 3000 does not fit 16 bits but is formed in floating point.
-  EXPECT_EQ(SpindleSpeedFromSurface(12, 3000, 10), 1146);
-}
-
-TEST(AutoSetSpeedTest, SpeedsThatDoNotFitSixteenBitsAreNone) {
-  EXPECT_EQ(SpindleSpeedFromSurface(12, 80, 0), std::nullopt);
-  EXPECT_EQ(SpindleSpeedFromSurface(12, 0, 0), std::nullopt);
-  EXPECT_EQ(SpindleSpeedFromSurface(12, 80, 0.00001), std::nullopt);
-  EXPECT_EQ(SurfaceSpeedFromSpindle(12, 0.25, 750), 49);
-  EXPECT_EQ(SurfaceSpeedFromSpindle(12, 0.25, 2000), 131);
-  EXPECT_EQ(SurfaceSpeedFromSpindle(12, 100, 30000), std::nullopt);
-  EXPECT_EQ(SurfaceSpeedFromSpindle(12, std::numeric_limits<double>::infinity(), 1), std::nullopt);
+TEST(AutoSetSpeedTest, SpindleAndSurfaceSpeedsWithThePointOfThreeOneFourOneFiveSeven) {
+  const struct {
+    double Factor;
+    int Sfm;
+    double Diameter;
+    std::optional<std::int16_t> Rpm;
+  } spindle[] = {{12, 80, .27, 1132}, {12, 80, .25, 1222}, {1000, 80, 10, 2546}, {12, 175, .5, 1337},
+                 {12, 3000, 10, 1146},  // 12 x 3000 does not fit 16 bits but is formed in floating point
+                 {12, 80, 0, std::nullopt}, {12, 0, 0, std::nullopt}, {12, 80, .00001, std::nullopt}};
+  for (const auto& c : spindle)
+    EXPECT_EQ(SpindleSpeedFromSurface(c.Factor, static_cast<std::int16_t>(c.Sfm), c.Diameter), c.Rpm)
+        << c.Sfm << " " << c.Diameter;
+  const struct {
+    double Diameter;
+    int Rpm;
+    std::optional<std::int16_t> Sfm;
+  } surface[] = {{.25, 750, 49}, {.25, 2000, 131}, {100, 30000, std::nullopt}, {kInf, 1, std::nullopt}};
+  for (const auto& c : surface)
+    EXPECT_EQ(SurfaceSpeedFromSpindle(12, c.Diameter, static_cast<std::int16_t>(c.Rpm)), c.Sfm) << c.Rpm;
 }
 
 TEST(AutoSetSpeedTest, CutLengthRoundsToFourDecimals) {
-  EXPECT_EQ(RoundedCutLength(1.1f), 1.1);
-  EXPECT_EQ(RoundedCutLength(2.2799999f), 2.28);
-  EXPECT_EQ(RoundedCutLength(1.23456f), 1.2346);
-  EXPECT_EQ(RoundedCutLength(0.00004f), 0);
-  EXPECT_EQ(RoundedCutLength(-0.5f), -0.5);
-  EXPECT_EQ(RoundedCutLength(std::numeric_limits<float>::infinity()), 0);
-  EXPECT_EQ(RoundedCutLength(std::numeric_limits<float>::quiet_NaN()), 0);
+  constexpr float kInfF = std::numeric_limits<float>::infinity(), kNaN = std::numeric_limits<float>::quiet_NaN();
+  const std::pair<float, double> cases[] = {{1.1f, 1.1}, {2.2799999f, 2.28}, {1.23456f, 1.2346}, {.00004f, 0},
+                                            {-.5f, -.5}, {kInfF, 0},          {kNaN, 0}};
+  for (const auto& [length, rounded] : cases) EXPECT_EQ(RoundedCutLength(length), rounded) << length;
 }
 
 // ---- tool positions -------------------------------------------------------------------
@@ -138,14 +133,14 @@ TEST(ToolPositionsTest, PostNamesThenToolsWithTheLastOperationName) {
   machine.MainTools1List = SplitToolString(QStringLiteral("Gang,T01,T02,T03"));
   machine.MainTools2List = SplitToolString(QStringLiteral("Turret,T11"));
   machine.SubTools1List = SplitToolString(QStringLiteral("Back,T21"));
-  study.Op(kMainSpindle, 1).ToolNo = QStringLiteral("T02");
-  study.Op(kMainSpindle, 1).OpName = QStringLiteral("OD Turn");
-  study.Op(kMainSpindle, 2).ToolNo = QStringLiteral("T03");
-  study.Op(kMainSpindle, 2).OpName = QStringLiteral("Drill");
-  study.Op(kMainSpindle, 4).ToolNo = QStringLiteral("T02");
-  study.Op(kMainSpindle, 4).OpName = QStringLiteral("Face");
-  study.Op(kSubSpindle, 1).ToolNo = QStringLiteral("T21");
-  study.Op(kSubSpindle, 1).OpName = QStringLiteral("Cut-Off");
+  const auto put = [&study](int spindle, int place, const char* tool, const char* name) {
+    study.Op(spindle, place).ToolNo = tool;
+    study.Op(spindle, place).OpName = name;
+  };
+  put(kMainSpindle, 1, "T02", "OD Turn");
+  put(kMainSpindle, 2, "T03", "Drill");
+  put(kMainSpindle, 4, "T02", "Face");
+  put(kSubSpindle, 1, "T21", "Cut-Off");
   // The count is left stale on purpose: the contents decide.
   EXPECT_EQ(ToolPositionEntries(study, machine, kMainSpindle),
             QStringList({"(Gang)", "T01-", "T02-Face", "T03-Drill", "(Turret)", "T11-"}));
@@ -155,12 +150,10 @@ TEST(ToolPositionsTest, PostNamesThenToolsWithTheLastOperationName) {
 }
 
 TEST(ToolPositionsTest, ToolNumberIsTheTextBeforeTheFirstDash) {
-  EXPECT_EQ(ToolNumberOfEntry("T03-OD Turn"), "T03");
-  EXPECT_EQ(ToolNumberOfEntry("T03-"), "T03");
-  EXPECT_EQ(ToolNumberOfEntry("T05-Cut-Off"), "T05");
-  EXPECT_EQ(ToolNumberOfEntry("(Gang)"), "(Gang)");
-  EXPECT_EQ(ToolNumberOfEntry("-Drill"), "-Drill");
-  EXPECT_EQ(ToolNumberOfEntry(""), "");
+  const std::pair<const char*, const char*> cases[] = {{"T03-OD Turn", "T03"}, {"T03-", "T03"},
+                                                       {"T05-Cut-Off", "T05"}, {"(Gang)", "(Gang)"},
+                                                       {"-Drill", "-Drill"},   {"", ""}};
+  for (const auto& [entry, tool] : cases) EXPECT_EQ(ToolNumberOfEntry(entry), tool) << entry;
 }
 
 // ---- tooling image ------------------------------------------------------------------------
@@ -196,8 +189,7 @@ TEST(ToolImageTest, MissingImageIsReportedAndAnExistingOneShown) {
 
   // No image named for the sub spindle: the message with an empty path.
   EXPECT_EQ(ToolImageToShow(ws, kSubSpindle, prompter), std::nullopt);
-  EXPECT_EQ(prompter.Messages(), QStringList({MissingToolImageMessage("")}));
-  EXPECT_EQ(MissingToolImageMessage(""),
-            "The image file  does not exist or is corrupt! Please use Machine Settings to choose another image "
-            "file.");
+  EXPECT_EQ(prompter.Messages(),
+            QStringList({"The image file  does not exist or is corrupt! Please use Machine Settings to choose "
+                         "another image file."}));
 }

@@ -12,6 +12,10 @@
 
 #include <gtest/gtest.h>
 
+// Expected operations name only the fields that matter; the others keep
+// their defaults.
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
+
 namespace arvex::test {
 
 // Combo2 of the main spindle: 0 "(Gang)", 1 "T01-" .. 4 "T04-",
@@ -56,6 +60,18 @@ class AutoSetTest : public ::testing::Test {
     ws_.Study.RecountOps();
   }
 
+  // Types a field and leaves it.
+  void Leave(AutoSetField field, const QString& text) {
+    Type(field, text);
+    form_.LostFocus(field);
+  }
+
+  QStringList Texts(std::initializer_list<AutoSetField> fields) const {
+    QStringList texts;
+    for (const AutoSetField& f : fields) texts << form_.Text(f);
+    return texts;
+  }
+
   // The inch drill example: .25 drill, 1 deep, .1 feed depth (typed over
   // the one the center drill gives), the default speeds and feeds.
   void InchDrillExample() {
@@ -65,6 +81,30 @@ class AutoSetTest : public ::testing::Test {
   }
 
   const Operation& Op(int place, int spindle = kMainSpindle) const { return ws_.Study.Op(spindle, place); }
+
+  // Every stored field of the operation at a place; the cut time must
+  // follow from the expected length and feed.
+  void ExpectOp(int place, const Operation& e, int spindle = kMainSpindle) const {
+    SCOPED_TRACE(testing::Message() << "operation " << place << " of spindle " << spindle);
+    const Operation& a = Op(place, spindle);
+    EXPECT_EQ(a.ToolNo, e.ToolNo);
+    EXPECT_EQ(a.OpName, e.OpName);
+    EXPECT_DOUBLE_EQ(a.Diameter, e.Diameter);
+    EXPECT_EQ(a.SFM, e.SFM);
+    EXPECT_EQ(a.RPM, e.RPM);
+    EXPECT_DOUBLE_EQ(a.IPR, e.IPR);
+    EXPECT_DOUBLE_EQ(a.IPM, e.IPM);
+    EXPECT_DOUBLE_EQ(a.CutLength, e.CutLength);
+    EXPECT_DOUBLE_EQ(a.CutTime, e.IPM > 0 ? e.CutLength / e.IPM * 60 : 0);
+    EXPECT_EQ(a.ExtraRapids, e.ExtraRapids);
+    EXPECT_EQ(a.SpindleIndexes, e.SpindleIndexes);
+    EXPECT_EQ(a.Dwells, e.Dwells);
+    EXPECT_EQ(a.OtherDesc, e.OtherDesc);
+    EXPECT_EQ(a.OtherSeconds, e.OtherSeconds);
+    EXPECT_EQ(a.ToolHolder, e.ToolHolder);
+    EXPECT_DOUBLE_EQ(a.IPT, e.IPT);
+    EXPECT_EQ(a.Teeth, e.Teeth);
+  }
 
   TempAppFolder folder_;
   Workspace ws_;

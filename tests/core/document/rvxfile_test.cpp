@@ -14,16 +14,29 @@
 #include <bit>
 #include <cmath>
 #include <random>
+#include <utility>
 
 using namespace arvex;
 using arvex::test::TempAppFolder;
 
 namespace {
 
-QByteArray Lines(std::initializer_list<const char*> lines) {
+QByteArray Lines(const QList<QByteArray>& lines) {
   QByteArray bytes;
-  for (const char* line : lines) bytes += QByteArray(line) + "\r\n";
+  for (const QByteArray& line : lines) bytes += line + "\r\n";
   return bytes;
+}
+
+// A header line of the current format: the machine, the four numbers
+// (sub spindle used, parts catcher, legacy sub start and end), empty texts.
+QByteArray Head(const char* machine = "M", const char* numbers = "1,1,0,0") {
+  return QByteArray("\"RVX-v119\",\"") + machine + "\"," + numbers +
+         ",\"\",\"\",\"\",\"\",\"\",\"\",\"Round\",\"\",\"\",0";
+}
+
+// An operation line of the current format (16 items; 14 for `legacy`).
+QByteArray TurnLine(const char* tool = "T01", bool legacy = false) {
+  return QByteArray("\"") + tool + "\",\"Turn\",\"\",.5,300,2291,.002,4.582,1.5,0,0,0,\"\",0" + (legacy ? "" : ",0,0");
 }
 
 TimeStudy Parse(const QByteArray& bytes, TimeStudyParseReport* report = nullptr) {
@@ -53,7 +66,15 @@ Operation TurnOp(const QString& tool) {
   return op;
 }
 
-// Every stored field of both lists (places 1..100), the header and the syncs.
+// The sync table as "main:sub" pairs of the entries 0..31 that are not 0:0.
+QString SyncText(const TimeStudy& s) {
+  QStringList pairs;
+  for (int k = 0; k <= kMaxSyncs + 1; ++k)
+    if (s.Sync(1, k) || s.Sync(2, k)) pairs << QStringLiteral("%1:%2").arg(s.Sync(1, k)).arg(s.Sync(2, k));
+  return pairs.join(' ');
+}
+
+// Every stored field of both lists (places 0..101), the header and the syncs.
 void ExpectSameStoredFields(const TimeStudy& a, const TimeStudy& b) {
   EXPECT_EQ(a.Header, b.Header);
   for (int s = 1; s <= 2; ++s)
@@ -67,6 +88,16 @@ void ExpectSameStoredFields(const TimeStudy& a, const TimeStudy& b) {
   EXPECT_EQ(a.Syncs, b.Syncs);
   EXPECT_EQ(a.MainOpCount, b.MainOpCount);
   EXPECT_EQ(a.SubOpCount, b.SubOpCount);
+}
+
+// The retry question of a failed open.
+void ExpectRetryQuestion(const ScriptedPrompter::Entry& e, const QString& text, const QString& caption) {
+  EXPECT_EQ(e.Kind, ScriptedPrompter::Entry::EntryKind::Question);
+  EXPECT_EQ(e.Text, text);
+  EXPECT_EQ(e.Caption, caption);
+  EXPECT_EQ(e.Icon, MessageIcon::Critical);
+  EXPECT_EQ(e.ButtonSet, Buttons::YesNo);
+  EXPECT_EQ(e.Default, Answer::No);
 }
 
 }  // namespace
@@ -99,18 +130,14 @@ TEST(RvxWriteTest, SyncLinesEndAtTheFirstZeroOrAfterThirtyValues) {
   s.Sync(2, 3) = 4;  // the sub column is written to its own first 0
   EXPECT_TRUE(TimeStudyText(s).endsWith("\r\n1,5,0\r\n1,3,4,0\r\n"));
 
+  QStringList main, sub;
   for (int k = 1; k <= kMaxSyncs; ++k) {
     s.Sync(1, k) = static_cast<std::int16_t>(k);
     s.Sync(2, k) = static_cast<std::int16_t>(k + 1);
-  }
-  const QStringList lines = SplitLines(TimeStudyText(s));
-  QStringList main, sub;
-  for (int k = 1; k <= kMaxSyncs; ++k) {
     main << QString::number(k);
     sub << QString::number(k + 1);
   }
-  EXPECT_EQ(lines[lines.size() - 2], main.join(',') + ",0");
-  EXPECT_EQ(lines.back(), sub.join(',') + ",0");
+  EXPECT_TRUE(TimeStudyText(s).endsWith("\r\n" + main.join(',') + ",0\r\n" + sub.join(',') + ",0\r\n"));
 }
 
 TEST(RvxWriteTest, CountsFollowTheContentsAndBlankPlacesInsideAListAreKept) {
@@ -124,89 +151,79 @@ TEST(RvxWriteTest, CountsFollowTheContentsAndBlankPlacesInsideAListAreKept) {
   EXPECT_EQ(back.Op(kMainSpindle, 3).ToolNo, "T03");
 }
 
-TEST(RvxWriteTest, WriteTimeStudyRecountsClearsDirtyAndLeavesFilePathToTheCaller) {
-  TempAppFolder folder;
-  TimeStudy s;
-  s.Op(kMainSpindle, 1) = TurnOp("T01");
-  s.Op(kSubSpindle, 1) = TurnOp("T21");
-  s.Dirty = true;
-  s.FilePath = QStringLiteral("elsewhere.rvx");
-  ScriptedPrompter prompter;
-  ASSERT_TRUE(WriteTimeStudy(s, folder.FilePath("a.rvx"), prompter));
-  EXPECT_EQ(s.MainOpCount, 1);
-  EXPECT_EQ(s.SubOpCount, 1);
-  EXPECT_FALSE(s.Dirty);
-  EXPECT_EQ(s.FilePath, "elsewhere.rvx");
-  EXPECT_TRUE(prompter.Entries().isEmpty());
-  EXPECT_EQ(folder.Read("a.rvx"), TimeStudyText(s).toLatin1());
+namespace {
+
+class RvxWriteFileTest : public ::testing::Test {
+ protected:
+  bool Write(const QString& name) { return WriteTimeStudy(s_, folder_.FilePath(name), prompter_); }
+
+  TempAppFolder folder_;
+  TimeStudy s_;
+  ScriptedPrompter prompter_;
+};
+
+}  // namespace
+
+TEST_F(RvxWriteFileTest, WriteTimeStudyRecountsClearsDirtyAndLeavesFilePathToTheCaller) {
+  s_.Op(kMainSpindle, 1) = TurnOp("T01");
+  s_.Op(kSubSpindle, 1) = TurnOp("T21");
+  s_.Dirty = true;
+  s_.FilePath = QStringLiteral("elsewhere.rvx");
+  ASSERT_TRUE(Write("a.rvx"));
+  EXPECT_EQ(s_.MainOpCount, 1);
+  EXPECT_EQ(s_.SubOpCount, 1);
+  EXPECT_FALSE(s_.Dirty);
+  EXPECT_EQ(s_.FilePath, "elsewhere.rvx");
+  EXPECT_TRUE(prompter_.Entries().isEmpty());
+  EXPECT_EQ(folder_.Read("a.rvx"), TimeStudyText(s_).toLatin1());
 }
 
-TEST(RvxWriteTest, ACharacterOutsideWindows1252FailsTheSaveAndKeepsTheOldFile) {
-  TempAppFolder folder;
-  folder.Write("a.rvx", "old contents\r\n");
-  TimeStudy s;
-  s.Header.Notes = QStringLiteral("Ra ≤ 0.8");
-  s.Op(kMainSpindle, 2) = TurnOp("T02");
-  s.Op(kMainSpindle, 2).OpName = QStringLiteral("Turn Ø10 ± .01 → done");
-  s.Dirty = true;
-  ScriptedPrompter prompter;
-  EXPECT_FALSE(WriteTimeStudy(s, folder.FilePath("a.rvx"), prompter));
-  ASSERT_EQ(prompter.Entries().size(), 1);
-  EXPECT_EQ(prompter.Entries()[0].Icon, MessageIcon::Exclamation);
-  EXPECT_EQ(prompter.Entries()[0].Caption, "Arvex");
+TEST_F(RvxWriteFileTest, ACharacterOutsideWindows1252FailsTheSaveAndKeepsTheOldFile) {
+  folder_.Write("a.rvx", "old contents\r\n");
+  s_.Header.Notes = QStringLiteral("Ra ≤ 0.8");
+  s_.Op(kMainSpindle, 2) = TurnOp("T02");
+  s_.Op(kMainSpindle, 2).OpName = QStringLiteral("Turn Ø10 ± .01 → done");
+  s_.Dirty = true;
+  EXPECT_FALSE(Write("a.rvx"));
+  ASSERT_EQ(prompter_.Entries().size(), 1);
+  EXPECT_EQ(prompter_.Entries()[0].Icon, MessageIcon::Exclamation);
+  EXPECT_EQ(prompter_.Entries()[0].Caption, "Arvex");
   // Ø and ± are Windows-1252; ≤ and → are not.
-  EXPECT_EQ(prompter.Messages()[0],
+  EXPECT_EQ(prompter_.Messages()[0],
             QStringLiteral("The time study was not saved: a time-study file cannot store double quotes or "
                            "characters outside Windows-1252, and the notes text holds \"≤\" (U+2264); the "
                            "description of main operation 2 holds \"→\" (U+2192). Replace them and save again."));
-  EXPECT_EQ(folder.Read("a.rvx"), QByteArray("old contents\r\n"));
-  EXPECT_TRUE(s.Dirty);
+  EXPECT_EQ(folder_.Read("a.rvx"), QByteArray("old contents\r\n"));
+  EXPECT_TRUE(s_.Dirty);
 }
 
-TEST(RvxWriteTest, ADoubleQuoteInATextFailsTheSaveInsteadOfCorruptingTheFile) {
-  TempAppFolder folder;
-  TimeStudy s;
-  s.Op(kSubSpindle, 1) = TurnOp("T21");
-  s.Op(kSubSpindle, 1).ToolHolder = QStringLiteral("3/4\" Sq.");
-  ScriptedPrompter prompter;
-  EXPECT_FALSE(WriteTimeStudy(s, folder.FilePath("q.rvx"), prompter));
-  ASSERT_EQ(prompter.Messages().size(), 1);
-  EXPECT_TRUE(prompter.Messages()[0].contains("the tool holder of sub operation 1 holds \"\"\" (U+0022)"))
-      << prompter.Messages()[0].toStdString();
-  EXPECT_FALSE(QFile::exists(folder.FilePath("q.rvx")));
+TEST_F(RvxWriteFileTest, ADoubleQuoteInATextFailsTheSaveInsteadOfCorruptingTheFile) {
+  s_.Op(kSubSpindle, 1) = TurnOp("T21");
+  s_.Op(kSubSpindle, 1).ToolHolder = QStringLiteral("3/4\" Sq.");
+  EXPECT_FALSE(Write("q.rvx"));
+  ASSERT_EQ(prompter_.Messages().size(), 1);
+  EXPECT_TRUE(prompter_.Messages()[0].contains("the tool holder of sub operation 1 holds \"\"\" (U+0022)"))
+      << prompter_.Messages()[0].toStdString();
+  EXPECT_FALSE(QFile::exists(folder_.FilePath("q.rvx")));
   QByteArray bytes;
-  EXPECT_FALSE(SerializeTimeStudy(s, &bytes));
+  EXPECT_FALSE(SerializeTimeStudy(s_, &bytes));
 }
 
-TEST(RvxWriteTest, AnOpenFailureAsksTheRetryQuestion) {
-  TempAppFolder folder;
-  TimeStudy s;
-  ScriptedPrompter prompter;
-  prompter.QueueAnswer(Answer::Yes);  // try again once, then the default No
-  const QString path = folder.FilePath("missing/folder/a.rvx");
-  EXPECT_FALSE(WriteTimeStudy(s, path, prompter));
-  ASSERT_EQ(prompter.Entries().size(), 2);
-  for (const auto& e : prompter.Entries()) {
-    EXPECT_EQ(e.Kind, ScriptedPrompter::Entry::EntryKind::Question);
-    EXPECT_EQ(e.Text, "Error #76 - Path not found - 1000076\r\n Do you want to try again?");
-    EXPECT_EQ(e.Caption, "Path not found");
-    EXPECT_EQ(e.Icon, MessageIcon::Critical);
-    EXPECT_EQ(e.ButtonSet, Buttons::YesNo);
-    EXPECT_EQ(e.Default, Answer::No);
-  }
-  EXPECT_FALSE(QFile::exists(path));
+TEST_F(RvxWriteFileTest, AnOpenFailureAsksTheRetryQuestion) {
+  prompter_.QueueAnswer(Answer::Yes);  // try again once, then the default No
+  EXPECT_FALSE(Write("missing/folder/a.rvx"));
+  ASSERT_EQ(prompter_.Entries().size(), 2);
+  for (const auto& e : prompter_.Entries())
+    ExpectRetryQuestion(e, "Error #76 - Path not found - 1000076\r\n Do you want to try again?", "Path not found");
+  EXPECT_FALSE(QFile::exists(folder_.FilePath("missing/folder/a.rvx")));
 }
 
 // ---- Reading the format generations -------------------------------------------
 
 TEST(RvxReadTest, TheSixLineFileReadsBack) {
-  TimeStudy s = Parse(Lines({
-      "\"RVX-v119\",\"SH12-Main\",0,1,0,0,\"Cust\",\"Eng\",\"Pin\",\"P-1\",\"12L14\",\".250\",\"Round\",\".625\",\"n\",0",
-      "1",
-      "\"T01\",\"Turn\",\"\",.5,300,2291,.002,4.582,1.5,0,0,0,\"\",0,0,0",
-      "0",
-      "0",
-      "0"}));
+  TimeStudy s = Parse(Lines({"\"RVX-v119\",\"SH12-Main\",0,1,0,0,\"Cust\",\"Eng\",\"Pin\",\"P-1\",\"12L14\",\".250\","
+                             "\"Round\",\".625\",\"n\",0",
+                             "1", TurnLine(), "0", "0", "0"}));
   EXPECT_EQ(s.Header.MachineName, "SH12-Main");
   EXPECT_EQ(s.Header.PartLength, ".625");
   EXPECT_EQ(s.MainOpCount, 1);
@@ -215,7 +232,7 @@ TEST(RvxReadTest, TheSixLineFileReadsBack) {
   expected.UpdateCutTime();
   EXPECT_TRUE(s.Op(kMainSpindle, 1) == expected);
   EXPECT_DOUBLE_EQ(s.Op(kMainSpindle, 1).CutTime, 1.5 / 4.582 * 60);
-  EXPECT_EQ(s.Sync(1, 1), 0);
+  EXPECT_EQ(SyncText(s), "");
 }
 
 TEST(RvxReadTest, Version107HasShortOperationsAndLegacySyncs) {
@@ -247,27 +264,22 @@ TEST(RvxReadTest, Version107HasShortOperationsAndLegacySyncs) {
     EXPECT_EQ(s.Op(kMainSpindle, i).Teeth, 0);
   }
   EXPECT_EQ(s.Op(kSubSpindle, 2).ToolNo, "T22");
-  EXPECT_EQ(s.Sync(1, 1), 3);
-  EXPECT_EQ(s.Sync(2, 1), 1);
-  EXPECT_EQ(s.Sync(1, 2), 6);
-  EXPECT_EQ(s.Sync(2, 2), 3);
-  EXPECT_EQ(s.Sync(1, 3), 0);
+  // The sub stretch 3..5 becomes two syncs.
+  EXPECT_EQ(SyncText(s), "3:1 6:3");
   EXPECT_EQ(s.Header.LegacySubStart, 0);
   EXPECT_EQ(s.Header.LegacySubEnd, 0);
-}
 
-TEST(RvxReadTest, Version107WithoutASubStretchHasNoSyncs) {
-  TimeStudy s = Parse(Lines({"\"RVX-v107\",\"M\",0,1,0,0,\"\",\"\",\"\",\"\",\"\",\"\",\"Round\",\"\",\"\"", "1",
-                             "\"T01\",\"Turn\",\"\",.5,300,2291,.002,4.582,1.5,0,0,0,\"\",0", "0"}));
+  // Without a sub stretch there are no syncs.
+  s = Parse(Lines({"\"RVX-v107\",\"M\",0,1,0,0,\"\",\"\",\"\",\"\",\"\",\"\",\"Round\",\"\",\"\"", "1",
+                   TurnLine("T01", true), "0"}));
   EXPECT_EQ(s.MainOpCount, 1);
-  EXPECT_EQ(s.Syncs, TimeStudy().Syncs);
+  EXPECT_EQ(SyncText(s), "");
 }
 
 TEST(RvxReadTest, Version110KeepsMetricAsItWasAndReadsMillingAndSyncs) {
   const QByteArray file = Lines({"\"RVX-v110\",\"M\",1,1,0,0,\"\",\"\",\"\",\"\",\"\",\"\",\"Round\",\"\",\"\"", "1",
-                                 "\"T31\",\"Live Mill\",\"\",.25,150,2291,.004,9.164,.5,0,1,0,\"\",0,.001,4",
-                                 "1", "\"T21\",\"Back\",\"\",.75,300,1527,.002,3.054,.4,0,0,0,\"\",0,0,0", "1,2,0",
-                                 "1,2,0"});
+                                 "\"T31\",\"Live Mill\",\"\",.25,150,2291,.004,9.164,.5,0,1,0,\"\",0,.001,4", "1",
+                                 TurnLine("T21"), "1,2,0", "1,2,0"});
   for (std::int16_t before : {std::int16_t{-1}, std::int16_t{0}}) {
     TimeStudy s;
     s.Header.Metric = before;
@@ -275,35 +287,28 @@ TEST(RvxReadTest, Version110KeepsMetricAsItWasAndReadsMillingAndSyncs) {
     EXPECT_EQ(s.Header.Metric, before);
     EXPECT_EQ(s.Op(kMainSpindle, 1).IPT, .001);
     EXPECT_EQ(s.Op(kMainSpindle, 1).Teeth, 4);
-    EXPECT_EQ(s.Sync(1, 2), 2);
-    EXPECT_EQ(s.Sync(2, 2), 2);
+    EXPECT_EQ(SyncText(s), "1:1 2:2");
   }
 }
 
 TEST(RvxReadTest, Version116AndAboveReadMetric) {
   for (const char* version : {"RVX-v116", "RVX-v119", "rvx-V125"}) {
     TimeStudy s;
-    ParseTimeStudy(Lines({(QByteArray("\"") + version +
-                           "\",\"M\",0,1,0,0,\"\",\"\",\"\",\"\",\"\",\"\",\"Round\",\"\",\"\",-1")
-                              .constData(),
-                          "0", "0", "0", "0"}),
-                   &s);
+    const QByteArray head =
+        QByteArray("\"") + version + "\",\"M\",0,1,0,0,\"\",\"\",\"\",\"\",\"\",\"\",\"Round\",\"\",\"\",-1";
+    ParseTimeStudy(Lines({head, "0", "0", "0", "0"}), &s);
     EXPECT_EQ(s.Header.Metric, -1) << version;
   }
 }
 
 TEST(RvxReadTest, FormatVersionIsTheLeadingNumberAfterTheFirstDashV) {
-  auto versionOf = [](const char* item) {
+  const std::pair<const char*, double> cases[] = {{"RVX-v119", 119},   {"RVX-V112beta", 112}, {"X-v108-v120", 108},
+                                                  {"RVX-v1.1.9", 1.1}, {"RVX119", 0},         {"", 0}};
+  for (const auto& [item, version] : cases) {
     TimeStudyParseReport r;
     Parse(QByteArray("\"") + item + "\"\r\n", &r);
-    return r.FormatVersion;
-  };
-  EXPECT_EQ(versionOf("RVX-v119"), 119);
-  EXPECT_EQ(versionOf("RVX-V112beta"), 112);
-  EXPECT_EQ(versionOf("X-v108-v120"), 108);
-  EXPECT_EQ(versionOf("RVX-v1.1.9"), 1.1);
-  EXPECT_EQ(versionOf("RVX119"), 0);
-  EXPECT_EQ(versionOf(""), 0);
+    EXPECT_EQ(r.FormatVersion, version) << item;
+  }
 }
 
 TEST(RvxReadTest, ItemsFollowTheInputRules) {
@@ -332,7 +337,7 @@ TEST(RvxReadTest, ItemsFollowTheInputRules) {
 TEST(RvxReadTest, IntegerItemsRoundHalvesToEvenAndOverflowsKeepTheValue) {
   TimeStudy s;
   s.Header.SubSpindleUsed = 7;
-  ParseTimeStudy(Lines({"\"RVX-v119\",\"M\",99999,1,0,0,\"\",\"\",\"\",\"\",\"\",\"\",\"Round\",\"\",\"\",0", "1",
+  ParseTimeStudy(Lines({Head("M", "99999,1,0,0"), "1",
                         "\"T01\",\"Turn\",\"\",.5,2.5,3.5,.002,4.582,1.5,40000,-40000,0,\"\",0,0,0", "0", "0", "0"}),
                  &s);
   EXPECT_EQ(s.Header.SubSpindleUsed, 7);
@@ -349,18 +354,14 @@ TEST(RvxReadTest, ATruncatedFileLeavesBlankOperationsAndNoSyncs) {
   s.Op(kMainSpindle, 3) = TurnOp("OLD");
   s.Sync(1, 1) = 2;
   s.Sync(2, 1) = 2;
-  ParseTimeStudy(QByteArray("\"RVX-v119\",\"M\",1,1,0,0,\"\",\"\",\"\",\"\",\"\",\"\",\"Round\",\"\",\"\",0\r\n"
-                            "3\r\n"
-                            "\"T01\",\"Turn\",\"\",.5,300,2291,.002,4.582,1.5,0,0,0,\"\",0,0,0\r\n"
-                            "\"T02\",\"Tu"),
-                 &s);
+  ParseTimeStudy(Lines({Head(), "3", TurnLine()}) + "\"T02\",\"Tu", &s);
   EXPECT_EQ(s.Op(kMainSpindle, 1).ToolNo, "T01");
   EXPECT_EQ(s.Op(kMainSpindle, 2).ToolNo, "T02");
   EXPECT_EQ(s.Op(kMainSpindle, 2).OpName, "Tu");
   EXPECT_EQ(s.Op(kMainSpindle, 2).Diameter, 0);
   EXPECT_TRUE(s.Op(kMainSpindle, 3).IsBlank());
   EXPECT_EQ(s.MainOpCount, 2);
-  EXPECT_EQ(s.Syncs, TimeStudy().Syncs);
+  EXPECT_EQ(SyncText(s), "");
 }
 
 TEST(RvxReadTest, ATruncatedHeaderKeepsThePreviousHeaderValues) {
@@ -381,27 +382,20 @@ TEST(RvxReadTest, ATruncatedHeaderKeepsThePreviousHeaderValues) {
 
 TEST(RvxReadTest, NegativeCountsReadNoOperations) {
   TimeStudyParseReport report;
-  TimeStudy s = Parse(Lines({"\"RVX-v119\",\"M\",1,1,0,0,\"\",\"\",\"\",\"\",\"\",\"\",\"Round\",\"\",\"\",0", "-5",
-                             "1", "\"T21\",\"Back\",\"\",.75,300,1527,.002,3.054,.4,0,0,0,\"\",0,0,0", "1,2,0",
-                             "1,2,0"}),
-                      &report);
+  TimeStudy s = Parse(Lines({Head(), "-5", "1", TurnLine("T21"), "1,2,0", "1,2,0"}), &report);
   EXPECT_EQ(report.MainCountInFile, 0);
   EXPECT_EQ(s.MainOpCount, 0);
   EXPECT_EQ(s.SubOpCount, 1);
   EXPECT_EQ(s.Op(kSubSpindle, 1).ToolNo, "T21");
-  EXPECT_EQ(s.Sync(1, 2), 2);
+  EXPECT_EQ(SyncText(s), "1:1 2:2");
 }
 
 TEST(RvxReadTest, OperationsBeyondPlace100AreReadPastAndCounted) {
-  QByteArray file = "\"RVX-v119\",\"M\",1,1,0,0,\"\",\"\",\"\",\"\",\"\",\"\",\"Round\",\"\",\"\",0\r\n105\r\n";
-  for (int i = 1; i <= 105; ++i)
-    file += "\"T" + QByteArray::number(i) + "\",\"Turn\",\"\",.5,300,2291,.002,4.582,1.5,0,0,0,\"\",0,0,0\r\n";
-  file += "2\r\n";
-  file += "\"T21\",\"Back\",\"\",.75,300,1527,.002,3.054,.4,0,0,0,\"\",0,0,0\r\n";
-  file += "\"T22\",\"Back\",\"\",.75,300,1527,.002,3.054,.4,0,0,0,\"\",0,0,0\r\n";
-  file += "1,50,101,0\r\n1,2,3,0\r\n";
+  QList<QByteArray> lines = {Head(), "105"};
+  for (int i = 1; i <= 105; ++i) lines << TurnLine(("T" + QByteArray::number(i)).constData());
+  lines << "2" << TurnLine("T21") << TurnLine("T22") << "1,50,101,0" << "1,2,3,0";
   TimeStudyParseReport report;
-  TimeStudy s = Parse(file, &report);
+  TimeStudy s = Parse(Lines(lines), &report);
   EXPECT_EQ(report.MainCountInFile, 105);
   EXPECT_EQ(report.MainOperationsDropped, 5);
   EXPECT_EQ(report.SubOperationsDropped, 0);
@@ -410,41 +404,13 @@ TEST(RvxReadTest, OperationsBeyondPlace100AreReadPastAndCounted) {
   EXPECT_TRUE(s.Op(kMainSpindle, 101).IsBlank());
   EXPECT_EQ(s.SubOpCount, 2);
   EXPECT_EQ(s.Op(kSubSpindle, 2).ToolNo, "T22");
-  EXPECT_EQ(s.Sync(1, 3), 101);
-  EXPECT_EQ(s.Sync(2, 3), 3);
-}
-
-TEST(RvxReadTest, ReadTimeStudyTellsHowManyOperationsWereNotLoaded) {
-  TempAppFolder folder(true);
-  QByteArray file =
-      "\"RVX-v119\",\"SH32-SubLive\",1,1,0,0,\"\",\"\",\"\",\"\",\"\",\"\",\"Round\",\"\",\"\",0\r\n102\r\n";
-  for (int i = 1; i <= 102; ++i) file += "\"T01\",\"Turn\",\"\",.5,300,2291,.002,4.582,1.5,0,0,0,\"\",0,0,0\r\n";
-  file += "101\r\n";
-  for (int i = 1; i <= 101; ++i) file += "\"T21\",\"Back\",\"\",.5,300,2291,.002,4.582,1.5,0,0,0,\"\",0,0,0\r\n";
-  file += "0\r\n0\r\n";
-  folder.Write("big.rvx", file);
-  Workspace ws;
-  ws.AppFolder = folder.Path();
-  ScriptedPrompter prompter;
-  const TimeStudyReadResult r = ReadTimeStudy(ws, folder.FilePath("big.rvx"), prompter);
-  EXPECT_TRUE(r.FileRead);
-  EXPECT_TRUE(r.MachineLoaded);
-  EXPECT_EQ(r.OperationsDropped, 3);
-  ASSERT_EQ(prompter.Messages().size(), 1);
-  EXPECT_EQ(prompter.Messages()[0],
-            "The file " + folder.FilePath("big.rvx") +
-                " holds more operations than a list can take (100). 3 operations were not loaded (2 of the main "
-                "spindle, 1 of the sub spindle). Saving over this file would lose them: save the study under "
-                "another name.");
-  EXPECT_EQ(prompter.Entries()[0].Icon, MessageIcon::Exclamation);
+  EXPECT_EQ(SyncText(s), "1:1 50:2 101:3");
 }
 
 TEST(RvxReadTest, AbsurdCountsNeitherHangNorWriteOutsideAList) {
   for (const char* count : {"32767", "99999", "1E30", "-1E30", "&HFFFF", "2147483648", "nonsense"}) {
     TimeStudyParseReport report;
-    TimeStudy s = Parse(QByteArray("\"RVX-v119\",\"M\",1,1,0,0,\"\",\"\",\"\",\"\",\"\",\"\",\"Round\",\"\",\"\",0\r\n") +
-                            count + "\r\n\"T01\",\"Turn\"\r\n",
-                        &report);
+    TimeStudy s = Parse(Lines({Head(), count, "\"T01\",\"Turn\""}), &report);
     EXPECT_LE(s.MainOpCount, 1) << count;
     EXPECT_LE(report.MainCountInFile, 32767) << count;
     EXPECT_GE(report.MainCountInFile, 0) << count;
@@ -477,20 +443,9 @@ TEST(RvxReadTest, BinaryJunkIsReadWithoutHarm) {
 
 TEST(RvxReadTest, SyncsOutsideTheListsAreLeftOutAndTheRestMoveUp) {
   TimeStudyParseReport report;
-  TimeStudy s = Parse(Lines({"\"RVX-v119\",\"M\",1,1,0,0,\"\",\"\",\"\",\"\",\"\",\"\",\"Round\",\"\",\"\",0", "0",
-                             "0", "1,150,4,-3,101,102,7,99999,0", "1,2,3,4,5,6,8,9,0"}),
-                      &report);
+  TimeStudy s = Parse(Lines({Head(), "0", "0", "1,150,4,-3,101,102,7,99999,0", "1,2,3,4,5,6,8,9,0"}), &report);
   EXPECT_EQ(report.SyncsDropped, 4);  // 150, -3, 102 and 99999, too large for an entry
-  EXPECT_EQ(s.Sync(1, 1), 1);
-  EXPECT_EQ(s.Sync(2, 1), 1);
-  EXPECT_EQ(s.Sync(1, 2), 4);
-  EXPECT_EQ(s.Sync(2, 2), 3);
-  EXPECT_EQ(s.Sync(1, 3), 101);
-  EXPECT_EQ(s.Sync(2, 3), 5);
-  EXPECT_EQ(s.Sync(1, 4), 7);
-  EXPECT_EQ(s.Sync(2, 4), 8);
-  EXPECT_EQ(s.Sync(1, 5), 0);
-  EXPECT_EQ(s.Sync(2, 5), 0);
+  EXPECT_EQ(SyncText(s), "1:1 4:3 101:5 7:8");
 }
 
 TEST(RvxReadTest, SyncLinesKeepThirtyFieldsAndIgnoreTheRest) {
@@ -499,8 +454,7 @@ TEST(RvxReadTest, SyncLinesKeepThirtyFieldsAndIgnoreTheRest) {
     main += QByteArray::number(k) + ",";
     sub += QByteArray::number(k + 1) + ",";
   }
-  TimeStudy s = Parse(Lines({"\"RVX-v119\",\"M\",1,1,0,0,\"\",\"\",\"\",\"\",\"\",\"\",\"Round\",\"\",\"\",0", "0",
-                             "0", (main + "0").constData(), (sub + "0").constData()}));
+  TimeStudy s = Parse(Lines({Head(), "0", "0", main + "0", sub + "0"}));
   EXPECT_EQ(s.Sync(1, 30), 30);
   EXPECT_EQ(s.Sync(2, 30), 31);
   EXPECT_EQ(s.Sync(1, 31), 0);
@@ -508,18 +462,16 @@ TEST(RvxReadTest, SyncLinesKeepThirtyFieldsAndIgnoreTheRest) {
 }
 
 TEST(RvxReadTest, LegacySyncsStayInsideTheLists) {
-  TimeStudyParseReport report;
   // A stretch that ends at the largest 16-bit value, and a sub count of 150.
-  QByteArray file = "\"RVX-v105\",\"M\",1,1,2,32767,\"\",\"\",\"\",\"\",\"\",\"\",\"Round\",\"\",\"\"\r\n0\r\n150\r\n";
-  for (int i = 1; i <= 150; ++i) file += "\"T21\",\"Back\",\"\",.5,300,2291,.002,4.582,1.5,0,0,0,\"\",0\r\n";
-  TimeStudy s = Parse(file, &report);
+  QList<QByteArray> lines = {"\"RVX-v105\",\"M\",1,1,2,32767,\"\",\"\",\"\",\"\",\"\",\"\",\"Round\",\"\",\"\"", "0",
+                             "150"};
+  for (int i = 1; i <= 150; ++i) lines << TurnLine("T21", true);
+  TimeStudyParseReport report;
+  TimeStudy s = Parse(Lines(lines), &report);
   EXPECT_EQ(report.SubOperationsDropped, 50);
   EXPECT_EQ(report.SyncsDropped, 1);
   // (2, 1) stays; (32768, 101) cannot be stored and goes.
-  EXPECT_EQ(s.Sync(1, 1), 2);
-  EXPECT_EQ(s.Sync(2, 1), 1);
-  EXPECT_EQ(s.Sync(1, 2), 0);
-  EXPECT_EQ(s.Sync(2, 2), 0);
+  EXPECT_EQ(SyncText(s), "2:1");
 }
 
 // ---- Round trips ------------------------------------------------------------------
@@ -576,46 +528,24 @@ TEST(RvxRoundTripTest, EveryStoredFieldComesBackExactly) {
 
 // ---- ReadTimeStudy ------------------------------------------------------------------
 
-TEST(ReadTimeStudyTest, ReadsClearsDirtyLoadsTheMachineAndLeavesFilePath) {
-  TempAppFolder folder(true);
-  Workspace ws;
-  ws.AppFolder = folder.Path();
-  ws.Study.Dirty = true;
-  ws.Study.FilePath = QStringLiteral("before.rvx");
-  ScriptedPrompter prompter;
-  const TimeStudyReadResult r = ReadTimeStudy(ws, folder.FilePath("samples/02-metric-sub-spindle.rvx"), prompter);
-  EXPECT_TRUE(r.FileRead);
-  EXPECT_TRUE(r.MachineLoaded);
-  EXPECT_EQ(r.FormatVersion, 119);
-  EXPECT_TRUE(prompter.Entries().isEmpty());
-  EXPECT_FALSE(ws.Study.Dirty);
-  EXPECT_EQ(ws.Study.FilePath, "before.rvx");
-  EXPECT_TRUE(ws.Study.Header.IsMetric());
-  EXPECT_EQ(ws.Machine.LoadedName, "SH20-Sub");
-  EXPECT_TRUE(ws.Machine.LengthsInMillimetres) << "the machine follows the study just read";
-}
-
-TEST(ReadTimeStudyTest, AMissingFileAsksTheRetryQuestionAndNoLeavesTheStudyUnchanged) {
-  TempAppFolder folder;
-  Workspace ws;
-  ws.AppFolder = folder.Path();
-  ws.Study.Op(kMainSpindle, 1) = TurnOp("KEEP");
-  ws.Study.Dirty = true;
-  ScriptedPrompter prompter;
-  const TimeStudyReadResult r = ReadTimeStudy(ws, folder.FilePath("none.rvx"), prompter);
-  EXPECT_FALSE(r.FileRead);
-  ASSERT_EQ(prompter.Entries().size(), 1);
-  const auto& q = prompter.Entries()[0];
-  EXPECT_EQ(q.Text, "Error #53 - File not found - 1000053\r\n Do you want to try again?");
-  EXPECT_EQ(q.Caption, "File not found");
-  EXPECT_EQ(q.Icon, MessageIcon::Critical);
-  EXPECT_EQ(q.ButtonSet, Buttons::YesNo);
-  EXPECT_EQ(q.Default, Answer::No);
-  EXPECT_EQ(ws.Study.Op(kMainSpindle, 1).ToolNo, "KEEP");
-  EXPECT_TRUE(ws.Study.Dirty);
-}
-
 namespace {
+
+class ReadTimeStudyTest : public ::testing::Test {
+ protected:
+  explicit ReadTimeStudyTest(bool bundled = true) : folder_(bundled) { ws_.AppFolder = folder_.Path(); }
+
+  TimeStudyReadResult Read(const QString& name) { return ReadTimeStudy(ws_, folder_.FilePath(name), prompter_); }
+
+  TempAppFolder folder_;
+  Workspace ws_;
+  ScriptedPrompter prompter_;
+};
+
+class ReadTimeStudyEmptyFolderTest : public ReadTimeStudyTest {
+ protected:
+  ReadTimeStudyEmptyFolderTest() : ReadTimeStudyTest(false) {}
+};
+
 // Puts the file in place when the retry question comes, then answers Yes.
 class FixingPrompter : public ScriptedPrompter {
  public:
@@ -630,43 +560,77 @@ class FixingPrompter : public ScriptedPrompter {
  private:
   QString from_, to_;
 };
+
 }  // namespace
 
-TEST(ReadTimeStudyTest, YesTriesToOpenAgain) {
-  TempAppFolder folder(true);
-  Workspace ws;
-  ws.AppFolder = folder.Path();
-  FixingPrompter prompter(folder.FilePath("samples/03-main-spindle-only.rvx"), folder.FilePath("late.rvx"));
-  const TimeStudyReadResult r = ReadTimeStudy(ws, folder.FilePath("late.rvx"), prompter);
+TEST_F(ReadTimeStudyTest, ReadsClearsDirtyLoadsTheMachineAndLeavesFilePath) {
+  ws_.Study.Dirty = true;
+  ws_.Study.FilePath = QStringLiteral("before.rvx");
+  const TimeStudyReadResult r = Read("samples/02-metric-sub-spindle.rvx");
+  EXPECT_TRUE(r.FileRead);
+  EXPECT_TRUE(r.MachineLoaded);
+  EXPECT_EQ(r.FormatVersion, 119);
+  EXPECT_TRUE(prompter_.Entries().isEmpty());
+  EXPECT_FALSE(ws_.Study.Dirty);
+  EXPECT_EQ(ws_.Study.FilePath, "before.rvx");
+  EXPECT_TRUE(ws_.Study.Header.IsMetric());
+  EXPECT_EQ(ws_.Machine.LoadedName, "SH20-Sub");
+  EXPECT_TRUE(ws_.Machine.LengthsInMillimetres) << "the machine follows the study just read";
+}
+
+TEST_F(ReadTimeStudyTest, TellsHowManyOperationsWereNotLoaded) {
+  QList<QByteArray> lines = {Head("SH32-SubLive"), "102"};
+  for (int i = 1; i <= 102; ++i) lines << TurnLine();
+  lines << "101";
+  for (int i = 1; i <= 101; ++i) lines << TurnLine("T21");
+  lines << "0" << "0";
+  folder_.Write("big.rvx", Lines(lines));
+  const TimeStudyReadResult r = Read("big.rvx");
+  EXPECT_TRUE(r.FileRead);
+  EXPECT_TRUE(r.MachineLoaded);
+  EXPECT_EQ(r.OperationsDropped, 3);
+  ASSERT_EQ(prompter_.Messages().size(), 1);
+  EXPECT_EQ(prompter_.Messages()[0],
+            "The file " + folder_.FilePath("big.rvx") +
+                " holds more operations than a list can take (100). 3 operations were not loaded (2 of the main "
+                "spindle, 1 of the sub spindle). Saving over this file would lose them: save the study under "
+                "another name.");
+  EXPECT_EQ(prompter_.Entries()[0].Icon, MessageIcon::Exclamation);
+}
+
+TEST_F(ReadTimeStudyEmptyFolderTest, AMissingFileAsksTheRetryQuestionAndNoLeavesTheStudyUnchanged) {
+  ws_.Study.Op(kMainSpindle, 1) = TurnOp("KEEP");
+  ws_.Study.Dirty = true;
+  EXPECT_FALSE(Read("none.rvx").FileRead);
+  ASSERT_EQ(prompter_.Entries().size(), 1);
+  ExpectRetryQuestion(prompter_.Entries()[0], "Error #53 - File not found - 1000053\r\n Do you want to try again?",
+                      "File not found");
+  EXPECT_EQ(ws_.Study.Op(kMainSpindle, 1).ToolNo, "KEEP");
+  EXPECT_TRUE(ws_.Study.Dirty);
+}
+
+TEST_F(ReadTimeStudyTest, YesTriesToOpenAgain) {
+  FixingPrompter prompter(folder_.FilePath("samples/03-main-spindle-only.rvx"), folder_.FilePath("late.rvx"));
+  const TimeStudyReadResult r = ReadTimeStudy(ws_, folder_.FilePath("late.rvx"), prompter);
   EXPECT_TRUE(r.FileRead);
   EXPECT_EQ(prompter.Entries().size(), 1);
-  EXPECT_EQ(ws.Study.Header.MachineName, "SH12-Main");
+  EXPECT_EQ(ws_.Study.Header.MachineName, "SH12-Main");
 }
 
-TEST(ReadTimeStudyTest, AMissingMachineIsReportedAfterTheStudyIsRead) {
-  TempAppFolder folder;
-  folder.Write("a.rvx", Lines({"\"RVX-v119\",\"NoSuchMachine\",0,1,0,0,\"\",\"\",\"\",\"\",\"\",\"\",\"Round\",\"\",\"\",0",
-                               "0", "0", "0", "0"}));
-  Workspace ws;
-  ws.AppFolder = folder.Path();
-  ScriptedPrompter prompter;
-  const TimeStudyReadResult r = ReadTimeStudy(ws, folder.FilePath("a.rvx"), prompter);
+TEST_F(ReadTimeStudyEmptyFolderTest, AMissingMachineIsReportedAfterTheStudyIsRead) {
+  folder_.Write("a.rvx", Lines({Head("NoSuchMachine", "0,1,0,0"), "0", "0", "0", "0"}));
+  const TimeStudyReadResult r = Read("a.rvx");
   EXPECT_TRUE(r.FileRead);
   EXPECT_FALSE(r.MachineLoaded);
-  EXPECT_EQ(prompter.Messages(), QStringList{"The machine file does not exist! " + folder.FilePath("NoSuchMachine.ini")});
+  EXPECT_EQ(prompter_.Messages(),
+            QStringList{"The machine file does not exist! " + folder_.FilePath("NoSuchMachine.ini")});
 }
 
-TEST(ReadTimeStudyTest, SyncsLeftOutAreReported) {
-  TempAppFolder folder(true);
-  folder.Write("a.rvx", Lines({"\"RVX-v119\",\"SH12-Main\",1,1,0,0,\"\",\"\",\"\",\"\",\"\",\"\",\"Round\",\"\",\"\",0",
-                               "0", "0", "1,500,0", "1,2,0"}));
-  Workspace ws;
-  ws.AppFolder = folder.Path();
-  ScriptedPrompter prompter;
-  const TimeStudyReadResult r = ReadTimeStudy(ws, folder.FilePath("a.rvx"), prompter);
-  EXPECT_EQ(r.SyncsDropped, 1);
-  EXPECT_EQ(prompter.Messages(),
-            QStringList{"The file " + folder.FilePath("a.rvx") +
+TEST_F(ReadTimeStudyTest, SyncsLeftOutAreReported) {
+  folder_.Write("a.rvx", Lines({Head("SH12-Main"), "0", "0", "1,500,0", "1,2,0"}));
+  EXPECT_EQ(Read("a.rvx").SyncsDropped, 1);
+  EXPECT_EQ(prompter_.Messages(),
+            QStringList{"The file " + folder_.FilePath("a.rvx") +
                         " holds 1 sync that points outside the operation lists; it was left out. Please check the "
                         "sync list."});
 }
@@ -677,32 +641,25 @@ TEST(BundledSamplesTest, EachSampleIsInTheCurrentFormatAndRewritesItselfExactly)
   const QDir samples(arvex::test::SourceDataFolder() + "samples");
   const QStringList names = samples.entryList({"*.rvx"}, QDir::Files, QDir::Name);
   ASSERT_GE(names.size(), 3);
+  bool metric = false, mainOnly = false;
   for (const QString& name : names) {
+    SCOPED_TRACE(name.toStdString());
     const QByteArray bytes = arvex::test::ReadBytes(samples.filePath(name));
     TimeStudyParseReport report;
     TimeStudy s = Parse(bytes, &report);
-    EXPECT_EQ(report.FormatVersion, 119) << name.toStdString();
-    EXPECT_EQ(Serialize(s), bytes) << name.toStdString();
-    EXPECT_TRUE(QFile::exists(arvex::test::SourceDataFolder() + s.Header.MachineName + ".ini")) << name.toStdString();
-    for (int i = 1; i <= s.MainOpCount; ++i) EXPECT_GT(s.Op(kMainSpindle, i).CutTime, 0) << name.toStdString() << i;
-  }
-}
-
-TEST(BundledSamplesTest, TheFirstSampleIsTheInchStudyWithSubSpindleAndSeveralSyncs) {
-  const QDir samples(arvex::test::SourceDataFolder() + "samples");
-  const QStringList names = samples.entryList({"*.rvx"}, QDir::Files, QDir::Name);
-  ASSERT_FALSE(names.isEmpty());
-  TimeStudy first = Parse(arvex::test::ReadBytes(samples.filePath(names.front())));
-  EXPECT_FALSE(first.Header.IsMetric());
-  EXPECT_EQ(first.Header.SubSpindleUsed, 1);
-  EXPECT_GE(first.SyncsInUse(), 3);
-  EXPECT_GT(first.SubOpCount, 0);
-
-  bool metric = false, mainOnly = false;
-  for (const QString& name : names) {
-    TimeStudy s = Parse(arvex::test::ReadBytes(samples.filePath(name)));
+    EXPECT_EQ(report.FormatVersion, 119);
+    EXPECT_EQ(Serialize(s), bytes);
+    EXPECT_TRUE(QFile::exists(arvex::test::SourceDataFolder() + s.Header.MachineName + ".ini"));
+    for (int i = 1; i <= s.MainOpCount; ++i) EXPECT_GT(s.Op(kMainSpindle, i).CutTime, 0) << i;
     metric = metric || s.Header.IsMetric();
     mainOnly = mainOnly || (s.Header.SubSpindleUsed == 0 && s.SubOpCount == 0);
+    // The first sample is the inch study with the sub spindle and several syncs.
+    if (name == names.front()) {
+      EXPECT_FALSE(s.Header.IsMetric());
+      EXPECT_EQ(s.Header.SubSpindleUsed, 1);
+      EXPECT_GE(s.SyncsInUse(), 3);
+      EXPECT_GT(s.SubOpCount, 0);
+    }
   }
   EXPECT_TRUE(metric);
   EXPECT_TRUE(mainOnly);

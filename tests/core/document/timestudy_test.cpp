@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 using namespace arvex;
 
 namespace {
@@ -25,6 +27,18 @@ QStringList MainTools(const TimeStudy& s) {
   QStringList tools;
   for (int i = 1; i <= s.MainOpCount; ++i) tools << s.Op(kMainSpindle, i).ToolNo;
   return tools;
+}
+
+// The main column of the sync table up to its first 0.
+std::vector<int> MainSyncs(const TimeStudy& s) {
+  std::vector<int> syncs;
+  for (int k = 1; k <= kMaxSyncs && s.Sync(kMainSpindle, k) != 0; ++k) syncs.push_back(s.Sync(kMainSpindle, k));
+  return syncs;
+}
+
+void SetMainSyncs(TimeStudy& s, const std::vector<int>& syncs) {
+  for (std::size_t k = 0; k < syncs.size(); ++k)
+    s.Sync(kMainSpindle, static_cast<int>(k + 1)) = static_cast<std::int16_t>(syncs[k]);
 }
 
 }  // namespace
@@ -52,39 +66,37 @@ TEST(TimeStudyTest, RecountFindsTheLastOperationThatIsNotBlank) {
   EXPECT_EQ(s.MainOpCount, 0);
 }
 
+TEST(TimeStudyTest, InsertAndDeleteMoveTheSyncsWithTheOperations) {
+  const struct {
+    int At, Count;  // Count 0: delete operation At
+    std::vector<int> Before, After;
+    QStringList Tools;
+  } cases[] = {
+      // A sync before the first operation stays.
+      {1, 1, {1, 3}, {1, 4}, {"", "T1", "T2", "T3", "T4"}},
+      // Syncs at or after the place move, also one after the last operation.
+      {3, 2, {2, 3, 5}, {2, 5, 7}, {"T1", "T2", "", "", "T3", "T4"}},
+      {3, 0, {3, 5}, {3, 4}, {"T1", "T2", "T4"}},
+      {1, 0, {}, {}, {"T2", "T3", "T4"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.At << " " << c.Count);
+    TimeStudy s = StudyWithMainOps(4);
+    SetMainSyncs(s, c.Before);
+    ASSERT_TRUE(c.Count ? s.InsertOperations(c.At, c.Count) : s.DeleteOperation(c.At));
+    EXPECT_EQ(MainSyncs(s), c.After);
+    s.RecountOps();
+    EXPECT_EQ(MainTools(s), c.Tools);
+  }
+}
+
 TEST(TimeStudyTest, DeletingTheOnlyOperationLeavesAnEmptyList) {
   TimeStudy s = StudyWithMainOps(1);
-  s.CurrentSpindle = kMainSpindle;
   ASSERT_TRUE(s.DeleteOperation(1));
   s.RecountOps();
   EXPECT_EQ(s.MainOpCount, 0);
   EXPECT_TRUE(s.Op(kMainSpindle, 100).IsBlank());
   EXPECT_TRUE(s.Op(kMainSpindle, 101).IsBlank());
-}
-
-TEST(TimeStudyTest, InsertAtTheStartKeepsASyncBeforeTheFirstOperation) {
-  TimeStudy s = StudyWithMainOps(4);
-  s.Sync(kMainSpindle, 1) = 1;
-  s.Sync(kMainSpindle, 2) = 3;
-  ASSERT_TRUE(s.InsertOperations(1, 1));
-  s.RecountOps();
-  EXPECT_EQ(s.Sync(kMainSpindle, 1), 1);
-  EXPECT_EQ(s.Sync(kMainSpindle, 2), 4);
-  EXPECT_EQ(MainTools(s), (QStringList{"", "T1", "T2", "T3", "T4"}));
-}
-
-TEST(TimeStudyTest, InsertMovesSyncsAtOrAfterThePlace) {
-  TimeStudy s = StudyWithMainOps(4);
-  s.Sync(kMainSpindle, 1) = 2;
-  s.Sync(kMainSpindle, 2) = 3;
-  s.Sync(kMainSpindle, 3) = 5;  // after the last operation
-  ASSERT_TRUE(s.InsertOperations(3, 2));
-  EXPECT_EQ(s.Sync(kMainSpindle, 1), 2);
-  EXPECT_EQ(s.Sync(kMainSpindle, 2), 5);
-  EXPECT_EQ(s.Sync(kMainSpindle, 3), 7);
-  EXPECT_EQ(s.Sync(kMainSpindle, 4), 0);
-  s.RecountOps();
-  EXPECT_EQ(MainTools(s), (QStringList{"T1", "T2", "", "", "T3", "T4"}));
 }
 
 TEST(TimeStudyTest, InsertActsOnTheCurrentSpindleOnly) {
@@ -99,17 +111,6 @@ TEST(TimeStudyTest, InsertActsOnTheCurrentSpindleOnly) {
   EXPECT_EQ(s.MainOpCount, 2);
   EXPECT_EQ(s.Sync(kMainSpindle, 1), 2);
   EXPECT_EQ(s.Sync(kSubSpindle, 1), 1);
-}
-
-TEST(TimeStudyTest, DeleteMovesLaterSyncsUp) {
-  TimeStudy s = StudyWithMainOps(6);
-  s.Sync(kMainSpindle, 1) = 3;
-  s.Sync(kMainSpindle, 2) = 5;
-  ASSERT_TRUE(s.DeleteOperation(3));
-  EXPECT_EQ(s.Sync(kMainSpindle, 1), 3);
-  EXPECT_EQ(s.Sync(kMainSpindle, 2), 4);
-  s.RecountOps();
-  EXPECT_EQ(MainTools(s), (QStringList{"T1", "T2", "T4", "T5", "T6"}));
 }
 
 TEST(TimeStudyTest, ListNeverPassesOneHundred) {
@@ -173,15 +174,11 @@ TEST(TimeStudyTest, CopyAppendsToTheOtherListUntilItIsFull) {
 TEST(TimeStudyTest, CutTimeNeverDividesByZero) {
   Operation op;
   op.CutLength = 1.5;
-  op.IPM = 0;
-  op.UpdateCutTime();
-  EXPECT_EQ(op.CutTime, 0);
-  op.IPM = -3;
-  op.UpdateCutTime();
-  EXPECT_EQ(op.CutTime, 0);
-  op.IPM = 3;
-  op.UpdateCutTime();
-  EXPECT_DOUBLE_EQ(op.CutTime, 30);
+  for (const auto& [ipm, seconds] : {std::pair{0., 0.}, std::pair{-3., 0.}, std::pair{3., 30.}}) {
+    op.IPM = ipm;
+    op.UpdateCutTime();
+    EXPECT_DOUBLE_EQ(op.CutTime, seconds) << ipm;
+  }
 }
 
 TEST(TimeStudyTest, ClearStartsANewDocument) {

@@ -238,29 +238,49 @@ TEST(MachineFileTest, EveryToolOfTheBundledSamplesSitsOnAPostOfItsMachine) {
 // ---- The writer of the machine setup window -------------------------------------
 
 TEST(MachineSetupTest, FieldIndicesNameTheirKeys) {
-  const auto& f = MachineSetupFields();
-  EXPECT_STREQ(f[0].Key, "Tools1");
-  EXPECT_STREQ(f[14].Key, "ColletOpenClose");
-  EXPECT_STREQ(f[26].Key, "SetUpTime");
-  EXPECT_STREQ(f[27].Section, "SubSpindle");
-  EXPECT_STREQ(f[41].Key, "TransferFrMain");
-  EXPECT_STREQ(f[54].Section, "LiveSpindle1");
-  EXPECT_STREQ(f[54].Key, "Name");
-  EXPECT_STREQ(f[56].Section, "LiveSpindle3");
-  EXPECT_STREQ(f[57].Key, "MaxSplSpeed");
-  EXPECT_STREQ(f[61].Section, "LiveSpindle4");
-  EXPECT_STREQ(f[61].Key, "Name");
-  EXPECT_STREQ(f[68].Key, "BarLoadTimeSec");
+  const struct {
+    int Index;
+    const char *Section, *Key;
+  } fields[] = {{0, "MainSpindle", "Tools1"},        {14, "MainSpindle", "ColletOpenClose"},
+                {26, "MainSpindle", "SetUpTime"},    {27, "SubSpindle", "Tools1"},
+                {41, "SubSpindle", "TransferFrMain"}, {53, "LiveSpindle2", "SplChange3k"},
+                {54, "LiveSpindle1", "Name"},        {56, "LiveSpindle3", "Name"},
+                {57, "LiveSpindle3", "MaxSplSpeed"}, {61, "LiveSpindle4", "Name"},
+                {68, "LiveSpindle4", "BarLoadTimeSec"}};
+  for (const auto& f : fields) {
+    EXPECT_STREQ(MachineSetupFields()[static_cast<std::size_t>(f.Index)].Section, f.Section) << f.Index;
+    EXPECT_STREQ(MachineSetupFields()[static_cast<std::size_t>(f.Index)].Key, f.Key) << f.Index;
+  }
   EXPECT_EQ(MachineSetupFieldIndex("livespindle2", "splchange3k"), 53);
   EXPECT_EQ(MachineSetupFieldIndex("MainSpindle", "CatchFrSub"), -1);
 }
 
-TEST(MachineSetupTest, ANewFileGetsEveryKeyInTheWritersOrder) {
-  TempAppFolder folder;
-  MachineSetupTexts texts;
-  FileError error;
-  ASSERT_TRUE(WriteMachineSetup(folder.FilePath("New.ini"), texts, &error));
-  const QStringList keys = KeyOrder(folder.Read("New.ini"));
+namespace {
+
+class MachineSetupFileTest : public ::testing::Test {
+ protected:
+  explicit MachineSetupFileTest(bool bundled = false) : folder_(bundled) {}
+
+  void Save(const MachineSetupTexts& texts, const QString& name = "M.ini") {
+    FileError error;
+    ASSERT_TRUE(WriteMachineSetup(folder_.FilePath(name), texts, &error)) << error.Description.toStdString();
+  }
+  ProfileFile Saved(const QString& name = "M.ini") const { return ProfileFile::FromBytes(folder_.Read(name)); }
+
+  TempAppFolder folder_;
+  const QString path_ = folder_.FilePath("M.ini");
+  MachineSetupTexts texts_;
+};
+
+class BundledMachineSetupFileTest : public MachineSetupFileTest {
+ protected:
+  BundledMachineSetupFileTest() : MachineSetupFileTest(true) {}
+};
+
+}  // namespace
+
+TEST_F(MachineSetupFileTest, ANewFileGetsEveryKeyInTheWritersOrder) {
+  Save(texts_, "New.ini");
   QStringList expected = {"New/HasSubSpindle", "New/HasLiveTools"};
   for (int slot = 1; slot <= 30; ++slot)
     for (const char* kind : {"OD", "ID", "Live"}) expected << QStringLiteral("New/%1%2").arg(slot).arg(kind);
@@ -279,21 +299,17 @@ TEST(MachineSetupTest, ANewFileGetsEveryKeyInTheWritersOrder) {
       expected << QStringLiteral("LiveSpindle%1/%2").arg(n).arg(k);
   for (const char* k : {"CutOffWidth", "BarLengthInch", "BarLoadTimeSec", "MainToolImage", "SubToolImage"})
     expected << QStringLiteral("LiveSpindle4/") + k;
-  EXPECT_EQ(keys, expected);
-  EXPECT_EQ(MachineSavedMessage(folder.FilePath("New.ini")), "'" + folder.FilePath("New.ini") + "' was saved!");
+  EXPECT_EQ(KeyOrder(folder_.Read("New.ini")), expected);
+  EXPECT_EQ(MachineSavedMessage(folder_.FilePath("New.ini")), "'" + folder_.FilePath("New.ini") + "' was saved!");
 }
 
-TEST(MachineSetupTest, TheSubToolListsLoseEjectPartAndComeBackTheSame) {
-  TempAppFolder folder;
-  MachineSetupTexts texts;
-  texts.HasSubSpindle = true;
-  texts.Field("SubSpindle", "Tools1") = "Back,T21,T22,Eject Part";
-  texts.Field("SubSpindle", "Tools2") = "Back Cross,T25,Eject Part";
-  texts.Field("MainSpindle", "Tools1") = "Gang,T01,Eject Part";  // only the sub lists lose it
-  FileError error;
-  const QString path = folder.FilePath("M.ini");
-  ASSERT_TRUE(WriteMachineSetup(path, texts, &error));
-  const ProfileFile file = ProfileFile::FromBytes(folder.Read("M.ini"));
+TEST_F(MachineSetupFileTest, TheSubToolListsLoseEjectPartAndComeBackTheSame) {
+  texts_.HasSubSpindle = true;
+  texts_.Field("SubSpindle", "Tools1") = "Back,T21,T22,Eject Part";
+  texts_.Field("SubSpindle", "Tools2") = "Back Cross,T25,Eject Part";
+  texts_.Field("MainSpindle", "Tools1") = "Gang,T01,Eject Part";  // only the sub lists lose it
+  Save(texts_);
+  const ProfileFile file = Saved();
   EXPECT_EQ(file.Value("SubSpindle", "Tools1"), "Back,T21,T22");
   EXPECT_EQ(file.Value("SubSpindle", "Tools2"), "Back Cross,T25");
   EXPECT_EQ(file.Value("MainSpindle", "Tools1"), "Gang,T01,Eject Part");
@@ -301,90 +317,78 @@ TEST(MachineSetupTest, TheSubToolListsLoseEjectPartAndComeBackTheSame) {
   EXPECT_EQ(file.Value("M", "HasLiveTools"), "0");
 
   MachineSetupTexts again;
-  ASSERT_TRUE(ReadMachineSetupTexts(path, &again));
+  ASSERT_TRUE(ReadMachineSetupTexts(path_, &again));
   EXPECT_EQ(again.Field("SubSpindle", "Tools1"), "Back,T21,T22,Eject Part");
   MachineDefinition m;
-  ASSERT_TRUE(ReadMachineDefinition(path, false, &m));
+  ASSERT_TRUE(ReadMachineDefinition(path_, false, &m));
   EXPECT_EQ(m.SubTools1List, (QStringList{"", "Back", "T21", "T22", "Eject Part"}));
   // From then on, shown and saved again unchanged, the file stays the same
   // (the first save stored empty number fields, which now show as "0").
-  ASSERT_TRUE(WriteMachineSetup(path, again, &error));
-  const QByteArray before = folder.Read("M.ini");
-  ASSERT_TRUE(ReadMachineSetupTexts(path, &again));
-  ASSERT_TRUE(WriteMachineSetup(path, again, &error));
-  EXPECT_EQ(folder.Read("M.ini"), before);
+  Save(again);
+  const QByteArray before = folder_.Read("M.ini");
+  ASSERT_TRUE(ReadMachineSetupTexts(path_, &again));
+  Save(again);
+  EXPECT_EQ(folder_.Read("M.ini"), before);
 }
 
-TEST(MachineSetupTest, HolderSlotsBeyondAListAreWrittenEmpty) {
-  TempAppFolder folder;
+TEST_F(MachineSetupFileTest, HolderSlotsBeyondAListAreWrittenEmpty) {
   QByteArray old = "[M]\r\n";
-  for (int slot = 1; slot <= 30; ++slot) old += "" + QByteArray::number(slot) + "OD=Stale " + QByteArray::number(slot) + "\r\n";
-  folder.Write("M.ini", old);
-  MachineSetupTexts texts;
-  texts.Holders[0] = QStringList{"Turning", "Grooving", "Cut-off"};
-  for (int i = 1; i <= 31; ++i) texts.Holders[2] << QStringLiteral("Live %1").arg(i);
-  FileError error;
-  ASSERT_TRUE(WriteMachineSetup(folder.FilePath("M.ini"), texts, &error));
-  const ProfileFile file = ProfileFile::FromBytes(folder.Read("M.ini"));
+  for (int slot = 1; slot <= 30; ++slot) old += QByteArray::number(slot) + "OD=Stale\r\n";
+  folder_.Write("M.ini", old);
+  texts_.Holders[0] = QStringList{"Turning", "Grooving", "Cut-off"};
+  for (int i = 1; i <= 31; ++i) texts_.Holders[2] << QStringLiteral("Live %1").arg(i);
+  Save(texts_);
+  const ProfileFile file = Saved();
   EXPECT_EQ(file.Value("M", "3OD"), "Cut-off");
   for (int slot = 4; slot <= 30; ++slot) {
     EXPECT_EQ(file.Find("M", HolderKey(slot, 0)), std::optional<QString>(QString())) << slot;
     EXPECT_EQ(file.Find("M", HolderKey(slot, 1)), std::optional<QString>(QString())) << slot;
   }
   EXPECT_EQ(file.Value("M", "30Live"), "Live 30");
-  EXPECT_FALSE(folder.Read("M.ini").contains("Live 31"));
+  EXPECT_FALSE(folder_.Read("M.ini").contains("Live 31"));
 }
 
-TEST(MachineSetupTest, TextsAreWrittenAsShownAndOtherLinesOfTheFileStay) {
-  TempAppFolder folder;
-  folder.Write("M.ini", "; shop notes: checked 2024\r\n[M]\r\nHasSubSpindle=1\r\nSerial=A-1234\r\n"
-                        "[MainSpindle]\r\nmaxsplspeed=8000\r\nCoolantBar=70\r\n[Extra]\r\nKeep=me\r\n");
-  MachineSetupTexts texts;
-  texts.Field("MainSpindle", "MaxSplSpeed") = "10000 rpm";  // no validation: read back later as 10000
-  texts.Field("MainSpindle", "Time1to1") = " .6";
-  FileError error;
-  ASSERT_TRUE(WriteMachineSetup(folder.FilePath("M.ini"), texts, &error));
-  const QString text = DecodeWindows1252(folder.Read("M.ini"));
+TEST_F(MachineSetupFileTest, TextsAreWrittenAsShownAndOtherLinesOfTheFileStay) {
+  folder_.Write("M.ini", "; shop notes: checked 2024\r\n[M]\r\nHasSubSpindle=1\r\nSerial=A-1234\r\n"
+                         "[MainSpindle]\r\nmaxsplspeed=8000\r\nCoolantBar=70\r\n[Extra]\r\nKeep=me\r\n");
+  texts_.Field("MainSpindle", "MaxSplSpeed") = "10000 rpm";  // no validation: read back later as 10000
+  texts_.Field("MainSpindle", "Time1to1") = " .6";
+  Save(texts_);
+  const QString text = DecodeWindows1252(folder_.Read("M.ini"));
   EXPECT_TRUE(text.startsWith("; shop notes: checked 2024\r\n[M]\r\nHasSubSpindle=0\r\nSerial=A-1234\r\n"));
   EXPECT_TRUE(text.contains("[MainSpindle]\r\nMaxSplSpeed=10000 rpm\r\nCoolantBar=70\r\n"));
   EXPECT_TRUE(text.contains("[Extra]\r\nKeep=me\r\n"));
-  MachineSetupTexts back;
-  ASSERT_TRUE(ReadMachineSetupTexts(folder.FilePath("M.ini"), &back));
+  EXPECT_EQ(Saved().Value("MainSpindle", "Time1to1"), " .6");
   MachineDefinition m;
-  ReadMachineDefinition(folder.FilePath("M.ini"), false, &m);
+  ReadMachineDefinition(path_, false, &m);
   EXPECT_EQ(m.MainSpindle.MaxSplSpeed, 10000);
-  EXPECT_EQ(ProfileFile::FromText(text).Value("MainSpindle", "Time1to1"), " .6");
 }
 
-TEST(MachineSetupTest, SavingFromAMetricStudyNeverStoresMillimetres) {
-  TempAppFolder folder(true);
+TEST_F(BundledMachineSetupFileTest, SavingFromAMetricStudyNeverStoresMillimetres) {
   Workspace ws;
-  ws.AppFolder = folder.Path();
+  ws.AppFolder = folder_.Path();
   ws.Study.Header.Metric = -1;
   ScriptedPrompter prompter;
   ASSERT_TRUE(LoadMachineDefinition(ws, "SH32-SubLive", prompter));
   ASSERT_EQ(ws.Machine.BarLengthInch, 3657.6f);
-  const QByteArray original = folder.Read("SH32-SubLive.ini");
-  const QString path = folder.FilePath("SH32-SubLive.ini");
-  FileError error;
+  const QByteArray original = folder_.Read("SH32-SubLive.ini");
 
-  // The editing path: read the file's own values.
-  MachineSetupTexts texts;
-  ASSERT_TRUE(ReadMachineSetupTexts(path, &texts));
-  EXPECT_EQ(texts.Field("MainSpindle", "HeadstockStroke"), "12.6");
-  EXPECT_EQ(texts.Field("LiveSpindle4", "BarLengthInch"), "144");
-  ASSERT_TRUE(WriteMachineSetup(path, texts, &error));
-  EXPECT_EQ(folder.Read("SH32-SubLive.ini"), original);
+  // The editing path reads the file's own values.
+  ASSERT_TRUE(ReadMachineSetupTexts(folder_.FilePath("SH32-SubLive.ini"), &texts_));
+  EXPECT_EQ(texts_.Field("MainSpindle", "HeadstockStroke"), "12.6");
+  EXPECT_EQ(texts_.Field("LiveSpindle4", "BarLengthInch"), "144");
+  Save(texts_, "SH32-SubLive.ini");
+  EXPECT_EQ(folder_.Read("SH32-SubLive.ini"), original);
 
   // The loaded metric definition is turned back into inches.
   const MachineSetupTexts fromMetric = SetupTextsFromMachine(ws.Machine);
-  EXPECT_EQ(fromMetric.Field("MainSpindle", "HeadstockStroke"), "12.6");
-  EXPECT_EQ(fromMetric.Field("MainSpindle", "RapidMultZ"), "500");
-  EXPECT_EQ(fromMetric.Field("MainSpindle", "RemnantLength"), "8");
+  const std::pair<const char*, const char*> inches[] = {{"HeadstockStroke", "12.6"}, {"RapidMultZ", "500"},
+                                                        {"RemnantLength", "8"}};
+  for (const auto& [key, text] : inches) EXPECT_EQ(fromMetric.Field("MainSpindle", key), text) << key;
   EXPECT_EQ(fromMetric.Field("LiveSpindle4", "CutOffWidth"), ".103");
   EXPECT_EQ(fromMetric.Field("LiveSpindle4", "BarLengthInch"), "144");
-  ASSERT_TRUE(WriteMachineSetup(path, fromMetric, &error));
-  EXPECT_EQ(folder.Read("SH32-SubLive.ini"), original);
+  Save(fromMetric, "SH32-SubLive.ini");
+  EXPECT_EQ(folder_.Read("SH32-SubLive.ini"), original);
 }
 
 TEST(MachineSetupTest, TheWindowTextsOfADefinition) {
@@ -395,43 +399,31 @@ TEST(MachineSetupTest, TheWindowTextsOfADefinition) {
   const MachineSetupTexts t = SetupTextsFromMachine(m);
   EXPECT_FALSE(t.HasSubSpindle);
   EXPECT_TRUE(t.HasLiveTools);
-  EXPECT_EQ(t.Fields[1], ".6");
-  EXPECT_EQ(t.Fields[7], "8000");
-  EXPECT_EQ(t.Fields[11], "1E-05");
-  EXPECT_EQ(t.Fields[27], ",Eject Part");
-  EXPECT_EQ(t.Fields[30], "0");
-  EXPECT_EQ(t.Fields[56], "Back Live");
-  EXPECT_EQ(t.Fields[59], ".3");
-  EXPECT_EQ(t.Fields[54], "0");
-  EXPECT_EQ(t.Fields[66], ".099");
-  EXPECT_EQ(t.Fields[67], "144");
-  EXPECT_EQ(t.Fields[68], "50");
+  const std::pair<std::size_t, const char*> fields[] = {{1, ".6"},          {7, "8000"}, {11, "1E-05"},
+                                                         {27, ",Eject Part"}, {30, "0"},   {56, "Back Live"},
+                                                         {59, ".3"},          {54, "0"},   {66, ".099"},
+                                                         {67, "144"},         {68, "50"}};
+  for (const auto& [index, text] : fields) EXPECT_EQ(t.Fields[index], text) << index;
   EXPECT_EQ(t.Holders[0], QStringList{"Second"});
   EXPECT_EQ(t.Holders[1], QStringList{"First ID"});
   EXPECT_TRUE(t.Holders[2].isEmpty());
 }
 
-TEST(MachineSetupTest, TheBundledFilesAreInTheWritersOwnForm) {
-  TempAppFolder folder(true);
-  for (const QString& name : ListMachines(folder.Path())) {
-    const QString path = folder.FilePath(name + ".ini");
-    const QByteArray original = folder.Read(name + ".ini");
-    MachineSetupTexts texts;
-    ASSERT_TRUE(ReadMachineSetupTexts(path, &texts));
-    QFile::remove(path);
-    FileError error;
-    ASSERT_TRUE(WriteMachineSetup(path, texts, &error));
-    EXPECT_EQ(folder.Read(name + ".ini"), original) << name.toStdString();
+TEST_F(BundledMachineSetupFileTest, TheBundledFilesAreInTheWritersOwnForm) {
+  for (const QString& name : ListMachines(folder_.Path())) {
+    const QByteArray original = folder_.Read(name + ".ini");
+    ASSERT_TRUE(ReadMachineSetupTexts(folder_.FilePath(name + ".ini"), &texts_));
+    QFile::remove(folder_.FilePath(name + ".ini"));
+    Save(texts_, name + ".ini");
+    EXPECT_EQ(folder_.Read(name + ".ini"), original) << name.toStdString();
   }
 }
 
-TEST(MachineSetupTest, AFailedSaveKeepsTheOldFile) {
-  TempAppFolder folder;
-  folder.Write("M.ini", "[M]\r\nHasSubSpindle=1\r\n");
-  MachineSetupTexts texts;
-  texts.Holders[0] = QStringList{"Turning ≥ 12"};
+TEST_F(MachineSetupFileTest, AFailedSaveKeepsTheOldFile) {
+  folder_.Write("M.ini", "[M]\r\nHasSubSpindle=1\r\n");
+  texts_.Holders[0] = QStringList{"Turning ≥ 12"};
   FileError error;
-  EXPECT_FALSE(WriteMachineSetup(folder.FilePath("M.ini"), texts, &error));
+  EXPECT_FALSE(WriteMachineSetup(path_, texts_, &error));
   EXPECT_TRUE(error.Description.contains("U+2265")) << error.Description.toStdString();
-  EXPECT_EQ(folder.Read("M.ini"), QByteArray("[M]\r\nHasSubSpindle=1\r\n"));
+  EXPECT_EQ(folder_.Read("M.ini"), QByteArray("[M]\r\nHasSubSpindle=1\r\n"));
 }

@@ -18,6 +18,15 @@ class CalculatorTest : public ::testing::Test {
     for (QChar k : keys) ASSERT_TRUE(calc_.KeyPress(k)) << QString(k).toStdString();
   }
 
+  // The readout after the keys are typed into a new calculator.
+  QString Fresh(const QString& keys) {
+    Workspace ws;
+    ScriptedPrompter prompter;
+    CalculatorForm calc(ws, prompter);
+    for (QChar k : keys) EXPECT_TRUE(calc.KeyPress(k)) << QString(k).toStdString();
+    return calc.Readout();
+  }
+
   Workspace ws_;
   ScriptedPrompter prompter_;
   CalculatorForm calc_{ws_, prompter_};
@@ -33,38 +42,53 @@ TEST_F(CalculatorTest, StartsAtZeroWithNothingPending) {
   EXPECT_EQ(calc_.DecimalCharacter(), u'.');
 }
 
-TEST_F(CalculatorTest, FourFunctionsChainLeftToRight) {
+TEST_F(CalculatorTest, KeySequences) {
+  const std::pair<const char*, const char*> cases[] = {
+      // Four functions, left to right; Enter is "=".
+      {"12+3=", "15"}, {"2+3*4=", "20"}, {"7-9=", "-2"}, {"1/8=", ".125"},
+      {"1.5*", "1.5"},  // the first operand is not shown again
+      {"1.5*4\r", "6"},
+      // A repeated operator does not count twice; "=" again takes the
+      // readout as the new first operand; an operator right after a result
+      // goes on from it.
+      {"5++2=", "7"}, {"5++2==", "7"}, {"5++2==*3=", "21"},
+      // Percent of the first operand.
+      {"50*10%", "5"}, {"50*10%=", "250"},
+      // One decimal point; a new number after an operator; a lone zero gives
+      // way to the digit typed after it.
+      {"..5.2", "0.52"}, {"..5.2+.", "0."}, {"..5.2+.25=", ".77"}, {"007", "7"},
+      // Cancel entry (Backspace, E) and cancel (c, Escape).
+      {"9+4\b", "0"}, {"9+4\b1=", "10"}, {"3.5c", "0"}, {"2E", "0"}, {"2+3\x1b", "0"},
+      // A function result feeds the next operation; zero is left alone.
+      {"2+9r=", "5"}, {"0s", "0"},
+  };
+  for (const auto& [keys, readout] : cases) EXPECT_EQ(Fresh(keys), readout) << keys;
+}
+
+TEST_F(CalculatorTest, OperandsAndStateAlongTheWay) {
   Type("12+3=");
-  EXPECT_EQ(calc_.Readout(), "15");
   EXPECT_EQ(calc_.FirstOperand(), 15);
   EXPECT_EQ(calc_.OperationCount(), 1);
   EXPECT_EQ(calc_.PendingOperator(), "=");
   EXPECT_EQ(calc_.OpLabel(), "=");
-
-  Type("\x1b" "2+3*4=");
-  EXPECT_EQ(calc_.Readout(), "20");
-  Type("\x1b" "7-9=");
-  EXPECT_EQ(calc_.Readout(), "-2");
-  Type("\x1b" "1/8=");
-  EXPECT_EQ(calc_.Readout(), ".125");
+  Type("=");
+  EXPECT_EQ(calc_.FirstOperand(), 15);
   Type("\x1b" "1.5*");
-  EXPECT_EQ(calc_.Readout(), "1.5");  // the first operand is not shown again
   EXPECT_EQ(calc_.OpLabel(), "*");
   EXPECT_EQ(calc_.LastInput(), "OPS");
-  Type("4\r");
-  EXPECT_EQ(calc_.Readout(), "6");
-}
-
-TEST_F(CalculatorTest, RepeatedOperatorsDoNotCountTwice) {
-  Type("5++2=");
-  EXPECT_EQ(calc_.Readout(), "7");
-  // "=" again takes the readout as the new first operand.
-  Type("=");
-  EXPECT_EQ(calc_.Readout(), "7");
-  EXPECT_EQ(calc_.FirstOperand(), 7);
-  // An operator right after a result goes on from it.
-  Type("*3=");
-  EXPECT_EQ(calc_.Readout(), "21");
+  Type("\x1b" "..5.2");
+  EXPECT_TRUE(calc_.DecimalFlag());
+  Type("\x1b" "9+4\b");
+  EXPECT_EQ(calc_.LastInput(), "CE");
+  EXPECT_EQ(calc_.PendingOperator(), "+");
+  Type("1=3.5c");
+  EXPECT_EQ(calc_.OperationCount(), 0);
+  EXPECT_EQ(calc_.LastInput(), "NONE");
+  EXPECT_EQ(calc_.PendingOperator(), "");
+  EXPECT_EQ(calc_.OpLabel(), "");
+  EXPECT_FALSE(calc_.DecimalFlag());
+  Type("2E");
+  EXPECT_EQ(calc_.LastInput(), "CE");
 }
 
 TEST_F(CalculatorTest, DivisionByZeroKeepsTheReadoutAndOperands) {
@@ -81,48 +105,11 @@ TEST_F(CalculatorTest, DivisionByZeroKeepsTheReadoutAndOperands) {
   EXPECT_EQ(prompter_.Entries().size(), 1);
 }
 
-TEST_F(CalculatorTest, PercentOfTheFirstOperand) {
-  Type("50*10%");
-  EXPECT_EQ(calc_.Readout(), "5");
-  Type("=");
-  EXPECT_EQ(calc_.Readout(), "250");
-}
-
-TEST_F(CalculatorTest, DecimalPointOnceAndANewNumberAfterAnOperator) {
-  Type("..5.2");
-  EXPECT_EQ(calc_.Readout(), "0.52");
-  EXPECT_TRUE(calc_.DecimalFlag());
-  Type("+.");
-  EXPECT_EQ(calc_.Readout(), "0.");
-  Type("25=");
-  EXPECT_EQ(calc_.Readout(), ".77");
-  // A lone zero gives way to the digit typed after it.
-  Type("\x1b" "007");
-  EXPECT_EQ(calc_.Readout(), "7");
-}
-
-TEST_F(CalculatorTest, CancelAndCancelEntry) {
-  Type("9+4\b");
-  EXPECT_EQ(calc_.Readout(), "0");
-  EXPECT_EQ(calc_.LastInput(), "CE");
-  EXPECT_EQ(calc_.PendingOperator(), "+");
-  Type("1=");
-  EXPECT_EQ(calc_.Readout(), "10");
-  Type("3.5c");
-  EXPECT_EQ(calc_.Readout(), "0");
-  EXPECT_EQ(calc_.OperationCount(), 0);
-  EXPECT_EQ(calc_.LastInput(), "NONE");
-  EXPECT_EQ(calc_.PendingOperator(), "");
-  EXPECT_EQ(calc_.OpLabel(), "");
-  EXPECT_FALSE(calc_.DecimalFlag());
-  Type("2E");
-  EXPECT_EQ(calc_.Readout(), "0");
-  EXPECT_EQ(calc_.LastInput(), "CE");
-}
-
-TEST_F(CalculatorTest, NegateTogglesTheSign) {
+TEST_F(CalculatorTest, NegateTogglesTheSignAndFunctionsLeaveNegativesAlone) {
   Type("5");
   calc_.Negate();
+  EXPECT_EQ(calc_.Readout(), "-5");
+  for (QChar k : QStringLiteral("SOTAQRHNIM")) calc_.KeyPress(k);
   EXPECT_EQ(calc_.Readout(), "-5");
   Type("+3=");
   EXPECT_EQ(calc_.Readout(), "-2");
@@ -131,35 +118,10 @@ TEST_F(CalculatorTest, NegateTogglesTheSign) {
 }
 
 TEST_F(CalculatorTest, FunctionsWithTheirFactors) {
-  const auto apply = [this](const QString& value, QChar key) {
-    Type("\x1b" + value);
-    EXPECT_TRUE(calc_.KeyPress(key));
-    return calc_.Readout();
-  };
-  EXPECT_EQ(apply("30", u'S'), ".5");
-  EXPECT_EQ(apply("60", u'o'), ".5");
-  EXPECT_EQ(apply("45", u't'), "1.");
-  EXPECT_EQ(apply("1", u'A'), "45.");
-  EXPECT_EQ(apply("1.5", u'q'), "2.25");
-  EXPECT_EQ(apply("2", u'R'), "1.41421356");
-  EXPECT_EQ(apply("1", u'n'), "1.4142");
-  EXPECT_EQ(apply("1", u'H'), "1.1548");
-  EXPECT_EQ(apply("2", u'm'), "50.8");
-  EXPECT_EQ(apply("12.7", u'i'), ".5");
-}
-
-TEST_F(CalculatorTest, FunctionsLeaveZeroAndNegativeReadoutsAlone) {
-  Type("0s");
-  EXPECT_EQ(calc_.Readout(), "0");
-  Type("\x1b" "5");
-  calc_.Negate();
-  for (QChar k : QStringLiteral("SOTAQRHNIM")) calc_.KeyPress(k);
-  EXPECT_EQ(calc_.Readout(), "-5");
-}
-
-TEST_F(CalculatorTest, AFunctionResultFeedsTheNextOperation) {
-  Type("2+9r=");
-  EXPECT_EQ(calc_.Readout(), "5");
+  const std::pair<const char*, const char*> cases[] = {
+      {"30S", ".5"}, {"60o", ".5"}, {"45t", "1."}, {"1A", "45."}, {"1.5q", "2.25"}, {"2R", "1.41421356"},
+      {"1n", "1.4142"}, {"1H", "1.1548"}, {"2m", "50.8"}, {"12.7i", ".5"}};
+  for (const auto& [keys, readout] : cases) EXPECT_EQ(Fresh(keys), readout) << keys;
 }
 
 TEST_F(CalculatorTest, OverflowLeavesThePreviousValue) {
@@ -174,39 +136,26 @@ TEST_F(CalculatorTest, OverflowLeavesThePreviousValue) {
   EXPECT_EQ(calc_.Readout(), "1E+299");
 }
 
-TEST_F(CalculatorTest, KeysWithoutAButton) {
-  EXPECT_FALSE(calc_.KeyPress(u'x'));
-  EXPECT_FALSE(calc_.KeyPress(u' '));
-  EXPECT_FALSE(calc_.KeyPress(u'B'));
+TEST_F(CalculatorTest, KeysWithoutAButtonAndClose) {
+  for (QChar k : {u'x', u' ', u'B'}) EXPECT_FALSE(calc_.KeyPress(k)) << QString(k).toStdString();
   EXPECT_EQ(calc_.Readout(), "0");
-}
-
-TEST_F(CalculatorTest, CloseLeavesTheReadout) {
   Type("12.5*2=");
   calc_.Close();
   EXPECT_EQ(ws_.LastCalcText, "Calc = 25");
 }
 
-TEST(CalculatorLocaleTest, DecimalCommaLocale) {
+TEST_F(CalculatorTest, DecimalCommaLocale) {
   ScopedNumberLocale comma({u',', u'.'});
+  const std::pair<const char*, const char*> cases[] = {
+      {"1,5+1,5=", "3"}, {"0,5*2=", "1"},
+      {"1.5+1=", "2,5"},  // the point key types the locale's character too
+      {"30s", ",5"}, {"30s*3=", "1,5"}};
+  for (const auto& [keys, readout] : cases) EXPECT_EQ(Fresh(keys), readout) << keys;
   Workspace ws;
   ScriptedPrompter prompter;
   CalculatorForm calc(ws, prompter);
   EXPECT_EQ(calc.DecimalCharacter(), u',');
-  const auto type = [&calc](const QString& keys) {
-    for (QChar k : keys) ASSERT_TRUE(calc.KeyPress(k));
-  };
-  type("1,5+1,5=");
-  EXPECT_EQ(calc.Readout(), "3");
-  type("\x1b" "0,5*2=");
-  EXPECT_EQ(calc.Readout(), "1");
-  // The point key types the locale's character too.
-  type("\x1b" "1.5+1=");
-  EXPECT_EQ(calc.Readout(), "2,5");
-  type("\x1b" "30s");
-  EXPECT_EQ(calc.Readout(), ",5");
-  type("*3=");
-  EXPECT_EQ(calc.Readout(), "1,5");
+  for (QChar k : QStringLiteral("30s*3=")) calc.KeyPress(k);
   calc.Close();
   EXPECT_EQ(ws.LastCalcText, "Calc = 1,5");
 }

@@ -45,34 +45,27 @@ TEST(FixedColumnLineTest, ColumnsAreOneBasedAndLongTextKeepsABlank) {
 }
 
 TEST_F(CenterDrillFormTest, BoxesFollowEachOther) {
-  Type(CenterDrillForm::kHoleDiameter, ".25");
-  EXPECT_EQ(form_.CenText[1], "0");
-  EXPECT_EQ(form_.CenText[2], ".25");
-  Type(CenterDrillForm::kChamferAmount, ".03");
-  EXPECT_EQ(form_.CenText[0], ".25");
-  EXPECT_EQ(form_.CenText[2], ".31");
-  // Typing the hole again rewrites the amount in the box format.
-  Type(CenterDrillForm::kHoleDiameter, ".5");
-  EXPECT_EQ(form_.CenText[1], ".03");
-  EXPECT_EQ(form_.CenText[2], ".56");
-  Type(CenterDrillForm::kChamferDiameter, ".6");
-  EXPECT_EQ(form_.CenText[0], ".5");
-  EXPECT_EQ(form_.CenText[1], ".05");
-  // The box being typed in is never rewritten.
-  Type(CenterDrillForm::kChamferAmount, ".");
-  EXPECT_EQ(form_.CenText[1], ".");
-  EXPECT_EQ(form_.CenText[2], ".5");
-}
-
-TEST_F(CenterDrillFormTest, NegativeResultsShowAsZero) {
-  Type(CenterDrillForm::kHoleDiameter, ".5");
-  Type(CenterDrillForm::kChamferDiameter, ".3");
-  EXPECT_EQ(form_.CenText[1], "0");
-  Type(CenterDrillForm::kChamferAmount, "-.5");
-  EXPECT_EQ(form_.CenText[2], "0");
-  Type(CenterDrillForm::kHoleDiameter, "-1");
-  EXPECT_EQ(form_.CenText[1], "-.5");
-  EXPECT_EQ(form_.CenText[2], "0");
+  constexpr int kHole = CenterDrillForm::kHoleDiameter, kAmount = CenterDrillForm::kChamferAmount,
+                kChamfer = CenterDrillForm::kChamferDiameter;
+  const struct {
+    int Box;
+    const char* Text;
+    QStringList Boxes;  // hole, amount, chamfer
+  } steps[] = {
+      {kHole, ".25", {".25", "0", ".25"}},
+      {kAmount, ".03", {".25", ".03", ".31"}},
+      {kHole, ".5", {".5", ".03", ".56"}},  // the amount is rewritten in the box format
+      {kChamfer, ".6", {".5", ".05", ".6"}},
+      {kAmount, ".", {".5", ".", ".5"}},  // the box being typed in is never rewritten
+      // Negative results show as zero.
+      {kChamfer, ".3", {".5", "0", ".3"}},
+      {kAmount, "-.5", {".5", "-.5", "0"}},
+      {kHole, "-1", {"-1", "-.5", "0"}},
+  };
+  for (const auto& step : steps) {
+    Type(step.Box, step.Text);
+    EXPECT_EQ(QStringList(form_.CenText.begin(), form_.CenText.end()), step.Boxes) << step.Box << " " << step.Text;
+  }
 }
 
 TEST_F(CenterDrillFormTest, CommaLocaleBoxes) {

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using namespace arvex;
 using arvex::test::TempAppFolder;
 
@@ -15,6 +17,17 @@ namespace {
 
 QStringList RowTexts(const CenterDrillRow& row) {
   return QStringList(row.Cells.begin(), row.Cells.end());
+}
+
+// The stored rows, cells joined with "|" and rows with " / "; the rows after
+// them must be empty.
+QString RowsText(const CenterDrillTable& t) {
+  QStringList rows;
+  for (std::size_t i = 0; i < t.Rows.size(); ++i) {
+    if (static_cast<int>(i) < t.StoredRows) rows << RowTexts(t.Rows[i]).join('|');
+    else EXPECT_TRUE(t.Rows[i].IsEmpty()) << i;
+  }
+  return rows.join(" / ");
 }
 
 CenterDrillTable ParseCen(const QString& text, CenterDrillUnits units = CenterDrillUnits::Inch,
@@ -34,30 +47,40 @@ const QString kSmallCen = QStringLiteral(
     "[END]\r\n"
     "\"after\",1,2,3,4,5\r\n");
 
+// The one message of a table file that is missing.
+void ExpectMissing(const ScriptedPrompter& prompter, const QString& text) {
+  ASSERT_EQ(prompter.Entries().size(), 1);
+  const auto& e = prompter.Entries()[0];
+  EXPECT_EQ(e.Kind, ScriptedPrompter::Entry::EntryKind::Message);
+  EXPECT_EQ(e.Text, text);
+  EXPECT_EQ(e.Caption, "ERROR");
+  EXPECT_EQ(e.Icon, MessageIcon::Question);
+}
+
+void ExpectTap(const TapEntry& e, const char* name, float diameter, float pitch) {
+  EXPECT_EQ(e.Name, name);
+  EXPECT_EQ(e.Diameter, diameter) << name;
+  EXPECT_EQ(e.Pitch, pitch) << name;
+}
+
 }  // namespace
 
 // ---- CEN-INFO.TXT ---------------------------------------------------------------
 
-TEST(CenterDrillTableTest, InchAndMetricRowsInInches) {
-  bool failed = true;
-  const CenterDrillTable t = ParseCen(kSmallCen, CenterDrillUnits::Inch, &failed);
-  EXPECT_FALSE(failed);
-  ASSERT_EQ(t.StoredRows, 3);
-  EXPECT_EQ(RowTexts(t.Rows[0]), (QStringList{"#1", ".125", "118", ".047", ".047", "60"}));
-  EXPECT_EQ(RowTexts(t.Rows[1]), (QStringList{"#2", ".1875", "118", ".078", ".078", "60"}));
-  // Body 5, pilot 2 and pilot length 3 mm become inch text; the angles stay.
-  EXPECT_EQ(RowTexts(t.Rows[2]), (QStringList{"A2", ".1969", "118", ".0787", ".1181", "60"}));
-  EXPECT_TRUE(t.Rows[3].IsEmpty());
-  EXPECT_TRUE(t.Rows[50].IsEmpty());
-  EXPECT_EQ(t.Rows[50].Body(), 0);
-}
-
-TEST(CenterDrillTableTest, MillimetreStudyConvertsTheInchRowsInstead) {
-  const CenterDrillTable t = ParseCen(kSmallCen, CenterDrillUnits::Millimetre);
-  ASSERT_EQ(t.StoredRows, 3);
-  EXPECT_EQ(RowTexts(t.Rows[0]), (QStringList{"#1", "3.175", "118", "1.194", "1.194", "60"}));
-  EXPECT_EQ(RowTexts(t.Rows[1]), (QStringList{"#2", "4.763", "118", "1.981", "1.981", "60"}));
-  EXPECT_EQ(RowTexts(t.Rows[2]), (QStringList{"A2", "5", "118", "2", "3", "60"}));
+TEST(CenterDrillTableTest, RowsOfTheOtherUnitAreConverted) {
+  // Body, pilot diameter and pilot length follow the study's unit; the
+  // angles stay.
+  const std::pair<CenterDrillUnits, const char*> cases[] = {
+      {CenterDrillUnits::Inch,
+       "#1|.125|118|.047|.047|60 / #2|.1875|118|.078|.078|60 / A2|.1969|118|.0787|.1181|60"},
+      {CenterDrillUnits::Millimetre, "#1|3.175|118|1.194|1.194|60 / #2|4.763|118|1.981|1.981|60 / A2|5|118|2|3|60"}};
+  for (const auto& [units, rows] : cases) {
+    bool failed = true;
+    const CenterDrillTable t = ParseCen(kSmallCen, units, &failed);
+    EXPECT_FALSE(failed);
+    EXPECT_EQ(RowsText(t), rows);
+    EXPECT_EQ(t.Rows[50].Body(), 0);
+  }
 }
 
 TEST(CenterDrillTableTest, ConvertedCellsKeepADecimalPointUnderACommaLocale) {
@@ -66,20 +89,6 @@ TEST(CenterDrillTableTest, ConvertedCellsKeepADecimalPointUnderACommaLocale) {
   EXPECT_EQ(t.Rows[2].Cell(2), ".1969");
   EXPECT_DOUBLE_EQ(t.Rows[2].Body(), 0.1969);
   EXPECT_EQ(ParseCen(kSmallCen, CenterDrillUnits::Millimetre).Rows[0].Cell(2), "3.175");
-}
-
-TEST(CenterDrillTableTest, WithoutAMetricSectionOnlyInchRows) {
-  bool failed = true;
-  const CenterDrillTable t = ParseCen(QStringLiteral("[INCH]\r\n#1,.125,118,.047,.047,60\r\n[END]\r\n"),
-                                      CenterDrillUnits::Inch, &failed);
-  EXPECT_FALSE(failed);
-  EXPECT_EQ(t.StoredRows, 1);
-  // The file may also simply end after the inch rows.
-  const CenterDrillTable open = ParseCen(QStringLiteral("[INCH]\n#1,.125,118,.047,.047,60\n"),
-                                         CenterDrillUnits::Inch, &failed);
-  EXPECT_FALSE(failed);
-  EXPECT_EQ(open.StoredRows, 1);
-  EXPECT_EQ(open.Rows[0].Cell(6), "60");
 }
 
 TEST(CenterDrillTableTest, MoreThan51RowsLoadsTheFirst51) {
@@ -99,31 +108,28 @@ TEST(CenterDrillTableTest, MoreThan51RowsLoadsTheFirst51) {
   EXPECT_EQ(t.Rows[50].Cell(4), ".1");
 }
 
-TEST(CenterDrillTableTest, PlainAndQuotedItemsAnyLayout) {
-  // Items may be split over lines; a quoted item keeps its commas.
-  const CenterDrillTable t = ParseCen(QStringLiteral("x [INCH] y\n\"No. 1, short\",.125\n118,.047\n.047,60\n[END]"));
-  ASSERT_EQ(t.StoredRows, 1);
-  EXPECT_EQ(RowTexts(t.Rows[0]), (QStringList{"No. 1, short", ".125", "118", ".047", ".047", "60"}));
-}
-
-TEST(CenterDrillTableTest, EmptyCellsConvertToZero) {
-  const CenterDrillTable t = ParseCen(QStringLiteral("[INCH]\n[METRIC]\nA,,118,,x,60\n[END]\n"));
-  ASSERT_EQ(t.StoredRows, 1);
-  EXPECT_EQ(RowTexts(t.Rows[0]), (QStringList{"A", "0", "118", "0", "0", "60"}));
-}
-
-TEST(CenterDrillTableTest, ReadFaultsKeepTheCompleteRows) {
-  bool failed = false;
-  CenterDrillTable t = ParseCen(QStringLiteral("no marker here\r\n1,2,3\r\n"), CenterDrillUnits::Inch, &failed);
-  EXPECT_TRUE(failed);
-  EXPECT_EQ(t.StoredRows, 0);
-
-  failed = false;
-  t = ParseCen(QStringLiteral("[INCH]\n#1,.125,118,.047,.047,60\n#2,.1875,118\n"), CenterDrillUnits::Inch, &failed);
-  EXPECT_TRUE(failed);
-  ASSERT_EQ(t.StoredRows, 1);
-  EXPECT_EQ(t.Rows[0].Designation(), "#1");
-  EXPECT_TRUE(t.Rows[1].IsEmpty());
+TEST(CenterDrillTableTest, LayoutsAndReadFaultsThatKeepTheCompleteRows) {
+  const char* one = "#1|.125|118|.047|.047|60";
+  const struct {
+    const char* Text;
+    bool Failed;
+    const char* Rows;
+  } cases[] = {
+      {"[INCH]\r\n#1,.125,118,.047,.047,60\r\n[END]\r\n", false, one},  // no metric section
+      {"[INCH]\n#1,.125,118,.047,.047,60\n", false, one},                 // the file simply ends
+      // Items may be split over lines; a quoted item keeps its commas.
+      {"x [INCH] y\n\"No. 1, short\",.125\n118,.047\n.047,60\n[END]", false, "No. 1, short|.125|118|.047|.047|60"},
+      {"[INCH]\n[METRIC]\nA,,118,,x,60\n[END]\n", false, "A|0|118|0|0|60"},  // empty cells convert to zero
+      {"no marker here\r\n1,2,3\r\n", true, ""},
+      {"[INCH]\n#1,.125,118,.047,.047,60\n#2,.1875,118\n", true, one},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Text);
+    bool failed = !c.Failed;
+    const CenterDrillTable t = ParseCen(QString::fromLatin1(c.Text), CenterDrillUnits::Inch, &failed);
+    EXPECT_EQ(failed, c.Failed);
+    EXPECT_EQ(RowsText(t), c.Rows);
+  }
 }
 
 TEST(CenterDrillTableTest, RowValuesAndAngleRounding) {
@@ -150,29 +156,18 @@ TEST(CenterDrillTableTest, FitAndDepth) {
   EXPECT_EQ(Format(*CenterDrillDepth(row, .11), u"#.####;-#.####;0"), ".1157");
 }
 
-TEST(CenterDrillTableTest, LoaderReportsAMissingFile) {
+TEST(CenterDrillTableTest, LoaderReportsAMissingFileAndAReadFault) {
   TempAppFolder folder;
   ScriptedPrompter prompter;
   TableReadStatus status = TableReadStatus::Ok;
-  const CenterDrillTable t = LoadCenterDrillTable(folder.Path(), CenterDrillUnits::Inch, prompter, &status);
+  EXPECT_EQ(LoadCenterDrillTable(folder.Path(), CenterDrillUnits::Inch, prompter, &status).StoredRows, 0);
   EXPECT_EQ(status, TableReadStatus::Missing);
-  EXPECT_EQ(t.StoredRows, 0);
-  ASSERT_EQ(prompter.Entries().size(), 1);
-  const auto& e = prompter.Entries()[0];
-  EXPECT_EQ(e.Kind, ScriptedPrompter::Entry::EntryKind::Message);
-  EXPECT_EQ(e.Text, folder.Path() + "CEN-INFO.TXT is missing!");
-  EXPECT_EQ(e.Caption, "ERROR");
-  EXPECT_EQ(e.Icon, MessageIcon::Question);
-}
+  ExpectMissing(prompter, folder.Path() + "CEN-INFO.TXT is missing!");
 
-TEST(CenterDrillTableTest, LoaderReportsAReadFault) {
-  TempAppFolder folder;
+  prompter.Clear();
   folder.Write("CEN-INFO.TXT", "[INCH]\r\n#1,.125,118,.047,.047,60\r\n#2,.1875\r\n");
-  ScriptedPrompter prompter;
-  TableReadStatus status = TableReadStatus::Ok;
-  const CenterDrillTable t = LoadCenterDrillTable(folder.Path(), CenterDrillUnits::Inch, prompter, &status);
+  EXPECT_EQ(LoadCenterDrillTable(folder.Path(), CenterDrillUnits::Inch, prompter, &status).StoredRows, 1);
   EXPECT_EQ(status, TableReadStatus::ReadError);
-  EXPECT_EQ(t.StoredRows, 1);
   EXPECT_EQ(prompter.Messages(), QStringList{"Can't read the data file!"});
 }
 
@@ -216,17 +211,11 @@ TEST(TapTableTest, SectionsAndBlankLines) {
                                    &failed);
   EXPECT_FALSE(failed);
   ASSERT_EQ(t.Inch.size(), 2);
-  EXPECT_EQ(t.Inch[0].Name, "1/4-20 UNC");
-  EXPECT_EQ(t.Inch[0].Diameter, .25f);
-  EXPECT_EQ(t.Inch[0].Pitch, .05f);
-  // The blank lines do not shift the later entry.
-  EXPECT_EQ(t.Inch[1].Name, "5/16-18 UNC");
-  EXPECT_EQ(t.Inch[1].Diameter, .3125f);
-  EXPECT_EQ(t.Inch[1].Pitch, 18.f);
+  ExpectTap(t.Inch[0], "1/4-20 UNC", .25f, .05f);
+  ExpectTap(t.Inch[1], "5/16-18 UNC", .3125f, 18.f);  // the blank lines do not shift it
   ASSERT_EQ(t.Metric.size(), 2);
-  EXPECT_EQ(t.Metric[0].Name, "M6x1");
-  EXPECT_EQ(t.Metric[0].Diameter, 6.f);
-  EXPECT_EQ(t.Metric[1].Pitch, 1.25f);
+  ExpectTap(t.Metric[0], "M6x1", 6.f, 1.f);
+  ExpectTap(t.Metric[1], "M8x1.25", 8.f, 1.25f);
 }
 
 TEST(TapTableTest, EndInTheInchSectionEndsTheTable) {
@@ -251,43 +240,39 @@ TEST(TapTableTest, AFullSectionIgnoresItsRemainingLines) {
   EXPECT_EQ(t.Metric[150].Name, "M150");
 }
 
-TEST(TapTableTest, MalformedLinesAreReadFaults) {
-  bool failed = false;
-  TapTable t = ParseTapTable(QStringLiteral("[INCH]\nA,1,2\njust a name\nB,3,4\n"), &failed);
-  EXPECT_TRUE(failed);
-  ASSERT_EQ(t.Inch.size(), 1);
-  EXPECT_EQ(t.Inch[0].Name, "A");
-
-  failed = false;
-  t = ParseTapTable(QStringLiteral("[INCH]\nA,1,2\nB,1E300,1\n"), &failed);
-  EXPECT_TRUE(failed);
-  EXPECT_EQ(t.Inch.size(), 1);
-
-  failed = false;
-  t = ParseTapTable(QStringLiteral("A,1,2\n"), &failed);
-  EXPECT_TRUE(failed);
-  EXPECT_TRUE(t.Inch.isEmpty());
-
-  // A missing pitch reads as 0; extra fields follow the pitch's number.
-  failed = true;
-  t = ParseTapTable(QStringLiteral("[INCH]\nA,.25\nB,.5,.05,junk\n"), &failed);
-  EXPECT_FALSE(failed);
-  ASSERT_EQ(t.Inch.size(), 2);
-  EXPECT_EQ(t.Inch[0].Diameter, .25f);
-  EXPECT_EQ(t.Inch[0].Pitch, 0.f);
-  EXPECT_EQ(t.Inch[1].Pitch, .05f);
+TEST(TapTableTest, MalformedLinesAreReadFaultsThatKeepTheLinesBefore) {
+  const struct {
+    const char* Text;
+    bool Failed;
+    QStringList Names;
+  } cases[] = {
+      {"[INCH]\nA,1,2\njust a name\nB,3,4\n", true, {"A"}},
+      {"[INCH]\nA,1,2\nB,1E300,1\n", true, {"A"}},
+      {"A,1,2\n", true, {}},
+      // A missing pitch reads as 0; extra fields follow the pitch's number.
+      {"[INCH]\nA,.25\nB,.5,.05,junk\n", false, {"A", "B"}},
+  };
+  for (const auto& c : cases) {
+    bool failed = !c.Failed;
+    const TapTable t = ParseTapTable(QString::fromLatin1(c.Text), &failed);
+    EXPECT_EQ(failed, c.Failed) << c.Text;
+    QStringList names;
+    for (const TapEntry& e : t.Inch) names << e.Name;
+    EXPECT_EQ(names, c.Names) << c.Text;
+    if (!c.Failed) {
+      ExpectTap(t.Inch[0], "A", .25f, 0.f);
+      ExpectTap(t.Inch[1], "B", .5f, .05f);
+    }
+  }
 }
 
-TEST(TapTableTest, LoaderMessages) {
+TEST(TapTableTest, LoaderReportsAMissingFileAndAReadFault) {
   TempAppFolder folder;
   ScriptedPrompter prompter;
   TableReadStatus status = TableReadStatus::Ok;
   EXPECT_TRUE(LoadTapTable(folder.Path(), prompter, &status).Inch.isEmpty());
   EXPECT_EQ(status, TableReadStatus::Missing);
-  ASSERT_EQ(prompter.Entries().size(), 1);
-  EXPECT_EQ(prompter.Entries()[0].Text, folder.Path() + "TAPDRILL.TXT is missing!");
-  EXPECT_EQ(prompter.Entries()[0].Caption, "ERROR");
-  EXPECT_EQ(prompter.Entries()[0].Icon, MessageIcon::Question);
+  ExpectMissing(prompter, folder.Path() + "TAPDRILL.TXT is missing!");
 
   prompter.Clear();
   folder.Write("TAPDRILL.TXT", "[INCH]\r\nA,1,2\r\nbroken\r\n");
@@ -302,26 +287,20 @@ TEST(TapTableTest, BundledTable) {
   EXPECT_TRUE(prompter.Entries().isEmpty());
   ASSERT_GE(t.Inch.size(), 40);
   ASSERT_GE(t.Metric.size(), 40);
-  const auto find = [](const QList<TapEntry>& list, const QString& name) -> const TapEntry* {
-    for (const TapEntry& e : list)
-      if (e.Name == name) return &e;
-    return nullptr;
-  };
-  const TapEntry* quarter = find(t.Inch, "1/4-20 UNC");
-  ASSERT_NE(quarter, nullptr);
-  EXPECT_EQ(quarter->Diameter, .25f);
-  EXPECT_EQ(quarter->Pitch, .05f);
-  const TapEntry* fine = find(t.Inch, "#10-32 UNF");
-  ASSERT_NE(fine, nullptr);
-  EXPECT_EQ(fine->Diameter, .19f);
-  EXPECT_EQ(fine->Pitch, .03125f);
-  const TapEntry* m6 = find(t.Metric, "M6x1");
-  ASSERT_NE(m6, nullptr);
-  EXPECT_EQ(m6->Diameter, 6.f);
-  EXPECT_EQ(m6->Pitch, 1.f);
-  const TapEntry* m12 = find(t.Metric, "M12x1.25");
-  ASSERT_NE(m12, nullptr);
-  EXPECT_EQ(m12->Pitch, 1.25f);
+  const struct {
+    const QList<TapEntry>& List;
+    const char* Name;
+    float Diameter, Pitch;
+  } taps[] = {{t.Inch, "1/4-20 UNC", .25f, .05f},
+              {t.Inch, "#10-32 UNF", .19f, .03125f},
+              {t.Metric, "M6x1", 6.f, 1.f},
+              {t.Metric, "M12x1.25", 12.f, 1.25f}};
+  for (const auto& tap : taps) {
+    const auto e =
+        std::find_if(tap.List.begin(), tap.List.end(), [&](const TapEntry& x) { return x.Name == tap.Name; });
+    ASSERT_NE(e, tap.List.end()) << tap.Name;
+    ExpectTap(*e, tap.Name, tap.Diameter, tap.Pitch);
+  }
   for (const TapEntry& e : t.Inch) {
     EXPECT_GT(e.Diameter, 0) << e.Name.toStdString();
     EXPECT_GT(e.Pitch, 0) << e.Name.toStdString();
@@ -351,15 +330,18 @@ TEST(DrillChartTest, AtMost251Entries) {
   EXPECT_EQ(c.Entries.last().Name, "D250");
 }
 
-TEST(DrillChartTest, LoaderAndBundledChart) {
+TEST(DrillChartTest, LoaderReportsAMissingFile) {
   TempAppFolder folder;
   ScriptedPrompter prompter;
   TableReadStatus status = TableReadStatus::Ok;
   EXPECT_TRUE(LoadDrillChart(folder.Path(), prompter, &status).Entries.isEmpty());
   EXPECT_EQ(status, TableReadStatus::Missing);
   EXPECT_EQ(prompter.Messages(), QStringList{"The drill data file is missing! " + folder.Path() + "DRILLDAT.TXT"});
+}
 
-  prompter.Clear();
+TEST(DrillChartTest, BundledChart) {
+  ScriptedPrompter prompter;
+  TableReadStatus status = TableReadStatus::Missing;
   const QStringList lines = LoadDrillChart(test::SourceDataFolder(), prompter, &status).ListLines();
   EXPECT_EQ(status, TableReadStatus::Ok);
   EXPECT_TRUE(prompter.Entries().isEmpty());
@@ -384,3 +366,4 @@ TEST(BundledTablesTest, Windows1252WithCrLf) {
     EXPECT_EQ(bytes.count('\n'), bytes.count("\r\n")) << name.toStdString();
   }
 }
+

@@ -12,12 +12,20 @@ namespace {
 
 class TriangleFormTest : public ::testing::Test {
  protected:
-  // Fills the boxes B, C, a, b, c and calculates.
-  bool Solve(const QString& B, const QString& C, const QString& a, const QString& b, const QString& c) {
-    form_.Text1 = {B, C, a, b, c};
-    return form_.Calculate();
-  }
   QStringList Boxes() const { return QStringList(form_.Text1.begin(), form_.Text1.end()); }
+
+  // Boxes B, C, a, b and c typed, calculated, and the boxes afterwards.
+  struct Case {
+    QStringList Typed;
+    bool Solved;
+    QStringList Result;
+  };
+  void Check(const Case& c) {
+    SCOPED_TRACE(c.Typed.join('|').toStdString());
+    for (int i = 0; i < 5; ++i) form_.Text1[static_cast<std::size_t>(i)] = c.Typed[i];
+    EXPECT_EQ(form_.Calculate(), c.Solved);
+    EXPECT_EQ(Boxes(), c.Result);
+  }
 
   Workspace ws_;
   TriangleForm form_{ws_};
@@ -25,47 +33,33 @@ class TriangleFormTest : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(TriangleFormTest, OneAngleAndTheHypotenuse) {
-  ASSERT_TRUE(Solve("30", "", "2", "", ""));
-  EXPECT_EQ(Boxes(), (QStringList{"30", "60", "2.", "1.", "1.7321"}));
+TEST_F(TriangleFormTest, SolvesFromAnAngleAndASideOrFromTwoSides) {
+  const QStringList thirty = {"30", "60", "2.", "1.", "1.7321"};
+  const QStringList threeFourFive = {"36.869897645844", "53.130102354156", "5.", "3.", "4."};
+  const Case cases[] = {
+      {{"30", "", "2", "", ""}, true, thirty},
+      {{"30", "", "", "1", ""}, true, thirty},
+      // Only C given: B = 30; b = tan(30) x c = 1.00003; a from both legs.
+      {{"", "60", "", "", "1.7321"}, true, {"30", "60", "2.0001", "1.", "1.7321"}},
+      {{"", "", "", "3", "4"}, true, threeFourFive},
+      {{"", "", "5", "", "4"}, true, threeFourFive},
+      {{"", "", "5", "3", ""}, true, threeFourFive},
+      // Not enough input: the blanks become zero.
+      {{"", "", "", "2", ""}, true, {"0", "0", "0", "2.", "0"}},
+      // Arithmetic faults leave the boxes: a leg longer than the hypotenuse
+      // (the square root of a negative number), an overflow.
+      {{"", "", "1", "", "2"}, false, {"", "", "1", "", "2"}},
+      {{"", "", "1E200", "1", ""}, false, {"", "", "1E200", "1", ""}},
+  };
+  for (const Case& c : cases) Check(c);
+  Check(cases[0]);  // closing hands on the boxes
   form_.Close();
   EXPECT_EQ(ws_.LastCalcText, "Trig = B=30 C=60 a=2 b=1 c=1.7321");
 }
 
-TEST_F(TriangleFormTest, OneAngleAndOneLeg) {
-  ASSERT_TRUE(Solve("", "60", "", "", "1.7321"));
-  // Only C given: B = 30; b = tan(30) x c = 1.00003; a from both legs.
-  EXPECT_EQ(Boxes(), (QStringList{"30", "60", "2.0001", "1.", "1.7321"}));
-  ASSERT_TRUE(Solve("30", "", "", "1", ""));
-  EXPECT_EQ(Boxes(), (QStringList{"30", "60", "2.", "1.", "1.7321"}));
-}
-
-TEST_F(TriangleFormTest, TwoSidesGiveTheAngles) {
-  ASSERT_TRUE(Solve("", "", "", "3", "4"));
-  EXPECT_EQ(Boxes(), (QStringList{"36.869897645844", "53.130102354156", "5.", "3.", "4."}));
-  ASSERT_TRUE(Solve("", "", "5", "", "4"));
-  EXPECT_EQ(Boxes(), (QStringList{"36.869897645844", "53.130102354156", "5.", "3.", "4."}));
-  ASSERT_TRUE(Solve("", "", "5", "3", ""));
-  EXPECT_EQ(Boxes(), (QStringList{"36.869897645844", "53.130102354156", "5.", "3.", "4."}));
-}
-
-TEST_F(TriangleFormTest, ArithmeticFaultLeavesTheBoxes) {
-  // A leg longer than the hypotenuse: the square root of a negative number.
-  EXPECT_FALSE(Solve("", "", "1", "", "2"));
-  EXPECT_EQ(Boxes(), (QStringList{"", "", "1", "", "2"}));
-  EXPECT_FALSE(Solve("", "", "1E200", "1", ""));
-  EXPECT_EQ(Boxes(), (QStringList{"", "", "1E200", "1", ""}));
-}
-
-TEST_F(TriangleFormTest, NotEnoughInputBlanksBecomeZero) {
-  ASSERT_TRUE(Solve("", "", "", "2", ""));
-  EXPECT_EQ(Boxes(), (QStringList{"0", "0", "0", "2.", "0"}));
-}
-
 TEST_F(TriangleFormTest, MetricSideFormat) {
   ws_.Study.Header.Metric = -1;
-  ASSERT_TRUE(Solve("30", "", "50", "", ""));
-  EXPECT_EQ(Boxes(), (QStringList{"30", "60", "50.", "25.", "43.301"}));
+  Check({{"30", "", "50", "", ""}, true, {"30", "60", "50.", "25.", "43.301"}});
 }
 
 TEST_F(TriangleFormTest, LeavingAnAngleBoxSetsTheOtherAndBlanksTheSides) {
@@ -84,8 +78,7 @@ TEST_F(TriangleFormTest, LeavingAnAngleBoxSetsTheOtherAndBlanksTheSides) {
 
 TEST_F(TriangleFormTest, CommaLocaleReadsAndWritesTheBoxes) {
   ScopedNumberLocale comma({u',', u'.'});
-  ASSERT_TRUE(Solve("30", "", "2,5", "", ""));
-  EXPECT_EQ(Boxes(), (QStringList{"30", "60", "2,5", "1,25", "2,1651"}));
+  Check({{"30", "", "2,5", "", ""}, true, {"30", "60", "2,5", "1,25", "2,1651"}});
   form_.Close();
   EXPECT_EQ(ws_.LastCalcText, "Trig = B=30 C=60 a=2,5 b=1,25 c=2,1651");
 }
