@@ -14,8 +14,6 @@ namespace {
 
 using Kind = ScriptedPrompter::Entry::EntryKind;
 
-constexpr const char* kOver6000 = "The RPM is over the max of 6000. Do you want to go over the max?";
-
 // A Swiss-type machine: main spindle 6000 RPM, sub 5000, live drives 4000,
 // 3500, 3000 and 2500 on main post 1, main post 2, sub post 1, sub post 2.
 MachineDefinition TestMachine() {
@@ -46,19 +44,32 @@ struct Step {
 };
 
 // One session in the window: steps typed into a fresh operation, then the
-// texts the fields show. Every shown value must also be the stored one.
+// texts the fields show (each also the stored value) and the cut time.
 struct Session {
-  const char* What;
   std::vector<Step> Typed;
   std::vector<Step> Shown;
-  const char* Asked = nullptr;  // the one question the last step asks
-  Answer Reply = Answer::No;
   const char* CutTime = nullptr;
+};
+
+// The operation and machine the sessions start from, and the one question
+// the last step of each session asks.
+struct Start {
   bool Metric = false;
   std::int16_t MaxSpeed = 6000;
   const char* OpName = "OD Turn";
   const char* Tool = "T01";
+  const char* Asked = nullptr;
+  Answer Reply = Answer::No;
 };
+
+constexpr int D = kDiameterField;
+constexpr int S = kSurfaceSpeedField;
+constexpr int N = kSpindleSpeedField;
+constexpr int IPR = kFeedPerRevField;
+constexpr int IPM = kFeedPerMinuteField;
+constexpr int L = kCutLengthField;
+constexpr int IPT = kFeedPerToothField;
+constexpr int Z = kTeethField;
 
 class CuttingConditionsTest : public ::testing::Test {
  protected:
@@ -88,15 +99,6 @@ class CuttingConditionsTest : public ::testing::Test {
     form->KeyUp(field, keyCode);
   }
 
-  void Do(const Step& step) {
-    if (step.After == Then::Leave) {
-      ASSERT_TRUE(form->SetFieldText(step.Field, step.Text));
-      form->LostFocus(step.Field);
-    } else {
-      Type(step.Field, step.Text, step.After == Then::Enter ? kEnterKeyCode : 0);
-    }
-  }
-
   QString Text(int field) const { return form->FieldText(field); }
 
   QStringList Questions() const {
@@ -106,55 +108,50 @@ class CuttingConditionsTest : public ::testing::Test {
     return out;
   }
 
-  // The stored value of a numeric field must be the number its text shows,
-  // rounded where the field holds a whole number.
+  // A field's stored value is the number its text shows, rounded where the
+  // field holds a whole number; the description is its text.
   void ExpectStoredAsShown(int field) {
     const Operation& op = Op();
     const double stored[kCuttingFieldCount] = {
-        op.Diameter, double(op.SFM),          double(op.RPM),   op.IPR,
-        op.IPM,      op.CutLength,            double(op.ExtraRapids), double(op.SpindleIndexes),
-        double(op.Dwells), 0, double(op.OtherSeconds), op.IPT, double(op.Teeth)};
-    const bool whole = field != kDiameterField && field != kFeedPerRevField && field != kFeedPerMinuteField &&
-                       field != kCutLengthField && field != kFeedPerToothField;
+        op.Diameter, double(op.SFM), double(op.RPM), op.IPR, op.IPM, op.CutLength, double(op.ExtraRapids),
+        double(op.SpindleIndexes), double(op.Dwells), 0, double(op.OtherSeconds), op.IPT, double(op.Teeth)};
+    const bool whole = field != D && field != IPR && field != IPM && field != L && field != IPT;
     const double shown = ParseNumber(Text(field));
     if (field == kOtherDescField) EXPECT_EQ(op.OtherDesc, Text(field));
     else EXPECT_EQ(stored[field], whole ? RoundHalfEven(shown) : shown) << "field " << field;
   }
 
-  void Run(const Session& s) {
-    SCOPED_TRACE(s.What);
-    Op() = Operation();
-    Op().ToolNo = QString::fromLatin1(s.Tool);
-    Op().OpName = QString::fromLatin1(s.OpName);
-    ws.Study.Header.Metric = s.Metric ? -1 : 0;
-    ws.Machine.MainSpindle.MaxSplSpeed = s.MaxSpeed;
-    Open();
-    for (size_t i = 0; i < s.Typed.size(); ++i) {
-      if (s.Asked && i + 1 == s.Typed.size()) prompter.QueueAnswer(s.Reply);
-      Do(s.Typed[i]);
+  void Run(const Start& setup, const std::vector<Session>& sessions) {
+    ws.Study.Header.Metric = setup.Metric ? -1 : 0;
+    ws.Machine.MainSpindle.MaxSplSpeed = setup.MaxSpeed;
+    for (const Session& s : sessions) {
+      std::string typed;
+      for (const Step& step : s.Typed) typed += std::to_string(step.Field) + "=" + step.Text + " ";
+      SCOPED_TRACE(typed);
+      Op() = Operation();
+      Op().ToolNo = QString::fromLatin1(setup.Tool);
+      Op().OpName = QString::fromLatin1(setup.OpName);
+      Open();
+      if (setup.Asked) prompter.QueueAnswer(setup.Reply);
+      for (const Step& step : s.Typed) {
+        ASSERT_TRUE(form->SetFieldText(step.Field, step.Text));
+        if (step.After == Then::Leave) form->LostFocus(step.Field);
+        else form->KeyUp(step.Field, step.After == Then::Enter ? kEnterKeyCode : 0);
+      }
+      for (const Step& shown : s.Shown) {
+        EXPECT_EQ(Text(shown.Field), shown.Text) << "field " << shown.Field;
+        ExpectStoredAsShown(shown.Field);
+      }
+      if (setup.Asked) EXPECT_EQ(Questions(), QStringList{setup.Asked});
+      else EXPECT_TRUE(prompter.Entries().isEmpty()) << prompter.Texts().join(u'|').toStdString();
+      if (s.CutTime) EXPECT_EQ(form->CutTimeText(), s.CutTime);
     }
-    for (const Step& shown : s.Shown) {
-      EXPECT_EQ(Text(shown.Field), shown.Text) << "field " << shown.Field;
-      ExpectStoredAsShown(shown.Field);
-    }
-    if (s.Asked) EXPECT_EQ(Questions(), QStringList{s.Asked});
-    else EXPECT_TRUE(prompter.Entries().isEmpty()) << prompter.Texts().join(u'|').toStdString();
-    if (s.CutTime) EXPECT_EQ(form->CutTimeText(), s.CutTime);
   }
 
   Workspace ws;
   ScriptedPrompter prompter;
   std::optional<CuttingConditionsForm> form;
 };
-
-constexpr int D = kDiameterField;
-constexpr int S = kSurfaceSpeedField;
-constexpr int N = kSpindleSpeedField;
-constexpr int IPR = kFeedPerRevField;
-constexpr int IPM = kFeedPerMinuteField;
-constexpr int L = kCutLengthField;
-constexpr int IPT = kFeedPerToothField;
-constexpr int Z = kTeethField;
 
 // ---- captions ------------------------------------------------------------------
 
@@ -255,96 +252,58 @@ TEST_F(CuttingConditionsTest, EditsSetDirtyAndKeysThatChangeNothingDoNot) {
 
 // ---- speeds and feeds as the user types them -----------------------------------------
 
-TEST_F(CuttingConditionsTest, TypedSpeedsAndFeedsWorkOutTheOtherFields) {
-  const Session sessions[] = {
-      // 12 x 300 / (3.14157 x 1) and 1000 x 100 / (3.14157 x 25), from either side.
-      {.What = "inch surface speed", .Typed = {{D, "1"}, {S, "300"}}, .Shown = {{N, "1145"}, {S, "300"}, {D, "1"}}},
-      {.What = "inch diameter", .Typed = {{S, "300"}, {D, "1.0"}}, .Shown = {{N, "1145"}, {S, "300"}}},
-      {.What = "metric diameter", .Typed = {{S, "100"}, {D, "25"}}, .Shown = {{N, "1273"}}, .Metric = true},
-      {.What = "metric surface speed", .Typed = {{D, "25"}, {S, "100"}}, .Shown = {{N, "1273"}}, .Metric = true},
-      // A tiny diameter caps the speed at 20000 and recomputes the surface speed.
-      {.What = "20000 cap",
-       .Typed = {{S, "300"}, {D, "0.001"}},
-       .Shown = {{N, "20000"}, {S, "5.236"}},
-       .MaxSpeed = 30000},
-      // Above 2000 the speed is worked out from 2000 (12 x 2000 / 3.14157); the text stays.
-      {.What = "surface speed 2500",
-       .Typed = {{D, "1"}, {S, "2500"}},
-       .Shown = {{N, "7639"}, {S, "2500"}},
-       .MaxSpeed = 10000},
-      {.What = "spindle speed", .Typed = {{D, "1"}, {N, "1000"}}, .Shown = {{S, "261.798"}}},
-      {.What = "spindle speed without diameter", .Typed = {{S, "300"}, {N, "1000"}}, .Shown = {{S, "300."}}},
-      {.What = "diameter without surface speed",
-       .Typed = {{N, "1000"}, {D, "2"}},
-       .Shown = {{S, "523.595"}, {N, "1000"}}},
-      // Feed per minute 10 at 1000 RPM is .01 per revolution, .0025 per tooth of 4.
-      {.What = "feed per minute, live",
-       .Typed = {{Z, "4"}, {N, "1000"}, {IPM, "10"}},
-       .Shown = {{IPR, ".01"}, {IPT, ".0025"}, {IPM, "10"}, {Z, "4"}},
-       .OpName = "Live Cross Mill"},
-      {.What = "feed per minute, not live",
-       .Typed = {{Z, "4"}, {N, "1000"}, {IPM, "10"}},
-       .Shown = {{IPR, ".01"}, {IPT, "0"}}},
-      {.What = "feed per tooth and teeth",
-       .Typed = {{N, "1000"}, {IPT, ".002"}, {Z, "3"}},
-       .Shown = {{IPR, ".006"}, {IPM, "6."}},
-       .OpName = "Live Slot Mill"},
-      {.What = "feed per revolution and cut time",
-       .Typed = {{N, "1145"}, {L, "1.5"}, {IPR, ".003"}},
-       .Shown = {{IPM, "3.435"}},
-       .CutTime = "Cut Time= 26.201 seconds"},
-      {.What = "feed per minute without spindle speed",
-       .Typed = {{IPR, ".004"}, {IPM, "10"}},
-       .Shown = {{IPR, ".004"}}},
-      {.What = "zero feed", .Typed = {{L, "1.5"}, {IPM, "5"}, {IPM, "0"}}, .CutTime = "Cut Time= 0 seconds"},
-      {.What = "negative feed", .Typed = {{L, "1.5"}, {IPM, "-2"}}, .CutTime = "Cut Time= 0 seconds"},
-      // A feed of 1 or more is threads per inch: the pitch once the field is left.
-      {.What = "threads per inch typed",
-       .Typed = {{N, "1000"}, {IPR, "20"}},
-       .Shown = {{IPM, "20000."}}},
-      {.What = "threads per inch left",
-       .Typed = {{N, "1000"}, {IPR, "20", Then::Leave}},
-       .Shown = {{IPR, ".05"}, {IPM, "50."}}},
-      {.What = "threads per inch, metric", .Typed = {{IPR, "2", Then::Leave}}, .Shown = {{IPR, ".5"}}, .Metric = true},
-      {.What = "a pitch left", .Typed = {{IPR, ".003", Then::Leave}}, .Shown = {{IPR, ".003"}}},
-      {.What = "leaving stores",
-       .Typed = {{IPM, "3"}, {L, "1.5", Then::Leave}, {kOtherDescField, "Wait for bar", Then::Leave}},
-       .Shown = {{L, "1.5"}, {kOtherDescField, "Wait for bar"}},
-       .CutTime = "Cut Time= 30. seconds"},
-      // Non-numeric text counts as 0; a number before a unit is read.
-      {.What = "non-numeric", .Typed = {{D, "2"}, {D, "abc"}}, .Shown = {{D, "abc"}}},
-      {.What = "number and unit", .Typed = {{D, "1.25in"}}, .Shown = {{D, "1.25in"}}},
-      // Over the machine's limit: Yes keeps the speed, No puts the limit in and
-      // recomputes the surface speed (3.14157 x .001 x 6000 / 12).
-      {.What = "capped, yes",
-       .Typed = {{S, "300"}, {D, "0.001"}},
-       .Shown = {{N, "20000"}, {S, "5.236"}},
-       .Asked = kOver6000,
-       .Reply = Answer::Yes},
-      {.What = "capped, no", .Typed = {{S, "300"}, {D, "0.001"}}, .Shown = {{N, "6000"}, {S, "1.571"}}, .Asked = kOver6000},
-      {.What = "surface speed over the limit, no",  // 6875 RPM
-       .Typed = {{D, "1"}, {S, "1800"}},
-       .Shown = {{N, "6000"}, {S, "1570.785"}},
-       .Asked = kOver6000},
-      {.What = "surface speed over the limit, yes",
-       .Typed = {{D, "1"}, {S, "1800"}},
-       .Shown = {{N, "6875"}, {S, "1800"}},
-       .Asked = kOver6000,
-       .Reply = Answer::Yes},
-      {.What = "spindle speed over the limit, no",
-       .Typed = {{D, "1"}, {N, "7000"}},
-       .Shown = {{N, "6000"}, {S, "1570.785"}},
-       .Asked = kOver6000},
-      {.What = "the live drive's limit",
-       .Typed = {{D, ".25"}, {N, "4000"}},
-       .Shown = {{N, "3500"}},
-       .Asked = "The RPM is over the max of 3500. Do you want to go over the max?",
-       .OpName = "Live Cross Drill",
-       .Tool = "T11"},
-  };
-  for (const Session& s : sessions) Run(s);
+TEST_F(CuttingConditionsTest, SpindleAndSurfaceSpeedsFollowEachOther) {
+  // 12 x 300 / (3.14157 x 1) and 1000 x 100 / (3.14157 x 25), from either side.
+  Run({}, {{{{D, "1"}, {S, "300"}}, {{N, "1145"}, {S, "300"}, {D, "1"}}},
+           {{{S, "300"}, {D, "1.0"}}, {{N, "1145"}, {S, "300"}}},
+           {{{D, "1"}, {N, "1000"}}, {{S, "261.798"}}},
+           {{{S, "300"}, {N, "1000"}}, {{S, "300."}}},  // no diameter: the text in its format
+           {{{N, "1000"}, {D, "2"}}, {{S, "523.595"}, {N, "1000"}}},
+           // Non-numeric text counts as 0; a number before a unit is read.
+           {{{D, "2"}, {D, "abc"}}, {{D, "abc"}}},
+           {{{D, "1.25in"}}, {{D, "1.25in"}}}});
+  Run({.Metric = true}, {{{{S, "100"}, {D, "25"}}, {{N, "1273"}}}, {{{D, "25"}, {S, "100"}}, {{N, "1273"}}}});
+  // A tiny diameter caps the speed at 20000 and recomputes the surface speed.
+  Run({.MaxSpeed = 30000}, {{{{S, "300"}, {D, "0.001"}}, {{N, "20000"}, {S, "5.236"}}}});
+  // Above 2000 the speed is worked out from 2000 (12 x 2000 / 3.14157); the text stays.
+  Run({.MaxSpeed = 10000}, {{{{D, "1"}, {S, "2500"}}, {{N, "7639"}, {S, "2500"}}}});
 }
 
+TEST_F(CuttingConditionsTest, SpeedsOverTheLimitAreAskedAbout) {
+  // Yes keeps the speed; No puts the limit in and recomputes the surface
+  // speed (3.14157 x .001 x 6000 / 12).
+  const char* asked = "The RPM is over the max of 6000. Do you want to go over the max?";
+  Run({.Asked = asked, .Reply = Answer::Yes}, {{{{S, "300"}, {D, "0.001"}}, {{N, "20000"}, {S, "5.236"}}},
+                                              {{{D, "1"}, {S, "1800"}}, {{N, "6875"}, {S, "1800"}}}});
+  Run({.Asked = asked}, {{{{S, "300"}, {D, "0.001"}}, {{N, "6000"}, {S, "1.571"}}},
+                         {{{D, "1"}, {S, "1800"}}, {{N, "6000"}, {S, "1570.785"}}},
+                         {{{D, "1"}, {N, "7000"}}, {{N, "6000"}, {S, "1570.785"}}}});
+  // A live operation asks with its drive's limit.
+  Run({.OpName = "Live Cross Drill", .Tool = "T11",
+       .Asked = "The RPM is over the max of 3500. Do you want to go over the max?"},
+      {{{{D, ".25"}, {N, "4000"}}, {{N, "3500"}}}});
+}
+
+TEST_F(CuttingConditionsTest, FeedsFollowEachOther) {
+  // Feed per minute 10 at 1000 RPM is .01 per revolution, .0025 per tooth of 4.
+  Run({.OpName = "Live Cross Mill"},
+      {{{{Z, "4"}, {N, "1000"}, {IPM, "10"}}, {{IPR, ".01"}, {IPT, ".0025"}, {IPM, "10"}, {Z, "4"}}},
+       {{{N, "1000"}, {IPT, ".002"}, {Z, "3"}}, {{IPR, ".006"}, {IPM, "6."}}}});
+  Run({}, {{{{Z, "4"}, {N, "1000"}, {IPM, "10"}}, {{IPR, ".01"}, {IPT, "0"}}},  // not live: no feed per tooth
+           {{{N, "1145"}, {L, "1.5"}, {IPR, ".003"}}, {{IPM, "3.435"}}, "Cut Time= 26.201 seconds"},
+           {{{IPR, ".004"}, {IPM, "10"}}, {{IPR, ".004"}}},  // no spindle speed: the feed stays
+           {{{L, "1.5"}, {IPM, "5"}, {IPM, "0"}}, {}, "Cut Time= 0 seconds"},
+           {{{L, "1.5"}, {IPM, "-2"}}, {}, "Cut Time= 0 seconds"},
+           // A feed of 1 or more is threads per inch: the pitch once the field is left.
+           {{{N, "1000"}, {IPR, "20"}}, {{IPM, "20000."}}},
+           {{{N, "1000"}, {IPR, "20", Then::Leave}}, {{IPR, ".05"}, {IPM, "50."}}},
+           {{{IPR, ".003", Then::Leave}}, {{IPR, ".003"}}},
+           // Leaving a field stores it.
+           {{{IPM, "3"}, {L, "1.5", Then::Leave}, {kOtherDescField, "Wait for bar", Then::Leave}},
+            {{L, "1.5"}, {kOtherDescField, "Wait for bar"}},
+            "Cut Time= 30. seconds"}});
+  Run({.Metric = true}, {{{{IPR, "2", Then::Leave}}, {{IPR, ".5"}}}});
+}
 
 TEST_F(CuttingConditionsTest, TheRecomputedSurfaceSpeedIsSelected) {
   Open();
@@ -447,7 +406,7 @@ TEST_F(CuttingConditionsTest, CheckSpindleSpeedLimitAsksYesNoWithNoAsTheDefault)
   EXPECT_EQ(n, 6000);
   ASSERT_EQ(prompter.Entries().size(), 1);
   const auto& q = prompter.Entries()[0];
-  EXPECT_EQ(q.Text, kOver6000);
+  EXPECT_EQ(q.Text, "The RPM is over the max of 6000. Do you want to go over the max?");
   EXPECT_EQ(q.ButtonSet, Buttons::YesNo);
   EXPECT_EQ(q.Default, Answer::No);
 }
