@@ -103,22 +103,25 @@ inline QStringList GroupNames(const CuttingDatabase& db) {
   return names;
 }
 
-// A test with a database open: the small seed's, or the bundled one.
-template <bool Bundled>
+// A test with a database open: from the small seed, from its tables only,
+// or from the bundled seed.
+enum class Seed { Small, Tables, Bundled };
+template <Seed kSeed>
 class OpenDatabaseTest : public testing::Test {
  protected:
   void SetUp() override {
-    if (!Bundled) WriteSmallSeed(folder_);
+    if (kSeed != Seed::Bundled) folder_.Write(kCutDataSeedName, kSeed == Seed::Small ? SmallSeed() : SmallSeedTables());
     OpenOrFail(db_, folder_);
   }
+  // The first column of the first row, as a number.
   int Count(const QString& sql) const { return RawQuery(db_.FilePath(), sql).toInt(); }
   void RefuseChanges(const QString& table) const { test::RefuseChanges(db_.FilePath(), table); }
 
-  TempAppFolder folder_{Bundled};
+  TempAppFolder folder_{kSeed == Seed::Bundled};
   CuttingDatabase db_;
   QString error_;
 };
-using SmallSeedTest = OpenDatabaseTest<false>;
-using BundledSeedTest = OpenDatabaseTest<true>;
+using SmallSeedTest = OpenDatabaseTest<Seed::Small>;
+using BundledSeedTest = OpenDatabaseTest<Seed::Bundled>;
 
 }  // namespace arvex::test

@@ -1,4 +1,5 @@
 #include "cutting/operationnamelist.h"
+
 #include "cutdatatestutil.h"
 #include "cutting/cutdataqueries.h"
 #include "cutting/cuttingdatabase.h"
@@ -27,28 +28,26 @@ const QString kLive = QStringLiteral("(Live Holders)");
 
 // ---- the name rules -------------------------------------------------------------
 
+// Names beyond the bundled ones (whose rules BundledNamesSteerAsIntended pins).
 TEST(OperationNameRulesTest, HolderHeadings) {
   const std::vector<std::pair<QString, QString>> cases = {
-      {"OD Groove", kOd},        {"Live Cross Drill", kLive}, {"live tap", kLive},   {"Drill", kId},
-      {"REAM", kId},             {"Tap", kId},                {"Spot Drill", kId},   {"Center Drill", kId},
-      {"Broach", kId},           {"ID Thread", kId},          {"ID Turn", kId},      {"Rough Turn", kOd},
-      {"Face OD", kOd},          {"od knurl", kOd},           {"Thread", ""},        {"Cut-Off", ""},
-      {"", ""},                  {"Groove", ""},
+      {"live tap", kLive}, {"REAM", kId}, {"Rough Turn", kOd}, {"od knurl", kOd}, {"Thread", ""},
+      {"Cut-Off", ""},     {"", ""},      {"Groove", ""},
       // "ID" counts in capitals only; "od" anywhere, inside words too.
-      {"id bore", ""},           {"Grid", ""},                {"Body Form", kOd},    {"Taper", kId},
+      {"id bore", ""},     {"Grid", ""},  {"Body Form", kOd},  {"Taper", kId},
   };
   for (const auto& [name, heading] : cases) EXPECT_EQ(HolderHeadingForName(name), heading) << name.toStdString();
 }
 
 TEST(OperationNameRulesTest, GridKeywordsLastMatchWins) {
   const std::vector<std::pair<QString, QString>> cases = {
-      {"OD Turn", "turn"},          {"Face OD", "turn"},        {"OD Groove", "turn"},
-      {"Live Cross Drill", "drill"}, {"Spot Drill", "spot"},    {"Center Drill", "center"},
-      {"Live Thread Mill", "mill"},  {"Ream", "ream"},          {"Drill & Ream", "ream"},
-      {"Face Mill", "mill"},         {"CENTER", "center"},      {"Tap", ""},
-      {"Single Point Thread", ""},   {"", ""},                  {"Spot Face", "spot"},
+      {"Drill & Ream", "ream"}, {"Face Mill", "mill"},   {"CENTER", "center"},       {"Spot Face", "spot"},
+      {"FACE and DRILL", "drill"}, {"Turn then ream", "ream"}, {"Cut-off", ""}, {"", ""},
   };
-  for (const auto& [name, keyword] : cases) EXPECT_EQ(GridKeywordForName(name), keyword) << name.toStdString();
+  for (const auto& [name, keyword] : cases) {
+    EXPECT_EQ(GridKeywordForName(name), keyword) << name.toStdString();
+    EXPECT_EQ(GridKeyword(name), keyword) << name.toStdString();
+  }
 }
 
 TEST(OperationNameRulesTest, LiveNames) {
@@ -119,6 +118,7 @@ TEST(OperationNameRulesTest, BundledNamesSteerAsIntended) {
     const QString upper = e.Name.toUpper();
     EXPECT_EQ(HolderHeadingForName(e.Name), e.Heading) << n;
     EXPECT_EQ(GridKeywordForName(e.Name), e.Keyword) << n;
+    EXPECT_EQ(GridKeyword(e.Name), e.Keyword) << n;
     EXPECT_EQ(upper.contains("LIVE"), e.Live) << n;
     EXPECT_EQ(upper.contains("TAP") || upper.contains("DIE"), e.Tapping) << n;
     EXPECT_EQ(upper.contains("CUT-OFF") || upper.contains("CUTOFF") || upper.contains("CUT OFF"), e.CutOff) << n;
@@ -132,17 +132,13 @@ TEST(OperationNameRulesTest, BundledNamesFindBundledCuttingData) {
   TempAppFolder app(true);
   CuttingDatabase db;
   test::OpenOrFail(db, app);
-  std::vector<CuttingDataRecord> rows;
-  QString error;
-  ASSERT_TRUE(db.Select(GroupQuery(1), &rows, &error)) << error.toStdString();
-  const QStringList types = CollectOperationTypes(rows);
+  const QStringList types = CollectOperationTypes(test::Selected(db, GroupQuery(1)));
   ScriptedPrompter prompter;
   for (const QString& name : LoadOperationNames(app.Path(), prompter)) {
     const QString keyword = GridKeywordForName(name);
     if (keyword.isEmpty()) continue;
     EXPECT_FALSE(KeywordAlternatives(types, keyword).isEmpty()) << name.toStdString();
-    ASSERT_TRUE(db.Select(KeywordQuery(1, types, keyword), &rows, &error)) << error.toStdString();
-    EXPECT_FALSE(rows.empty()) << name.toStdString();
+    EXPECT_FALSE(test::Selected(db, KeywordQuery(1, types, keyword)).empty()) << name.toStdString();
   }
 }
 
@@ -278,26 +274,28 @@ TEST_F(OperationNameEditorTest, DeletingEverythingSavesAnEmptyFile) {
 }
 
 TEST_F(OperationNameEditorTest, MovesStopAtTheEnds) {
+  struct Case {
+    int Select;
+    bool Up;
+    QStringList Names;
+    int Selected;
+  };
+  const Case cases[] = {
+      {-1, true, {"Drill", "Tap", "Ream"}, -1},  // nothing selected
+      {-1, false, {"Drill", "Tap", "Ream"}, -1},
+      {1, false, {"Drill", "Ream", "Tap"}, 2},
+      {2, false, {"Drill", "Ream", "Tap"}, 2},  // already last
+      {1, true, {"Ream", "Drill", "Tap"}, 0},
+      {0, true, {"Ream", "Drill", "Tap"}, 0},  // already first
+  };
   OperationNameEditor editor(app.Path(), prompter);
-  editor.MoveUp();  // nothing selected
-  editor.MoveDown();
-  EXPECT_EQ(editor.Names(), (QStringList{"Drill", "Tap", "Ream"}));
-
-  editor.Select(1);
-  editor.MoveDown();
-  EXPECT_EQ(editor.Names(), (QStringList{"Drill", "Ream", "Tap"}));
-  EXPECT_EQ(editor.SelectedIndex(), 2);
-  editor.MoveDown();  // already last
-  EXPECT_EQ(editor.Names(), (QStringList{"Drill", "Ream", "Tap"}));
-  EXPECT_EQ(editor.SelectedIndex(), 2);
-
-  editor.Select(1);
-  editor.MoveUp();
-  EXPECT_EQ(editor.Names(), (QStringList{"Ream", "Drill", "Tap"}));
-  EXPECT_EQ(editor.SelectedIndex(), 0);
-  editor.MoveUp();  // already first
-  EXPECT_EQ(editor.Names(), (QStringList{"Ream", "Drill", "Tap"}));
-  EXPECT_EQ(editor.SelectedIndex(), 0);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.Select << (c.Up ? " up" : " down"));
+    if (c.Select >= 0) editor.Select(c.Select);
+    c.Up ? editor.MoveUp() : editor.MoveDown();
+    EXPECT_EQ(editor.Names(), c.Names);
+    EXPECT_EQ(editor.SelectedIndex(), c.Selected);
+  }
 }
 
 TEST_F(OperationNameEditorTest, SaveWritesInListOrderAndExitDoesNot) {
