@@ -54,6 +54,8 @@ TEST_F(CutDataGridFormTest, TheOperationNameChoosesTheRows) {
       {1, "Live Cross Drill",
        "select * from cutdat where GrpIndex = 1 and (Operation = 'Drill' or Operation = 'Spot Drill')",
        {"Drill", "Spot Drill", "Drill"}},
+      {1, "Spot Drill", "select * from cutdat where GrpIndex = 1 and (Operation = 'Spot Drill')", {"Spot Drill"}},
+      {1, "Ream", none, {}},  // no type of the group holds the keyword
       // An empty slot has no name: no keyword, the empty grid.
       {1, "", none, {}},
       // A group without the keyword's types shows nothing.

@@ -113,7 +113,8 @@ class OpenDatabaseTest : public testing::Test {
     if (kSeed != Seed::Bundled) folder_.Write(kCutDataSeedName, kSeed == Seed::Small ? SmallSeed() : SmallSeedTables());
     OpenOrFail(db_, folder_);
   }
-  // The first column of the first row, as a number.
+  void Exec(const QString& sql) const { RawQuery(db_.FilePath(), sql); }
+  // The first column of the first row of a select, as a number.
   int Count(const QString& sql) const { return RawQuery(db_.FilePath(), sql).toInt(); }
   void RefuseChanges(const QString& table) const { test::RefuseChanges(db_.FilePath(), table); }
 

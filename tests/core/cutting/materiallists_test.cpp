@@ -98,8 +98,8 @@ TEST_F(ManyMaterialsTest, MoreThan300GroupsAnd1500MaterialsAreAllListed) {
 
 TEST_F(ManyMaterialsTest, GroupsBeyondSixteenBitNumbersAreLeftOutWithAWarning) {
   FillRaw(db_.FilePath(), 32768, 0);
-  Count("insert into Material values ('Far', 32768)");
-  Count("insert into Material values ('Last', 32767)");
+  Exec("insert into Material values ('Far', 32768)");
+  Exec("insert into Material values ('Last', 32767)");
   MaterialLists l;
   QString warning;
   ASSERT_TRUE(LoadMaterialLists(db_, &l, &error_, &warning)) << error_.toStdString();
