@@ -274,7 +274,7 @@ TEST_F(CuttingConditionsTest, SpeedsOverTheLimitAreAskedAbout) {
   // speed (3.14157 x .001 x 6000 / 12).
   const char* asked = "The RPM is over the max of 6000. Do you want to go over the max?";
   Run({.Asked = asked, .Reply = Answer::Yes}, {{{{S, "300"}, {D, "0.001"}}, {{N, "20000"}, {S, "5.236"}}},
-                                              {{{D, "1"}, {S, "1800"}}, {{N, "6875"}, {S, "1800"}}}});
+                                               {{{D, "1"}, {S, "1800"}}, {{N, "6875"}, {S, "1800"}}}});
   Run({.Asked = asked}, {{{{S, "300"}, {D, "0.001"}}, {{N, "6000"}, {S, "1.571"}}},
                          {{{D, "1"}, {S, "1800"}}, {{N, "6000"}, {S, "1570.785"}}},
                          {{{D, "1"}, {N, "7000"}}, {{N, "6000"}, {S, "1570.785"}}}});
