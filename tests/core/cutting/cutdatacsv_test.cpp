@@ -48,17 +48,8 @@ TEST(CsvTest, BytesAreUtf8OrWindows1252) {
 }
 
 TEST(CutDataCsvTest, WrittenTextReadsBackToTheSameRows) {
-  CuttingDataRecord a;
-  a.GrpIndex = 2;
-  a.Operation = QStringLiteral("Drill, \"peck\"");
-  a.DepthofCut = QStringLiteral("1 x D\nthen 0.5 x D");
-  a.ToolGrade = QStringLiteral("Carbide K10 uncoated, polished");
-  a.FromSFM = 120;
-  a.ToSFM = 200;
-  a.FromIPR = 0.0004;
-  a.ToIPR = 0.0015;
-  a.FromDiam = 0.02;
-  a.ToDiam = 0.125;
+  const CuttingDataRecord a{0, 2, "Drill, \"peck\"", "1 x D\nthen 0.5 x D", "Carbide K10 uncoated, polished",
+                            120, 200, 0.0004, 0.0015, 0.02, 0.125};
   CuttingDataRecord b;
   b.GrpIndex = 3;
   b.Operation = QStringLiteral("Tom's Ream");
@@ -70,9 +61,7 @@ TEST(CutDataCsvTest, WrittenTextReadsBackToTheSameRows) {
                                            "Aluminum,Tom's Ream,,,,1.5E-07,,,,\r\n"));
   const CutDataCsvRead read = ReadCutDataCsv(text, kGroups);
   EXPECT_TRUE(read.Rejected.empty()) << Lines(read.Rejected).join(u'|').toStdString();
-  ASSERT_EQ(read.Rows.size(), 2u);
-  EXPECT_EQ(read.Rows[0], a);
-  EXPECT_EQ(read.Rows[1], b);
+  EXPECT_EQ(read.Rows, (std::vector<CuttingDataRecord>{a, b}));
 }
 
 TEST(CutDataCsvTest, RowsWithoutAGroupAreWrittenAndNamed) {
@@ -121,30 +110,27 @@ TEST(CutDataCsvTest, AFileWithoutHeaderIsReadFromItsFirstLine) {
 
 // ---- Through the database ------------------------------------------------------------------
 
-TEST(CutDataCsvFileTest, ExportThenImportDoublesEveryRowExactly) {
-  TempAppFolder folder(true);
-  CuttingDatabase db;
-  OpenOrFail(db, folder);
-  std::vector<CuttingDataRecord> before;
-  QString error;
-  ASSERT_TRUE(db.Select(ShowAllQuery(), &before, &error));
+using CutDataCsvFileTest = SmallSeedTest;
+using CutDataCsvBundledFileTest = BundledSeedTest;
+
+TEST_F(CutDataCsvBundledFileTest, ExportThenImportDoublesEveryRowExactly) {
+  const std::vector<CuttingDataRecord> before = Selected(db_, ShowAllQuery());
   int written = 0;
   QStringList warnings;
-  const QString csv = folder.FilePath("cutdat.csv");
-  ASSERT_TRUE(ExportCutDataCsv(db, csv, &written, &warnings, &error)) << error.toStdString();
+  const QString csv = folder_.FilePath("cutdat.csv");
+  ASSERT_TRUE(ExportCutDataCsv(db_, csv, &written, &warnings, &error_)) << error_.toStdString();
   EXPECT_EQ(written, 168);
   EXPECT_TRUE(warnings.isEmpty());
-  const QByteArray bytes = folder.Read("cutdat.csv");
+  const QByteArray bytes = folder_.Read("cutdat.csv");
   EXPECT_TRUE(bytes.startsWith("\xEF\xBB\xBF" "GrpName,Operation,"));
   EXPECT_TRUE(bytes.contains("\r\nFree-Machining Steel,OD Turn Rough,.030-.150,Carbide P25 CVD coated,500,900,.004,.01,"
                              ".125,1.26\r\n"));
 
   int added = 0;
   std::vector<CsvRejection> rejected;
-  ASSERT_TRUE(ImportCutDataCsv(db, csv, &added, &rejected, &error)) << error.toStdString();
+  ASSERT_TRUE(ImportCutDataCsv(db_, csv, &added, &rejected, &error_)) << error_.toStdString();
   EXPECT_EQ(added, 168);
-  std::vector<CuttingDataRecord> after;
-  ASSERT_TRUE(db.Select(ShowAllQuery(), &after, &error));
+  const std::vector<CuttingDataRecord> after = Selected(db_, ShowAllQuery());
   ASSERT_EQ(after.size(), 336u);
   for (size_t i = 0; i < before.size(); ++i) {
     CuttingDataRecord copy = after[before.size() + i];
@@ -153,48 +139,26 @@ TEST(CutDataCsvFileTest, ExportThenImportDoublesEveryRowExactly) {
   }
 }
 
-TEST(CutDataCsvFileTest, ARejectedLineMeansNothingIsImported) {
-  TempAppFolder folder;
-  WriteSmallSeed(folder);
-  CuttingDatabase db;
-  OpenOrFail(db, folder);
-  folder.Write("in.csv",
-               "GrpName,Operation,DepthofCut,ToolGrade,FromSFM,ToSFM,FromIPR,ToIPR,FromDiam,ToDiam\r\n"
-               "Steel,Knurl,,,100,200,,,,\r\n"
-               "Brass,Knurl,,,100,200,,,,\r\n");
+TEST_F(CutDataCsvFileTest, ARejectedLineOrAnUnreadableFileImportsNothing) {
+  folder_.Write("in.csv", (kHeader + "\r\nSteel,Knurl,,,100,200,,,,\r\nBrass,Knurl,,,100,200,,,,\r\n").toLatin1());
   int added = -1;
   std::vector<CsvRejection> rejected;
-  QString error;
-  EXPECT_FALSE(ImportCutDataCsv(db, folder.FilePath("in.csv"), &added, &rejected, &error));
+  EXPECT_FALSE(ImportCutDataCsv(db_, folder_.FilePath("in.csv"), &added, &rejected, &error_));
   EXPECT_EQ(added, 0);
   EXPECT_EQ(Lines(rejected), QStringList{"3 unknown material group \"Brass\""});
-  EXPECT_EQ(error, "Nothing was imported: 1 of 2 lines were rejected.");
-  EXPECT_EQ(RawQuery(db.FilePath(), "select count(*) from cutdat").toInt(), 7);
-}
+  EXPECT_EQ(error_, "Nothing was imported: 1 of 2 lines were rejected.");
 
-TEST(CutDataCsvFileTest, AnUnreadableFileChangesNothing) {
-  TempAppFolder folder;
-  WriteSmallSeed(folder);
-  CuttingDatabase db;
-  OpenOrFail(db, folder);
-  int added = -1;
-  std::vector<CsvRejection> rejected;
-  QString error;
-  EXPECT_FALSE(ImportCutDataCsv(db, folder.FilePath("missing.csv"), &added, &rejected, &error));
-  EXPECT_TRUE(error.startsWith(QStringLiteral("Cannot read ") + folder.FilePath("missing.csv") + QStringLiteral(": ")))
-      << error.toStdString();
+  rejected.clear();
+  EXPECT_FALSE(ImportCutDataCsv(db_, folder_.FilePath("missing.csv"), &added, &rejected, &error_));
+  EXPECT_TRUE(error_.startsWith(QStringLiteral("Cannot read ") + folder_.FilePath("missing.csv") + QStringLiteral(": ")))
+      << error_.toStdString();
   EXPECT_TRUE(rejected.empty());
-  EXPECT_EQ(RawQuery(db.FilePath(), "select count(*) from cutdat").toInt(), 7);
+  EXPECT_EQ(Count("select count(*) from cutdat"), 7);
 }
 
-TEST(CutDataCsvFileTest, AnExportThatCannotBeWrittenIsReported) {
-  TempAppFolder folder;
-  WriteSmallSeed(folder);
-  CuttingDatabase db;
-  OpenOrFail(db, folder);
+TEST_F(CutDataCsvFileTest, AnExportThatCannotBeWrittenIsReported) {
   int written = -1;
-  QString error;
-  EXPECT_FALSE(ExportCutDataCsv(db, folder.FilePath("no/such/folder/out.csv"), &written, nullptr, &error));
-  EXPECT_TRUE(error.startsWith(QStringLiteral("Cannot write "))) << error.toStdString();
+  EXPECT_FALSE(ExportCutDataCsv(db_, folder_.FilePath("no/such/folder/out.csv"), &written, nullptr, &error_));
+  EXPECT_TRUE(error_.startsWith(QStringLiteral("Cannot write "))) << error_.toStdString();
   EXPECT_EQ(written, -1);
 }

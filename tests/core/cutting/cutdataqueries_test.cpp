@@ -15,67 +15,56 @@ CuttingDataRecord Row(const QString& op, const QString& grade = QString()) {
 
 }  // namespace
 
-TEST(GridKeywordTest, LastMatchingWordWins) {
+// Each query reads as the user knows it and selects through bound values;
+// a condition of "0" selects nothing.
+TEST(CutDataQueryTest, TextsConditionsAndBoundValues) {
+  const QStringList types = {"OD Turn Rough", "Drill", "Face (Turn)", "Spot Drill", "OD TURN Finish"};
+  const QString drill = QStringLiteral("Drill");
+  const QString ream = QStringLiteral("Ream");
+  const QString none = QStringLiteral("select * from cutdat where GrpIndex = -1");
   struct Case {
-    const char* Name;
-    const char* Keyword;
+    CutDataQuery Query;
+    QString Text;
+    QString Condition;
+    QVariantList Values;
   };
   const Case cases[] = {
-      {"OD Turn", "turn"},         {"Face OD", "turn"},           {"OD Groove", "turn"},
-      {"Drill", "drill"},          {"Spot Drill", "spot"},        {"Center Drill", "center"},
-      {"Live Cross Drill", "drill"}, {"Live Mill Flats", "mill"}, {"Ream", "ream"},
-      {"FACE and DRILL", "drill"}, {"Turn then ream", "ream"},    {"Tap", ""},
-      {"Single Point Thread", ""}, {"", ""},                      {"Cut-off", ""},
+      // The cutting data window.
+      {GroupQuery(3), "select * from cutdat where GrpIndex = 3", "GrpIndex = ?", {3}},
+      {OperationTypeQuery(3, drill), "select * from cutdat where GrpIndex = 3 and Operation = 'Drill'",
+       "GrpIndex = ? and Operation = ?", {3, drill}},
+      {NoRowsQuery(), none, "0", {}},
+      {GroupQuery(0), "select * from cutdat where GrpIndex = 0", "0", {}},
+      {OperationTypeQuery(0, drill), "select * from cutdat where GrpIndex = 0 and Operation = 'Drill'", "0", {}},
+      {KeywordQuery(2, types, QStringLiteral("turn")),
+       "select * from cutdat where GrpIndex = 2 and (Operation = 'OD Turn Rough' or Operation = 'Face (Turn)' "
+       "or Operation = 'OD TURN Finish')",
+       "GrpIndex = ? and (Operation = ? or Operation = ? or Operation = ?)",
+       {2, QStringLiteral("OD Turn Rough"), QStringLiteral("Face (Turn)"), QStringLiteral("OD TURN Finish")}},
+      {KeywordQuery(2, types, QStringLiteral("spot")),
+       "select * from cutdat where GrpIndex = 2 and (Operation = 'Spot Drill')", "GrpIndex = ? and (Operation = ?)",
+       {2, QStringLiteral("Spot Drill")}},
+      // No keyword or no alternative: the empty grid.
+      {KeywordQuery(2, types, QString()), none, "0", {}},
+      {KeywordQuery(2, types, QStringLiteral("ream")), none, "0", {}},
+      {KeywordQuery(2, {}, QStringLiteral("turn")), none, "0", {}},
+      // The cutting database editor.
+      {WholeTableQuery(), "Cutdat", "", {}},
+      {ShowAllQuery(), "select * from CutDat", "", {}},
+      {AboveDataQuery(0, QString()), "select * from CutDat", "", {}},
+      {AboveDataQuery(4, QString()), "select * from CutDat where GrpIndex = 4", "GrpIndex = ?", {4}},
+      {AboveDataQuery(0, ream), "select * from CutDat where Operation = 'Ream'", "Operation = ?", {ream}},
+      {AboveDataQuery(4, ream), "select * from CutDat where GrpIndex = 4 and Operation = 'Ream'",
+       "GrpIndex = ? and Operation = ?", {4, ream}},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(GridKeyword(QString::fromUtf8(c.Name)), QString::fromUtf8(c.Keyword)) << c.Name;
+    SCOPED_TRACE(c.Text.toStdString());
+    EXPECT_EQ(c.Query.Text, c.Text);
+    EXPECT_EQ(c.Query.Condition, c.Condition);
+    EXPECT_EQ(c.Query.Values, c.Values);
   }
-}
-
-TEST(CutDataQueryTest, WindowQueriesReadAsTheUserKnowsThem) {
-  const CutDataQuery group = GroupQuery(3);
-  EXPECT_EQ(group.Text, "select * from cutdat where GrpIndex = 3");
-  EXPECT_EQ(group.Condition, "GrpIndex = ?");
-  EXPECT_EQ(group.Values, (QVariantList{3}));
-
-  const CutDataQuery type = OperationTypeQuery(3, QStringLiteral("Drill"));
-  EXPECT_EQ(type.Text, "select * from cutdat where GrpIndex = 3 and Operation = 'Drill'");
-  EXPECT_EQ(type.Condition, "GrpIndex = ? and Operation = ?");
-  EXPECT_EQ(type.Values, (QVariantList{3, QStringLiteral("Drill")}));
-
-  EXPECT_EQ(NoRowsQuery().Text, "select * from cutdat where GrpIndex = -1");
-  EXPECT_EQ(NoRowsQuery().Condition, "0");
-}
-
-TEST(CutDataQueryTest, GroupZeroAsksForGroupZeroAndSelectsNothing) {
-  const CutDataQuery q = GroupQuery(0);
-  EXPECT_EQ(q.Text, "select * from cutdat where GrpIndex = 0");
-  EXPECT_EQ(q.Condition, "0");
-  EXPECT_TRUE(q.Values.isEmpty());
-  EXPECT_EQ(OperationTypeQuery(0, QStringLiteral("Drill")).Condition, "0");
-}
-
-TEST(CutDataQueryTest, KeywordQueryJoinsEveryAlternative) {
-  const QStringList types = {"OD Turn Rough", "Drill", "Face (Turn)", "Spot Drill", "OD TURN Finish"};
   EXPECT_EQ(KeywordAlternatives(types, QStringLiteral("turn")),
             (QStringList{"OD Turn Rough", "Face (Turn)", "OD TURN Finish"}));
-  const CutDataQuery q = KeywordQuery(2, types, QStringLiteral("turn"));
-  EXPECT_EQ(q.Text,
-            "select * from cutdat where GrpIndex = 2 and (Operation = 'OD Turn Rough' or Operation = 'Face (Turn)' "
-            "or Operation = 'OD TURN Finish')");
-  EXPECT_EQ(q.Condition, "GrpIndex = ? and (Operation = ? or Operation = ? or Operation = ?)");
-  EXPECT_EQ(q.Values, (QVariantList{2, QStringLiteral("OD Turn Rough"), QStringLiteral("Face (Turn)"),
-                                    QStringLiteral("OD TURN Finish")}));
-
-  const CutDataQuery one = KeywordQuery(2, types, QStringLiteral("spot"));
-  EXPECT_EQ(one.Text, "select * from cutdat where GrpIndex = 2 and (Operation = 'Spot Drill')");
-}
-
-TEST(CutDataQueryTest, NoKeywordOrNoAlternativeGivesTheEmptyGrid) {
-  const QStringList types = {"OD Turn Rough", "Drill"};
-  EXPECT_EQ(KeywordQuery(2, types, QString()).Text, "select * from cutdat where GrpIndex = -1");
-  EXPECT_EQ(KeywordQuery(2, types, QStringLiteral("ream")).Text, "select * from cutdat where GrpIndex = -1");
-  EXPECT_EQ(KeywordQuery(2, {}, QStringLiteral("turn")).Condition, "0");
 }
 
 TEST(CutDataQueryTest, QuotesAreDoubledInTheTextAndBoundInTheCondition) {
@@ -84,25 +73,10 @@ TEST(CutDataQueryTest, QuotesAreDoubledInTheTextAndBoundInTheCondition) {
   EXPECT_EQ(q.Text, "select * from cutdat where GrpIndex = 1 and Operation = 'Drill'' or ''1''=''1'");
   EXPECT_EQ(q.Condition, "GrpIndex = ? and Operation = ?");
   EXPECT_EQ(q.Values[1].toString(), type);
-  EXPECT_FALSE(q.Condition.contains(u'\''));
 
   const CutDataQuery k = KeywordQuery(1, {QStringLiteral("Tom's Drill")}, QStringLiteral("drill"));
   EXPECT_EQ(k.Text, "select * from cutdat where GrpIndex = 1 and (Operation = 'Tom''s Drill')");
   EXPECT_FALSE(k.Condition.contains(u'\''));
-}
-
-TEST(CutDataQueryTest, EditorQueries) {
-  EXPECT_EQ(WholeTableQuery().Text, "Cutdat");
-  EXPECT_EQ(WholeTableQuery().Condition, "");
-  EXPECT_EQ(ShowAllQuery().Text, "select * from CutDat");
-  EXPECT_EQ(AboveDataQuery(0, QString()).Text, "select * from CutDat");
-  EXPECT_EQ(AboveDataQuery(0, QString()).Condition, "");
-  EXPECT_EQ(AboveDataQuery(4, QString()).Text, "select * from CutDat where GrpIndex = 4");
-  EXPECT_EQ(AboveDataQuery(0, QStringLiteral("Ream")).Text, "select * from CutDat where Operation = 'Ream'");
-  const CutDataQuery both = AboveDataQuery(4, QStringLiteral("Ream"));
-  EXPECT_EQ(both.Text, "select * from CutDat where GrpIndex = 4 and Operation = 'Ream'");
-  EXPECT_EQ(both.Condition, "GrpIndex = ? and Operation = ?");
-  EXPECT_EQ(both.Values, (QVariantList{4, QStringLiteral("Ream")}));
 }
 
 TEST(CollectTest, DistinctValuesInRowOrderComparedExactly) {

@@ -1,7 +1,7 @@
 #pragma once
 // Databases for the cutting-data tests: a small seed with only the fields
-// every cutting-data file has, and raw access to a file through a
-// connection of the test's own.
+// every cutting-data file has, raw access to a file through a connection of
+// the test's own, and fixtures with a database open.
 
 #include "cutting/cuttingdatabase.h"
 #include "support/testsupport.h"
@@ -15,13 +15,18 @@
 
 namespace arvex::test {
 
-// Three groups (Steel 1, Stainless 2, Aluminum 3), three materials and a
-// few rows, in tables without the key columns of the bundled seed.
-inline QByteArray SmallSeed() {
+// The tables of the small seed, without rows.
+inline QByteArray SmallSeedTables() {
   return "CREATE TABLE MaterialGrps (GrpIndex INTEGER PRIMARY KEY, GrpName TEXT);\n"
          "CREATE TABLE Material (MatName TEXT, GrpIndex INTEGER);\n"
          "CREATE TABLE cutdat (GrpIndex INTEGER, Operation TEXT, DepthofCut TEXT, ToolGrade TEXT,\n"
-         "  FromSFM REAL, ToSFM REAL, FromIPR REAL, ToIPR REAL, FromDiam REAL, ToDiam REAL);\n"
+         "  FromSFM REAL, ToSFM REAL, FromIPR REAL, ToIPR REAL, FromDiam REAL, ToDiam REAL);\n";
+}
+
+// Three groups (Steel 1, Stainless 2, Aluminum 3), three materials and a
+// few rows, in tables without the key columns of the bundled seed.
+inline QByteArray SmallSeed() {
+  return SmallSeedTables() +
          "INSERT INTO MaterialGrps (GrpName) VALUES ('Steel');\n"
          "INSERT INTO MaterialGrps (GrpName) VALUES ('Stainless');\n"
          "INSERT INTO MaterialGrps (GrpName) VALUES ('Aluminum');\n"
@@ -61,6 +66,15 @@ inline QVariant RawQuery(const QString& path, const QString& sql) {
   return result;
 }
 
+// Makes every change of one table fail, as a database error would.
+inline void RefuseChanges(const QString& path, const QString& table) {
+  for (const char* event : {"INSERT", "UPDATE", "DELETE"}) {
+    RawQuery(path, QStringLiteral("CREATE TRIGGER refuse_%1_%2 BEFORE %2 ON %1 BEGIN "
+                                  "SELECT RAISE(ABORT, 'refused by the test'); END")
+                       .arg(table, QString::fromLatin1(event)));
+  }
+}
+
 // Opens the database of folder (with no bundled seed to fall back on) or
 // fails the test.
 inline void OpenOrFail(CuttingDatabase& db, const TempAppFolder& folder) {
@@ -73,5 +87,42 @@ inline QStringList Operations(const std::vector<CuttingDataRecord>& rows) {
   for (const CuttingDataRecord& r : rows) out << r.Operation;
   return out;
 }
+
+// The rows a query selects; a failing query fails the test.
+inline std::vector<CuttingDataRecord> Selected(const CuttingDatabase& db, const CutDataQuery& query) {
+  std::vector<CuttingDataRecord> rows;
+  QString error;
+  EXPECT_TRUE(db.Select(query, &rows, &error)) << query.Text.toStdString() << ": " << error.toStdString();
+  return rows;
+}
+
+inline QStringList GroupNames(const CuttingDatabase& db) {
+  QStringList names;
+  QString error;
+  EXPECT_TRUE(db.ReadGroupNames(&names, &error)) << error.toStdString();
+  return names;
+}
+
+// A test with a database open: from the small seed, from its tables only,
+// or from the bundled seed.
+enum class Seed { Small, Tables, Bundled };
+template <Seed kSeed>
+class OpenDatabaseTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    if (kSeed != Seed::Bundled) folder_.Write(kCutDataSeedName, kSeed == Seed::Small ? SmallSeed() : SmallSeedTables());
+    OpenOrFail(db_, folder_);
+  }
+  void Exec(const QString& sql) const { RawQuery(db_.FilePath(), sql); }
+  // The first column of the first row of a select, as a number.
+  int Count(const QString& sql) const { return RawQuery(db_.FilePath(), sql).toInt(); }
+  void RefuseChanges(const QString& table) const { test::RefuseChanges(db_.FilePath(), table); }
+
+  TempAppFolder folder_{kSeed == Seed::Bundled};
+  CuttingDatabase db_;
+  QString error_;
+};
+using SmallSeedTest = OpenDatabaseTest<Seed::Small>;
+using BundledSeedTest = OpenDatabaseTest<Seed::Bundled>;
 
 }  // namespace arvex::test

@@ -34,6 +34,43 @@ MachineDefinition TestMachine() {
   return m;
 }
 
+// What the user does to one field: types a text and releases the key (or
+// presses Enter), or types it and leaves the field.
+enum class Then { KeyUp, Enter, Leave };
+struct Step {
+  int Field;
+  const char* Text;
+  Then After = Then::KeyUp;
+};
+
+// One session in the window: steps typed into a fresh operation, then the
+// texts the fields show (each also the stored value) and the cut time.
+struct Session {
+  std::vector<Step> Typed;
+  std::vector<Step> Shown;
+  const char* CutTime = nullptr;
+};
+
+// The operation and machine the sessions start from, and the one question
+// the last step of each session asks.
+struct Start {
+  bool Metric = false;
+  std::int16_t MaxSpeed = 6000;
+  const char* OpName = "OD Turn";
+  const char* Tool = "T01";
+  const char* Asked = nullptr;
+  Answer Reply = Answer::No;
+};
+
+constexpr int D = kDiameterField;
+constexpr int S = kSurfaceSpeedField;
+constexpr int N = kSpindleSpeedField;
+constexpr int IPR = kFeedPerRevField;
+constexpr int IPM = kFeedPerMinuteField;
+constexpr int L = kCutLengthField;
+constexpr int IPT = kFeedPerToothField;
+constexpr int Z = kTeethField;
+
 class CuttingConditionsTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -69,6 +106,46 @@ class CuttingConditionsTest : public ::testing::Test {
     for (const auto& e : prompter.Entries())
       if (e.Kind == Kind::Question) out << e.Text;
     return out;
+  }
+
+  // A field's stored value is the number its text shows, rounded where the
+  // field holds a whole number; the description is its text.
+  void ExpectStoredAsShown(int field) {
+    const Operation& op = Op();
+    const double stored[kCuttingFieldCount] = {
+        op.Diameter, double(op.SFM), double(op.RPM), op.IPR, op.IPM, op.CutLength, double(op.ExtraRapids),
+        double(op.SpindleIndexes), double(op.Dwells), 0, double(op.OtherSeconds), op.IPT, double(op.Teeth)};
+    const bool whole = field != D && field != IPR && field != IPM && field != L && field != IPT;
+    const double shown = ParseNumber(Text(field));
+    if (field == kOtherDescField) EXPECT_EQ(op.OtherDesc, Text(field));
+    else EXPECT_EQ(stored[field], whole ? RoundHalfEven(shown) : shown) << "field " << field;
+  }
+
+  void Run(const Start& setup, const std::vector<Session>& sessions) {
+    ws.Study.Header.Metric = setup.Metric ? -1 : 0;
+    ws.Machine.MainSpindle.MaxSplSpeed = setup.MaxSpeed;
+    for (const Session& s : sessions) {
+      std::string typed;
+      for (const Step& step : s.Typed) typed += std::to_string(step.Field) + "=" + step.Text + " ";
+      SCOPED_TRACE(typed);
+      Op() = Operation();
+      Op().ToolNo = QString::fromLatin1(setup.Tool);
+      Op().OpName = QString::fromLatin1(setup.OpName);
+      Open();
+      if (setup.Asked) prompter.QueueAnswer(setup.Reply);
+      for (const Step& step : s.Typed) {
+        ASSERT_TRUE(form->SetFieldText(step.Field, step.Text));
+        if (step.After == Then::Leave) form->LostFocus(step.Field);
+        else form->KeyUp(step.Field, step.After == Then::Enter ? kEnterKeyCode : 0);
+      }
+      for (const Step& shown : s.Shown) {
+        EXPECT_EQ(Text(shown.Field), shown.Text) << "field " << shown.Field;
+        ExpectStoredAsShown(shown.Field);
+      }
+      if (setup.Asked) EXPECT_EQ(Questions(), QStringList{setup.Asked});
+      else EXPECT_TRUE(prompter.Entries().isEmpty()) << prompter.Texts().join(u'|').toStdString();
+      if (s.CutTime) EXPECT_EQ(form->CutTimeText(), s.CutTime);
+    }
   }
 
   Workspace ws;
@@ -164,83 +241,76 @@ TEST_F(CuttingConditionsTest, EditsSetDirtyAndKeysThatChangeNothingDoNot) {
   EXPECT_EQ(Text(kSpindleSpeedField), "1145");
   EXPECT_EQ(Text(kFeedPerMinuteField), "3.435");
 
+  // Any text change marks the document, even before the key is released.
+  form->SetFieldText(kOtherDescField, "Chamfer");
+  EXPECT_TRUE(ws.Study.Dirty);
+  ws.Study.Dirty = false;
   Type(kExtraRapidsField, "2");
   EXPECT_TRUE(ws.Study.Dirty);
   EXPECT_EQ(op.ExtraRapids, 2);
 }
 
-TEST_F(CuttingConditionsTest, AnyTextChangeMarksTheDocumentChanged) {
-  ws.Study.Dirty = false;
-  Open();
-  form->SetFieldText(kOtherDescField, "Chamfer");
-  EXPECT_TRUE(ws.Study.Dirty);
+// ---- speeds and feeds as the user types them -----------------------------------------
+
+TEST_F(CuttingConditionsTest, SpindleAndSurfaceSpeedsFollowEachOther) {
+  // 12 x 300 / (3.14157 x 1) and 1000 x 100 / (3.14157 x 25), from either side.
+  Run({}, {{{{D, "1"}, {S, "300"}}, {{N, "1145"}, {S, "300"}, {D, "1"}}},
+           {{{S, "300"}, {D, "1.0"}}, {{N, "1145"}, {S, "300"}}},
+           {{{D, "1"}, {N, "1000"}}, {{S, "261.798"}}},
+           {{{S, "300"}, {N, "1000"}}, {{S, "300."}}},  // no diameter: the text in its format
+           {{{N, "1000"}, {D, "2"}}, {{S, "523.595"}, {N, "1000"}}},
+           // Non-numeric text counts as 0; a number before a unit is read.
+           {{{D, "2"}, {D, "abc"}}, {{D, "abc"}}},
+           {{{D, "1.25in"}}, {{D, "1.25in"}}}});
+  Run({.Metric = true}, {{{{S, "100"}, {D, "25"}}, {{N, "1273"}}}, {{{D, "25"}, {S, "100"}}, {{N, "1273"}}}});
+  // A tiny diameter caps the speed at 20000 and recomputes the surface speed.
+  Run({.MaxSpeed = 30000}, {{{{S, "300"}, {D, "0.001"}}, {{N, "20000"}, {S, "5.236"}}}});
+  // Above 2000 the speed is worked out from 2000 (12 x 2000 / 3.14157); the text stays.
+  Run({.MaxSpeed = 10000}, {{{{D, "1"}, {S, "2500"}}, {{N, "7639"}, {S, "2500"}}}});
 }
 
-// ---- surface speed and spindle speed ------------------------------------------------
+TEST_F(CuttingConditionsTest, SpeedsOverTheLimitAreAskedAbout) {
+  // Yes keeps the speed; No puts the limit in and recomputes the surface
+  // speed (3.14157 x .001 x 6000 / 12).
+  const char* asked = "The RPM is over the max of 6000. Do you want to go over the max?";
+  Run({.Asked = asked, .Reply = Answer::Yes}, {{{{S, "300"}, {D, "0.001"}}, {{N, "20000"}, {S, "5.236"}}},
+                                               {{{D, "1"}, {S, "1800"}}, {{N, "6875"}, {S, "1800"}}}});
+  Run({.Asked = asked}, {{{{S, "300"}, {D, "0.001"}}, {{N, "6000"}, {S, "1.571"}}},
+                         {{{D, "1"}, {S, "1800"}}, {{N, "6000"}, {S, "1570.785"}}},
+                         {{{D, "1"}, {N, "7000"}}, {{N, "6000"}, {S, "1570.785"}}}});
+  // A live operation asks with its drive's limit.
+  Run({.OpName = "Live Cross Drill", .Tool = "T11",
+       .Asked = "The RPM is over the max of 3500. Do you want to go over the max?"},
+      {{{{D, ".25"}, {N, "4000"}}, {{N, "3500"}}}});
+}
 
-TEST_F(CuttingConditionsTest, InchSurfaceSpeedGives1145Rpm) {
+TEST_F(CuttingConditionsTest, FeedsFollowEachOther) {
+  // Feed per minute 10 at 1000 RPM is .01 per revolution, .0025 per tooth of 4.
+  Run({.OpName = "Live Cross Mill"},
+      {{{{Z, "4"}, {N, "1000"}, {IPM, "10"}}, {{IPR, ".01"}, {IPT, ".0025"}, {IPM, "10"}, {Z, "4"}}},
+       {{{N, "1000"}, {IPT, ".002"}, {Z, "3"}}, {{IPR, ".006"}, {IPM, "6."}}}});
+  Run({}, {{{{Z, "4"}, {N, "1000"}, {IPM, "10"}}, {{IPR, ".01"}, {IPT, "0"}}},  // not live: no feed per tooth
+           {{{N, "1145"}, {L, "1.5"}, {IPR, ".003"}}, {{IPM, "3.435"}}, "Cut Time= 26.201 seconds"},
+           {{{IPR, ".004"}, {IPM, "10"}}, {{IPR, ".004"}}},  // no spindle speed: the feed stays
+           {{{L, "1.5"}, {IPM, "5"}, {IPM, "0"}}, {}, "Cut Time= 0 seconds"},
+           {{{L, "1.5"}, {IPM, "-2"}}, {}, "Cut Time= 0 seconds"},
+           // A feed of 1 or more is threads per inch: the pitch once the field is left.
+           {{{N, "1000"}, {IPR, "20"}}, {{IPM, "20000."}}},
+           {{{N, "1000"}, {IPR, "20", Then::Leave}}, {{IPR, ".05"}, {IPM, "50."}}},
+           {{{IPR, ".003", Then::Leave}}, {{IPR, ".003"}}},
+           // Leaving a field stores it.
+           {{{IPM, "3"}, {L, "1.5", Then::Leave}, {kOtherDescField, "Wait for bar", Then::Leave}},
+            {{L, "1.5"}, {kOtherDescField, "Wait for bar"}},
+            "Cut Time= 30. seconds"}});
+  Run({.Metric = true}, {{{{IPR, "2", Then::Leave}}, {{IPR, ".5"}}}});
+}
+
+TEST_F(CuttingConditionsTest, TheRecomputedSurfaceSpeedIsSelected) {
   Open();
   Type(kDiameterField, "1");
-  Type(kSurfaceSpeedField, "300");
-  EXPECT_EQ(Text(kSpindleSpeedField), "1145");
-  EXPECT_EQ(Text(kSurfaceSpeedField), "300");
-  EXPECT_EQ(Op().RPM, 1145);
-  EXPECT_EQ(Op().SFM, 300);
-  EXPECT_EQ(Op().Diameter, 1.0);
-  EXPECT_TRUE(prompter.Entries().isEmpty());
-
-  // The same from the diameter side.
-  ASSERT_TRUE(form->SetFieldText(kSpindleSpeedField, "0"));
-  Type(kDiameterField, "1.0");
-  EXPECT_EQ(Text(kSpindleSpeedField), "1145");
-  EXPECT_EQ(Text(kSurfaceSpeedField), "300");
-}
-
-TEST_F(CuttingConditionsTest, MetricSurfaceSpeedGives1273Rpm) {
-  UseMetric();
-  Open();
-  Type(kSurfaceSpeedField, "100");
-  Type(kDiameterField, "25");
-  EXPECT_EQ(Text(kSpindleSpeedField), "1273");
-  EXPECT_EQ(Op().RPM, 1273);
-  Type(kSurfaceSpeedField, "100");
-  EXPECT_EQ(Text(kSpindleSpeedField), "1273");
-}
-
-TEST_F(CuttingConditionsTest, TinyDiameterIsCappedAt20000AndTheLimitIsAsked) {
-  ws.Machine.MainSpindle.MaxSplSpeed = 30000;
-  Open();
-  Type(kSurfaceSpeedField, "300");
-  Type(kDiameterField, "0.001");
-  EXPECT_EQ(Text(kSpindleSpeedField), "20000");
-  EXPECT_EQ(Text(kSurfaceSpeedField), "5.236");
-  EXPECT_EQ(Op().RPM, 20000);
-  EXPECT_EQ(Op().SFM, 5);
-  EXPECT_TRUE(Questions().isEmpty());
-}
-
-TEST_F(CuttingConditionsTest, CappedSpeedOverTheLimitAnsweredYesAndNo) {
-  Open();
-  Type(kSurfaceSpeedField, "300");
-  prompter.QueueAnswer(Answer::Yes);
-  Type(kDiameterField, "0.001");
-  ASSERT_EQ(prompter.Entries().size(), 1);
-  const auto& q = prompter.Entries()[0];
-  EXPECT_EQ(q.Text, "The RPM is over the max of 6000. Do you want to go over the max?");
-  EXPECT_EQ(q.ButtonSet, Buttons::YesNo);
-  EXPECT_EQ(q.Default, Answer::No);
-  EXPECT_EQ(Text(kSpindleSpeedField), "20000");
-  EXPECT_EQ(Text(kSurfaceSpeedField), "5.236");
-
-  ASSERT_TRUE(form->SetFieldText(kDiameterField, "0"));
-  ASSERT_TRUE(form->SetFieldText(kSpindleSpeedField, "0"));
-  ASSERT_TRUE(form->SetFieldText(kSurfaceSpeedField, "300"));
-  prompter.QueueAnswer(Answer::No);
-  Type(kDiameterField, "0.001");
-  EXPECT_EQ(Questions().size(), 2);
-  EXPECT_EQ(Text(kSpindleSpeedField), "6000");
-  EXPECT_EQ(Text(kSurfaceSpeedField), "1.571");  // 3.14157 x .001 x 6000 / 12
-  EXPECT_EQ(Op().RPM, 6000);
+  Type(kSurfaceSpeedField, "1800");  // answered with the default No
+  EXPECT_EQ(Text(kSurfaceSpeedField), "1570.785");
+  EXPECT_EQ(form->Selection(kSurfaceSpeedField), (TextSelection{0, 8}));
 }
 
 TEST_F(CuttingConditionsTest, NoCapOnTheSurfaceSpeedPath) {
@@ -256,64 +326,6 @@ TEST_F(CuttingConditionsTest, NoCapOnTheSurfaceSpeedPath) {
   EXPECT_EQ(Op().SFM, 300);
 }
 
-TEST_F(CuttingConditionsTest, SurfaceSpeedAbove2000IsWorkedOutAs2000) {
-  ws.Machine.MainSpindle.MaxSplSpeed = 10000;
-  Open();
-  Type(kDiameterField, "1");
-  Type(kSurfaceSpeedField, "2500");
-  EXPECT_EQ(Text(kSpindleSpeedField), "7639");  // 12 x 2000 / 3.14157
-  EXPECT_EQ(Text(kSurfaceSpeedField), "2500");
-  EXPECT_EQ(Op().SFM, 2500);
-  EXPECT_EQ(Op().RPM, 7639);
-}
-
-TEST_F(CuttingConditionsTest, SurfaceSpeedOverTheLimitAnsweredNoRecomputesTheSurfaceSpeed) {
-  Open();
-  Type(kDiameterField, "1");
-  prompter.QueueAnswer(Answer::No);
-  Type(kSurfaceSpeedField, "1800");  // 6875 RPM
-  EXPECT_EQ(Questions(), QStringList{"The RPM is over the max of 6000. Do you want to go over the max?"});
-  EXPECT_EQ(Text(kSpindleSpeedField), "6000");
-  EXPECT_EQ(Text(kSurfaceSpeedField), "1570.785");
-  EXPECT_EQ(form->Selection(kSurfaceSpeedField), (TextSelection{0, 8}));
-  EXPECT_EQ(Op().SFM, 1571);
-
-  prompter.QueueAnswer(Answer::Yes);
-  Type(kSurfaceSpeedField, "1800");
-  EXPECT_EQ(Text(kSpindleSpeedField), "6875");
-  EXPECT_EQ(Text(kSurfaceSpeedField), "1800");
-}
-
-TEST_F(CuttingConditionsTest, SpindleSpeedGivesTheSurfaceSpeed) {
-  Open();
-  Type(kDiameterField, "1");
-  Type(kSpindleSpeedField, "1000");
-  EXPECT_EQ(Text(kSurfaceSpeedField), "261.798");
-  EXPECT_EQ(Op().SFM, 262);
-
-  prompter.QueueAnswer(Answer::No);
-  Type(kSpindleSpeedField, "7000");
-  EXPECT_EQ(Text(kSpindleSpeedField), "6000");
-  EXPECT_EQ(Text(kSurfaceSpeedField), "1570.785");
-  EXPECT_EQ(Op().RPM, 6000);
-}
-
-TEST_F(CuttingConditionsTest, SpindleSpeedWithoutDiameterRewritesTheSurfaceSpeedInItsFormat) {
-  Open();
-  Type(kSurfaceSpeedField, "300");
-  Type(kSpindleSpeedField, "1000");
-  EXPECT_EQ(Text(kSurfaceSpeedField), "300.");
-  EXPECT_TRUE(Questions().isEmpty());
-}
-
-TEST_F(CuttingConditionsTest, DiameterWithoutSurfaceSpeedTakesItFromTheSpindleSpeed) {
-  Open();
-  Type(kSpindleSpeedField, "1000");
-  Type(kDiameterField, "2");
-  EXPECT_EQ(Text(kSurfaceSpeedField), "523.595");
-  EXPECT_EQ(Text(kSpindleSpeedField), "1000");
-}
-
 TEST_F(CuttingConditionsTest, SurfaceSpeedThatOverflowsEndsTheRecalculation) {
   Op().RPM = 12;
   Op().IPR = 0.5;
@@ -325,6 +337,37 @@ TEST_F(CuttingConditionsTest, SurfaceSpeedThatOverflowsEndsTheRecalculation) {
   EXPECT_EQ(Text(kFeedPerMinuteField), "0");  // not recomputed
   EXPECT_EQ(Op().RPM, 12);                     // not committed
   EXPECT_EQ(Op().IPR, 0.5);
+}
+
+TEST_F(CuttingConditionsTest, SixteenBitOverflowKeepsThePreviousValue) {
+  Op().SFM = 300;
+  Op().RPM = 1000;
+  Op().Teeth = 4;
+  Op().ExtraRapids = 2;
+  Op().OtherSeconds = 7;
+  Open();
+  Type(kSurfaceSpeedField, "40000");
+  Type(kSpindleSpeedField, "70000");
+  Type(kTeethField, "99999");
+  Type(kExtraRapidsField, "-40000");
+  ASSERT_TRUE(form->SetFieldText(kOtherSecondsField, "32768"));
+  form->LostFocus(kOtherSecondsField);
+  EXPECT_EQ(Op().SFM, 300);
+  EXPECT_EQ(Op().RPM, 1000);
+  EXPECT_EQ(Op().Teeth, 4);
+  EXPECT_EQ(Op().ExtraRapids, 2);
+  EXPECT_EQ(Op().OtherSeconds, 7);
+  Type(kOtherSecondsField, "32767");
+  EXPECT_EQ(Op().OtherSeconds, 32767);
+  Type(kTeethField, "2.5");  // halves to even
+  EXPECT_EQ(Op().Teeth, 2);
+}
+
+TEST_F(CuttingConditionsTest, DecimalCommaLocaleReadsCommas) {
+  ScopedNumberLocale comma({u',', u'.'});
+  Open();
+  Type(kDiameterField, "1,5");
+  EXPECT_EQ(Op().Diameter, 1.5);
 }
 
 // ---- the spindle speed limit ---------------------------------------------------------
@@ -352,18 +395,7 @@ TEST_F(CuttingConditionsTest, LimitFollowsTheLiveDriveOfTheToolPost) {
   }
 }
 
-TEST_F(CuttingConditionsTest, LiveOperationAsksWithItsDrivesLimit) {
-  Op().ToolNo = QStringLiteral("T11");
-  Op().OpName = QStringLiteral("Live Cross Drill");
-  Open();
-  Type(kDiameterField, ".25");
-  prompter.QueueAnswer(Answer::No);
-  Type(kSpindleSpeedField, "4000");
-  EXPECT_EQ(Questions(), QStringList{"The RPM is over the max of 3500. Do you want to go over the max?"});
-  EXPECT_EQ(Text(kSpindleSpeedField), "3500");
-}
-
-TEST_F(CuttingConditionsTest, CheckSpindleSpeedLimitLeavesSpeedsAtTheLimit) {
+TEST_F(CuttingConditionsTest, CheckSpindleSpeedLimitAsksYesNoWithNoAsTheDefault) {
   Open();
   std::int32_t n = 6000;
   form->CheckSpindleSpeedLimit(n);
@@ -372,183 +404,33 @@ TEST_F(CuttingConditionsTest, CheckSpindleSpeedLimitLeavesSpeedsAtTheLimit) {
   n = 6001;
   form->CheckSpindleSpeedLimit(n);  // no answer queued: the default No
   EXPECT_EQ(n, 6000);
-}
-
-// ---- feeds ---------------------------------------------------------------------------
-
-TEST_F(CuttingConditionsTest, FeedPerMinuteGivesFeedPerRevolutionAndPerTooth) {
-  Op().OpName = QStringLiteral("Live Cross Mill");
-  Open();
-  Type(kTeethField, "4");
-  Type(kSpindleSpeedField, "1000");
-  Type(kFeedPerMinuteField, "10");
-  EXPECT_EQ(Text(kFeedPerRevField), ".01");
-  EXPECT_EQ(Text(kFeedPerToothField), ".0025");
-  EXPECT_EQ(Text(kFeedPerMinuteField), "10");
-  EXPECT_DOUBLE_EQ(Op().IPR, 0.01);
-  EXPECT_DOUBLE_EQ(Op().IPT, 0.0025);
-  EXPECT_EQ(Op().Teeth, 4);
-}
-
-TEST_F(CuttingConditionsTest, FeedPerToothIsOnlyDerivedForLiveNames) {
-  Open();  // "OD Turn"
-  Type(kTeethField, "4");
-  Type(kSpindleSpeedField, "1000");
-  Type(kFeedPerMinuteField, "10");
-  EXPECT_EQ(Text(kFeedPerRevField), ".01");
-  EXPECT_EQ(Text(kFeedPerToothField), "0");
-  // The operation name combo decides, not the stored name.
-  ASSERT_TRUE(form->SetOperationNameText("Live Drill"));
-  Type(kFeedPerRevField, ".02");
-  EXPECT_EQ(Text(kFeedPerToothField), ".005");
-  EXPECT_EQ(Text(kFeedPerMinuteField), "20.");
-}
-
-TEST_F(CuttingConditionsTest, FeedPerToothAndTeethGiveTheFeedPerRevolution) {
-  Op().OpName = QStringLiteral("Live Slot Mill");
-  Open();
-  Type(kSpindleSpeedField, "1000");
-  Type(kFeedPerToothField, ".002");
-  Type(kTeethField, "3");
-  EXPECT_EQ(Text(kFeedPerRevField), ".006");
-  EXPECT_EQ(Text(kFeedPerMinuteField), "6.");
-  EXPECT_DOUBLE_EQ(Op().IPM, 6);
-}
-
-TEST_F(CuttingConditionsTest, FeedPerRevolutionGivesFeedPerMinuteAndCutTime) {
-  Open();
-  Type(kSpindleSpeedField, "1145");
-  Type(kCutLengthField, "1.5");
-  Type(kFeedPerRevField, ".003");
-  EXPECT_EQ(Text(kFeedPerMinuteField), "3.435");
-  EXPECT_DOUBLE_EQ(Op().IPM, 3.435);
-  EXPECT_EQ(form->CutTimeText(), "Cut Time= 26.201 seconds");
-  EXPECT_NEAR(Op().CutTime, 1.5 / 3.435 * 60, 1e-12);
-}
-
-TEST_F(CuttingConditionsTest, FeedPerMinuteWithoutSpindleSpeedKeepsTheFeed) {
-  Open();
-  Type(kFeedPerRevField, ".004");
-  Type(kFeedPerMinuteField, "10");
-  EXPECT_EQ(Text(kFeedPerRevField), ".004");
-}
-
-TEST_F(CuttingConditionsTest, ZeroFeedGivesZeroCutTime) {
-  Op().IPM = 5;
-  Op().CutLength = 1.5;
-  Op().UpdateCutTime();
-  Open();
-  Type(kFeedPerMinuteField, "0");
-  EXPECT_EQ(Op().CutTime, 0);
-  EXPECT_EQ(form->CutTimeText(), "Cut Time= 0 seconds");
-  Type(kFeedPerMinuteField, "-2");
-  EXPECT_EQ(form->CutTimeText(), "Cut Time= 0 seconds");
-}
-
-TEST_F(CuttingConditionsTest, ThreadsPerInchBecomeThePitchOnLeaving) {
-  Open();
-  Type(kSpindleSpeedField, "1000");
-  Type(kFeedPerRevField, "20");
-  EXPECT_EQ(Text(kFeedPerMinuteField), "20000.");  // as typed until the field is left
-  form->LostFocus(kFeedPerRevField);
-  EXPECT_EQ(Text(kFeedPerRevField), ".05");
-  EXPECT_EQ(Text(kFeedPerMinuteField), "50.");
-  EXPECT_DOUBLE_EQ(Op().IPR, 0.05);
-  EXPECT_DOUBLE_EQ(Op().IPM, 50);
-
-  Type(kFeedPerRevField, ".003");
-  form->LostFocus(kFeedPerRevField);
-  EXPECT_EQ(Text(kFeedPerRevField), ".003");
-}
-
-TEST_F(CuttingConditionsTest, ThreadsPerInchRuleHoldsInMetricToo) {
-  UseMetric();
-  Open();
-  Type(kFeedPerRevField, "2");
-  form->LostFocus(kFeedPerRevField);
-  EXPECT_EQ(Text(kFeedPerRevField), ".5");
-  EXPECT_DOUBLE_EQ(Op().IPR, 0.5);
-}
-
-// ---- committing on leaving a field ----------------------------------------------------
-
-TEST_F(CuttingConditionsTest, LeavingAFieldStoresIt) {
-  Op().IPM = 3;
-  Open();
-  ASSERT_TRUE(form->SetFieldText(kCutLengthField, "1.5"));
-  form->LostFocus(kCutLengthField);
-  EXPECT_DOUBLE_EQ(Op().CutLength, 1.5);
-  EXPECT_EQ(form->CutTimeText(), "Cut Time= 30. seconds");
-  ASSERT_TRUE(form->SetFieldText(kOtherDescField, "Wait for bar"));
-  form->LostFocus(kOtherDescField);
-  EXPECT_EQ(Op().OtherDesc, "Wait for bar");
-}
-
-TEST_F(CuttingConditionsTest, SixteenBitOverflowKeepsThePreviousValue) {
-  Op().SFM = 300;
-  Op().RPM = 1000;
-  Op().Teeth = 4;
-  Op().ExtraRapids = 2;
-  Op().OtherSeconds = 7;
-  Open();
-  Type(kSurfaceSpeedField, "40000");
-  Type(kSpindleSpeedField, "70000");
-  Type(kTeethField, "99999");
-  Type(kExtraRapidsField, "-40000");
-  ASSERT_TRUE(form->SetFieldText(kOtherSecondsField, "32768"));
-  form->LostFocus(kOtherSecondsField);
-  EXPECT_EQ(Op().SFM, 300);
-  EXPECT_EQ(Op().RPM, 1000);
-  EXPECT_EQ(Op().Teeth, 4);
-  EXPECT_EQ(Op().ExtraRapids, 2);
-  EXPECT_EQ(Op().OtherSeconds, 7);
-  Type(kOtherSecondsField, "32767");
-  EXPECT_EQ(Op().OtherSeconds, 32767);
-  Type(kTeethField, "2.5");  // halves to even
-  EXPECT_EQ(Op().Teeth, 2);
-}
-
-TEST_F(CuttingConditionsTest, NonNumericTextCountsAsZero) {
-  Op().Diameter = 2;
-  Open();
-  Type(kDiameterField, "abc");
-  EXPECT_EQ(Op().Diameter, 0);
-  Type(kDiameterField, "1.25in");
-  EXPECT_EQ(Op().Diameter, 1.25);
-}
-
-TEST_F(CuttingConditionsTest, DecimalCommaLocaleReadsCommas) {
-  ScopedNumberLocale comma({u',', u'.'});
-  Open();
-  Type(kDiameterField, "1,5");
-  EXPECT_EQ(Op().Diameter, 1.5);
+  ASSERT_EQ(prompter.Entries().size(), 1);
+  const auto& q = prompter.Entries()[0];
+  EXPECT_EQ(q.Text, "The RPM is over the max of 6000. Do you want to go over the max?");
+  EXPECT_EQ(q.ButtonSet, Buttons::YesNo);
+  EXPECT_EQ(q.Default, Answer::No);
 }
 
 // ---- unit conversion keys ---------------------------------------------------------------
 
 TEST_F(CuttingConditionsTest, ConversionKeysInTheFirstSixFields) {
+  struct Case {
+    int Field;
+    const char* Before;
+    char16_t Key;
+    const char* After;
+  };
+  const Case cases[] = {
+      {D, ".5", u'm', "12.7"},       {D, "12.7", u'I', ".5"},       {L, "12.7", u'i', ".5"},
+      {S, "300", u'M', "91.44"},     {S, "91.44", u'i', "300."},
+      {N, "1000", u'm', "1000"},  // the spindle speed swallows the key and keeps its value
+  };
   Open();
-  ASSERT_TRUE(form->SetFieldText(kDiameterField, ".5"));
-  EXPECT_TRUE(form->KeyPress(kDiameterField, u'm'));
-  EXPECT_EQ(Text(kDiameterField), "12.7");
-  EXPECT_TRUE(form->KeyPress(kDiameterField, u'I'));
-  EXPECT_EQ(Text(kDiameterField), ".5");
-
-  ASSERT_TRUE(form->SetFieldText(kCutLengthField, "12.7"));
-  EXPECT_TRUE(form->KeyPress(kCutLengthField, u'i'));
-  EXPECT_EQ(Text(kCutLengthField), ".5");
-
-  ASSERT_TRUE(form->SetFieldText(kSurfaceSpeedField, "300"));
-  EXPECT_TRUE(form->KeyPress(kSurfaceSpeedField, u'M'));
-  EXPECT_EQ(Text(kSurfaceSpeedField), "91.44");
-  EXPECT_TRUE(form->KeyPress(kSurfaceSpeedField, u'i'));
-  EXPECT_EQ(Text(kSurfaceSpeedField), "300.");
-
-  // The spindle speed swallows the key and keeps its value.
-  ASSERT_TRUE(form->SetFieldText(kSpindleSpeedField, "1000"));
-  EXPECT_TRUE(form->KeyPress(kSpindleSpeedField, u'm'));
-  EXPECT_EQ(Text(kSpindleSpeedField), "1000");
-
+  for (const Case& c : cases) {
+    ASSERT_TRUE(form->SetFieldText(c.Field, c.Before));
+    EXPECT_TRUE(form->KeyPress(c.Field, c.Key));
+    EXPECT_EQ(Text(c.Field), c.After) << c.Before << " " << char(c.Key);
+  }
   // Elsewhere the letters are ordinary keys.
   EXPECT_FALSE(form->KeyPress(kExtraRapidsField, u'm'));
   EXPECT_FALSE(form->KeyPress(kOtherDescField, u'i'));
@@ -578,10 +460,9 @@ TEST_F(CuttingConditionsTest, DoubleQuoteIsRefusedInEveryField) {
   EXPECT_EQ(Text(kOtherDescField), "Deburr");
   EXPECT_FALSE(form->SetOperationNameText("1/2\" Drill"));
   EXPECT_EQ(form->OperationNameText(), "OD Turn");
-  const QStringList messages = prompter.Messages();
-  ASSERT_EQ(messages.size(), kCuttingFieldCount + 2);
-  for (const QString& m : messages)
-    EXPECT_EQ(m, "You can not use \" in your description because of the way I save the data file.");
+  EXPECT_EQ(prompter.Messages(),
+            QStringList(kCuttingFieldCount + 2,
+                        "You can not use \" in your description because of the way I save the data file."));
 }
 
 // ---- surface finish feed ----------------------------------------------------------------
@@ -607,7 +488,6 @@ TEST_F(CuttingConditionsTest, SurfaceFinishFeed) {
 
 TEST_F(CuttingConditionsTest, SurfaceFinishFeedNeedsBothValues) {
   Open();
-  const QString before = Text(kFeedPerRevField);
   for (const auto& [rms, radius] : std::vector<std::pair<QString, QString>>{
            {"0", ".0312"}, {"32", ""}, {"-16", ".008"}, {"32", "-.008"}, {"40000", ".008"}, {".4", ".008"}}) {
     prompter.Clear();
@@ -617,12 +497,8 @@ TEST_F(CuttingConditionsTest, SurfaceFinishFeedNeedsBothValues) {
     EXPECT_EQ(prompter.Messages(), QStringList{"You must have a value set for RMS and Tool nose radius!"})
         << rms.toStdString() << " " << radius.toStdString();
   }
-  EXPECT_EQ(Text(kFeedPerRevField), before);
-  EXPECT_EQ(ws.LastCalcText, "");
-}
-
-TEST_F(CuttingConditionsTest, SurfaceFinishFeedCancelledChangesNothing) {
-  Open();
+  // Cancelling either question changes nothing and says nothing.
+  prompter.Clear();
   prompter.QueueText(std::nullopt);
   form->SurfaceFinishFeed();
   EXPECT_EQ(prompter.Entries().size(), 1);
@@ -633,6 +509,7 @@ TEST_F(CuttingConditionsTest, SurfaceFinishFeedCancelledChangesNothing) {
   EXPECT_EQ(prompter.Entries().size(), 2);
   EXPECT_TRUE(prompter.Messages().isEmpty());
   EXPECT_EQ(Text(kFeedPerRevField), "0");
+  EXPECT_EQ(ws.LastCalcText, "");
 }
 
 // ---- focus, hints and tab stops ------------------------------------------------------------
@@ -662,25 +539,14 @@ TEST_F(CuttingConditionsTest, LiveNamesMakeTheMillingFieldsTabStops) {
   EXPECT_TRUE(form->IsTabStop(kTeethField));
 }
 
-// ---- the cutting length formula -------------------------------------------------------------
-
-TEST_F(CuttingConditionsTest, EnterInTheLengthFieldPutsTheCaretAtTheEnd) {
-  Open();
-  Type(kCutLengthField, "1.25", kEnterKeyCode);
-  EXPECT_EQ(Text(kCutLengthField), "1.25");
-  EXPECT_EQ(form->Selection(kCutLengthField), (TextSelection{4, 0}));
-  EXPECT_DOUBLE_EQ(Op().CutLength, 1.25);
-  // Other fields do not evaluate on Enter.
-  Type(kDiameterField, "1.50", kEnterKeyCode);
-  EXPECT_EQ(Text(kDiameterField), "1.50");
-}
-
-TEST_F(CuttingConditionsTest, LeavingTheLengthFieldWritesAPlainNumber) {
-  Open();
-  ASSERT_TRUE(form->SetFieldText(kCutLengthField, "2.50"));
-  form->LostFocus(kCutLengthField);
-  EXPECT_EQ(Text(kCutLengthField), "2.5");
-  EXPECT_DOUBLE_EQ(Op().CutLength, 2.5);
+TEST_F(CuttingConditionsTest, TheNameBoxNotTheStoredNameDecidesWhatIsLive) {
+  Open();  // "OD Turn"
+  Type(kTeethField, "4");
+  Type(kSpindleSpeedField, "1000");
+  ASSERT_TRUE(form->SetOperationNameText("Live Drill"));
+  Type(kFeedPerRevField, ".02");
+  EXPECT_EQ(Text(kFeedPerToothField), ".005");
+  EXPECT_EQ(Text(kFeedPerMinuteField), "20.");
 }
 
 }  // namespace

@@ -17,14 +17,9 @@ QStringList FolderEntries(const TempAppFolder& folder) {
   return QDir(folder.Path()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
 }
 
-// Makes every change of one table fail, as a database error would.
-void RefuseChanges(const QString& path, const QString& table) {
-  for (const char* event : {"INSERT", "UPDATE", "DELETE"}) {
-    RawQuery(path, QStringLiteral("CREATE TRIGGER refuse_%1_%2 BEFORE %2 ON %1 BEGIN SELECT RAISE(ABORT, 'refused "
-                                  "by the test'); END")
-                       .arg(table, QString::fromLatin1(event)));
-  }
-}
+using CuttingDatabaseGroupTest = SmallSeedTest;
+using CuttingDatabaseRowsTest = SmallSeedTest;
+using CuttingDatabaseBundledTest = BundledSeedTest;
 
 }  // namespace
 
@@ -36,37 +31,28 @@ TEST(CuttingDatabaseOpenTest, CreatesTheFileFromTheSeedOfTheApplicationFolder) {
   OpenOrFail(db, folder);
   EXPECT_TRUE(db.WasCreated());
   EXPECT_EQ(db.FilePath(), folder.FilePath("RVXCutData.db"));
-  QStringList groups;
-  QString error;
-  ASSERT_TRUE(db.ReadGroupNames(&groups, &error));
+  const QStringList groups = GroupNames(db);
   EXPECT_EQ(groups.size(), 12);
-  EXPECT_EQ(groups.front(), "Free-Machining Steel");
+  EXPECT_EQ(groups.value(0), "Free-Machining Steel");
   EXPECT_EQ(RawQuery(db.FilePath(), "select count(*) from cutdat").toInt(), 168);
   // Only the database was added; no scratch file is left.
   EXPECT_EQ(FolderEntries(folder).filter(QStringLiteral("RVXCutData")),
             (QStringList{"RVXCutData-seed.sql", "RVXCutData.db"}));
 }
 
-TEST(CuttingDatabaseOpenTest, FallsBackToTheSeedOfTheBundledFolder) {
-  TempAppFolder app;
-  TempAppFolder bundled;
-  WriteSmallSeed(bundled);
-  CuttingDatabase db;
-  QString error;
-  ASSERT_TRUE(db.Open(app.Path(), bundled.Path(), &error)) << error.toStdString();
-  EXPECT_TRUE(db.WasCreated());
-  EXPECT_EQ(db.FilePath(), app.FilePath("RVXCutData.db"));
-  EXPECT_EQ(RawQuery(db.FilePath(), "select count(*) from MaterialGrps").toInt(), 3);
-}
-
-TEST(CuttingDatabaseOpenTest, TheApplicationFoldersSeedComesFirst) {
-  TempAppFolder app;
-  WriteSmallSeed(app);
-  TempAppFolder bundled(true);
-  CuttingDatabase db;
-  QString error;
-  ASSERT_TRUE(db.Open(app.Path(), bundled.Path(), &error)) << error.toStdString();
-  EXPECT_EQ(RawQuery(db.FilePath(), "select count(*) from MaterialGrps").toInt(), 3);
+TEST(CuttingDatabaseOpenTest, TheApplicationFoldersSeedComesBeforeTheBundledOne) {
+  for (const bool seedInApp : {false, true}) {
+    SCOPED_TRACE(seedInApp ? "seed in the application folder" : "seed in the bundled folder only");
+    TempAppFolder app;
+    TempAppFolder bundled(seedInApp);  // the full seed where the small one is not
+    WriteSmallSeed(seedInApp ? app : bundled);
+    CuttingDatabase db;
+    QString error;
+    ASSERT_TRUE(db.Open(app.Path(), bundled.Path(), &error)) << error.toStdString();
+    EXPECT_TRUE(db.WasCreated());
+    EXPECT_EQ(db.FilePath(), app.FilePath("RVXCutData.db"));
+    EXPECT_EQ(RawQuery(db.FilePath(), "select count(*) from MaterialGrps").toInt(), 3);
+  }
 }
 
 TEST(CuttingDatabaseOpenTest, NoSeedNoFile) {
@@ -111,10 +97,7 @@ TEST(CuttingDatabaseOpenTest, AnExistingDatabaseIsNeverReplaced) {
   CuttingDatabase db;
   OpenOrFail(db, folder);
   EXPECT_FALSE(db.WasCreated());
-  QStringList groups;
-  QString error;
-  ASSERT_TRUE(db.ReadGroupNames(&groups, &error));
-  EXPECT_EQ(groups, (QStringList{"Steel", "Stainless", "Aluminum", "Titanium"}));
+  EXPECT_EQ(GroupNames(db), (QStringList{"Steel", "Stainless", "Aluminum", "Titanium"}));
   db.Close();
   EXPECT_EQ(folder.Read("RVXCutData.db"), before);
 }
@@ -147,10 +130,7 @@ TEST(CuttingDatabaseOpenTest, ADatabaseWithoutAFieldIsReported) {
 TEST(CuttingDatabaseOpenTest, TheFileNameIsMatchedInAnyCase) {
   TempAppFolder folder;
   WriteSmallSeed(folder);
-  {
-    CuttingDatabase db;
-    OpenOrFail(db, folder);
-  }
+  { CuttingDatabase db; OpenOrFail(db, folder); }
   ASSERT_TRUE(QFile::rename(folder.FilePath("RVXCutData.db"), folder.FilePath("rvxcutdata.DB")));
   EXPECT_EQ(FindCutDataFile(folder.Path()), folder.FilePath("rvxcutdata.DB"));
   CuttingDatabase db;
@@ -168,65 +148,47 @@ TEST(CuttingDatabaseOpenTest, SeveralDatabasesAreOpenAtOnce) {
   CuttingDatabase second;
   OpenOrFail(first, a);
   OpenOrFail(second, b);
-  QStringList groupsA;
-  QStringList groupsB;
-  QString error;
-  ASSERT_TRUE(first.ReadGroupNames(&groupsA, &error));
-  ASSERT_TRUE(second.ReadGroupNames(&groupsB, &error));
-  EXPECT_EQ(groupsA.size(), 3);
-  EXPECT_EQ(groupsB.size(), 12);
+  EXPECT_EQ(GroupNames(first).size(), 3);
+  EXPECT_EQ(GroupNames(second).size(), 12);
   first.Close();
   EXPECT_FALSE(first.IsOpen());
-  EXPECT_FALSE(first.ReadGroupNames(&groupsA, &error));
+  QStringList groups;
+  QString error;
+  EXPECT_FALSE(first.ReadGroupNames(&groups, &error));
   EXPECT_EQ(error, "The cutting-data database is not open.");
-  ASSERT_TRUE(second.ReadGroupNames(&groupsB, &error));
-  EXPECT_EQ(groupsB.size(), 12);
+  EXPECT_EQ(GroupNames(second).size(), 12);
 }
 
 // ---- Groups and materials -------------------------------------------------------------
 
-TEST(CuttingDatabaseGroupTest, AFourthGroupGetsNumberFourAndKeepsItsMaterials) {
-  TempAppFolder folder;
-  WriteSmallSeed(folder);
-  CuttingDatabase db;
-  OpenOrFail(db, folder);
+TEST_F(CuttingDatabaseGroupTest, AFourthGroupGetsNumberFourAndKeepsItsMaterials) {
   int number = 0;
-  QString error;
-  ASSERT_TRUE(db.AddGroup(QStringLiteral("Titanium"), &number, &error)) << error.toStdString();
+  ASSERT_TRUE(db_.AddGroup(QStringLiteral("Titanium"), &number, &error_)) << error_.toStdString();
   EXPECT_EQ(number, 4);
-  ASSERT_TRUE(db.AddMaterial(QStringLiteral("Ti-6Al-4V"), 4, &error)) << error.toStdString();
-  ASSERT_TRUE(db.AddMaterial(QStringLiteral("CP Grade 2"), 4, &error)) << error.toStdString();
+  ASSERT_TRUE(db_.AddMaterial(QStringLiteral("Ti-6Al-4V"), 4, &error_)) << error_.toStdString();
+  ASSERT_TRUE(db_.AddMaterial(QStringLiteral("CP Grade 2"), 4, &error_)) << error_.toStdString();
   QStringList names;
-  ASSERT_TRUE(db.ReadMaterialsOfGroup(4, &names, &error));
+  ASSERT_TRUE(db_.ReadMaterialsOfGroup(4, &names, &error_));
   EXPECT_EQ(names, (QStringList{"Ti-6Al-4V", "CP Grade 2"}));
-  EXPECT_EQ(RawQuery(db.FilePath(), "select GrpIndex from MaterialGrps where GrpName = 'Titanium'").toInt(), 4);
-  EXPECT_EQ(RawQuery(db.FilePath(), "select GrpIndex from Material where MatName = 'Ti-6Al-4V'").toInt(), 4);
+  EXPECT_EQ(Count("select GrpIndex from MaterialGrps where GrpName = 'Titanium'"), 4);
+  EXPECT_EQ(Count("select GrpIndex from Material where MatName = 'Ti-6Al-4V'"), 4);
   std::vector<MaterialRow> materials;
-  ASSERT_TRUE(db.ReadMaterials(&materials, &error));
+  ASSERT_TRUE(db_.ReadMaterials(&materials, &error_));
   ASSERT_EQ(materials.size(), 5u);
   EXPECT_EQ(materials[0], (MaterialRow{"12L14", 1}));
   EXPECT_EQ(materials[4], (MaterialRow{"CP Grade 2", 4}));
 }
 
-TEST(CuttingDatabaseGroupTest, ANewGroupOfTheBundledSeedIsNumberedAfterTheLast) {
-  TempAppFolder folder(true);
-  CuttingDatabase db;
-  OpenOrFail(db, folder);
+TEST_F(CuttingDatabaseBundledTest, ANewGroupIsNumberedAfterTheLast) {
   int number = 0;
-  QString error;
-  ASSERT_TRUE(db.AddGroup(QStringLiteral("Tool Steel"), &number, &error)) << error.toStdString();
+  ASSERT_TRUE(db_.AddGroup(QStringLiteral("Tool Steel"), &number, &error_)) << error_.toStdString();
   EXPECT_EQ(number, 13);
-  QStringList groups;
-  ASSERT_TRUE(db.ReadGroupNames(&groups, &error));
-  EXPECT_EQ(groups.indexOf(QStringLiteral("Tool Steel")), 12);
+  EXPECT_EQ(GroupNames(db_).indexOf(QStringLiteral("Tool Steel")), 12);
 }
 
-TEST(CuttingDatabaseGroupTest, TheBundledSchemaProtectsNumbersAndRanges) {
-  TempAppFolder folder(true);
-  CuttingDatabase db;
-  OpenOrFail(db, folder);
-  const QString path = db.FilePath();
-  db.Close();
+TEST_F(CuttingDatabaseBundledTest, TheSchemaProtectsNumbersAndRanges) {
+  const QString path = db_.FilePath();
+  db_.Close();
   // A deleted group would shift the number of every group after it.
   const QString raw = QStringLiteral("cutdata-schema-check");
   {
@@ -246,215 +208,135 @@ TEST(CuttingDatabaseGroupTest, TheBundledSchemaProtectsNumbersAndRanges) {
   EXPECT_EQ(RawQuery(path, "select typeof(FromSFM) from cutdat where ID = 1").toString(), "real");
 }
 
-TEST(CuttingDatabaseGroupTest, DatabaseErrorsComeBackToTheCaller) {
-  TempAppFolder folder;
-  WriteSmallSeed(folder);
-  CuttingDatabase db;
-  OpenOrFail(db, folder);
-  RefuseChanges(db.FilePath(), QStringLiteral("MaterialGrps"));
-  RefuseChanges(db.FilePath(), QStringLiteral("Material"));
+TEST_F(CuttingDatabaseGroupTest, DatabaseErrorsComeBackToTheCaller) {
+  RefuseChanges(QStringLiteral("MaterialGrps"));
+  RefuseChanges(QStringLiteral("Material"));
   int number = -1;
-  QString error;
-  EXPECT_FALSE(db.AddGroup(QStringLiteral("Titanium"), &number, &error));
-  EXPECT_EQ(error, "Cannot add the material group: refused by the test");
+  EXPECT_FALSE(db_.AddGroup(QStringLiteral("Titanium"), &number, &error_));
+  EXPECT_EQ(error_, "Cannot add the material group: refused by the test");
   EXPECT_EQ(number, -1);
-  EXPECT_FALSE(db.AddMaterial(QStringLiteral("Ti-6Al-4V"), 1, &error));
-  EXPECT_EQ(error, "Cannot add the material: refused by the test");
+  EXPECT_FALSE(db_.AddMaterial(QStringLiteral("Ti-6Al-4V"), 1, &error_));
+  EXPECT_EQ(error_, "Cannot add the material: refused by the test");
 }
 
 // ---- Cutting data rows ------------------------------------------------------------------
 
-TEST(CuttingDatabaseRowsTest, EachQuerySelectsItsRowsInTableOrder) {
-  TempAppFolder folder;
-  WriteSmallSeed(folder);
-  CuttingDatabase db;
-  OpenOrFail(db, folder);
-  std::vector<CuttingDataRecord> rows;
-  QString error;
+TEST_F(CuttingDatabaseRowsTest, EachQuerySelectsItsRowsInTableOrder) {
+  const std::vector<CuttingDataRecord> group = Selected(db_, GroupQuery(1));
+  EXPECT_EQ(Operations(group), (QStringList{"OD Turn Rough", "Drill", "Face (Turn)", "Spot Drill", "Tap", "Drill"}));
+  EXPECT_EQ(CollectOperationTypes(group), (QStringList{"OD Turn Rough", "Drill", "Face (Turn)", "Spot Drill", "Tap"}));
 
-  ASSERT_TRUE(db.Select(GroupQuery(1), &rows, &error)) << error.toStdString();
-  EXPECT_EQ(Operations(rows), (QStringList{"OD Turn Rough", "Drill", "Face (Turn)", "Spot Drill", "Tap", "Drill"}));
-  const QStringList types = CollectOperationTypes(rows);
-  EXPECT_EQ(types, (QStringList{"OD Turn Rough", "Drill", "Face (Turn)", "Spot Drill", "Tap"}));
+  const std::vector<CuttingDataRecord> drills = Selected(db_, OperationTypeQuery(1, QStringLiteral("Drill")));
+  ASSERT_EQ(drills.size(), 2u);
+  EXPECT_EQ(drills[0].DepthofCut, "Peck 1 x D");
+  EXPECT_EQ(drills[1].DepthofCut, "To 3 x D");
 
-  ASSERT_TRUE(db.Select(OperationTypeQuery(1, QStringLiteral("Drill")), &rows, &error));
-  ASSERT_EQ(rows.size(), 2u);
-  EXPECT_EQ(rows[0].DepthofCut, "Peck 1 x D");
-  EXPECT_EQ(rows[1].DepthofCut, "To 3 x D");
+  const std::vector<CuttingDataRecord> rough = Selected(db_, AboveDataQuery(0, QStringLiteral("OD Turn Rough")));
+  ASSERT_EQ(rough.size(), 2u);
+  EXPECT_EQ(rough[1].GrpIndex, 2);
+  EXPECT_EQ(Selected(db_, AboveDataQuery(1, QStringLiteral("Drill"))).size(), 2u);
+  EXPECT_EQ(Selected(db_, AboveDataQuery(2, QString())).size(), 1u);
+  const std::vector<CuttingDataRecord> all = Selected(db_, ShowAllQuery());
+  ASSERT_EQ(all.size(), 7u);
 
-  ASSERT_TRUE(db.Select(KeywordQuery(1, types, GridKeyword(QStringLiteral("Face OD"))), &rows, &error));
-  EXPECT_EQ(Operations(rows), (QStringList{"OD Turn Rough", "Face (Turn)"}));
-  ASSERT_TRUE(db.Select(KeywordQuery(1, types, GridKeyword(QStringLiteral("Drill"))), &rows, &error));
-  EXPECT_EQ(Operations(rows), (QStringList{"Drill", "Spot Drill", "Drill"}));
-  ASSERT_TRUE(db.Select(KeywordQuery(1, types, GridKeyword(QStringLiteral("Spot Drill"))), &rows, &error));
-  EXPECT_EQ(Operations(rows), (QStringList{"Spot Drill"}));
-  ASSERT_TRUE(db.Select(KeywordQuery(1, types, GridKeyword(QStringLiteral("Ream"))), &rows, &error));
-  EXPECT_TRUE(rows.empty());
-
-  ASSERT_TRUE(db.Select(AboveDataQuery(0, QStringLiteral("OD Turn Rough")), &rows, &error));
-  ASSERT_EQ(rows.size(), 2u);
-  EXPECT_EQ(rows[1].GrpIndex, 2);
-  ASSERT_TRUE(db.Select(AboveDataQuery(1, QStringLiteral("Drill")), &rows, &error));
-  EXPECT_EQ(rows.size(), 2u);
-  ASSERT_TRUE(db.Select(AboveDataQuery(2, QString()), &rows, &error));
-  EXPECT_EQ(rows.size(), 1u);
-  ASSERT_TRUE(db.Select(ShowAllQuery(), &rows, &error));
-  EXPECT_EQ(rows.size(), 7u);
-
-  const CuttingDataRecord& tap = rows[5];
-  EXPECT_EQ(tap.GrpIndex, 1);
-  EXPECT_EQ(tap.ToolGrade, "HSS-E");
-  EXPECT_EQ(tap.FromSFM, 40.0);
-  EXPECT_EQ(tap.ToSFM, 80.0);
-  EXPECT_EQ(tap.FromIPR, 0.0125);
-  EXPECT_EQ(tap.ToIPR, 0.0769);
-  EXPECT_EQ(tap.FromDiam, 0.06);
-  EXPECT_EQ(tap.ToDiam, 0.5);
+  CuttingDataRecord tap = all[5];
+  EXPECT_GT(tap.RowId, 0);
+  tap.RowId = 0;
+  EXPECT_EQ(tap, (CuttingDataRecord{0, 1, "Tap", "Feed = pitch", "HSS-E", 40.0, 80.0, 0.0125, 0.0769, 0.06, 0.5}));
 }
 
-TEST(CuttingDatabaseRowsTest, GroupZeroAndTheEmptyGridSelectNothingWhateverIsStored) {
-  TempAppFolder folder;
-  WriteSmallSeed(folder);
-  CuttingDatabase db;
-  OpenOrFail(db, folder);
-  RawQuery(db.FilePath(), "insert into cutdat (GrpIndex, Operation) values (0, 'Drill')");
-  RawQuery(db.FilePath(), "insert into cutdat (GrpIndex, Operation) values (-1, 'Drill')");
-  std::vector<CuttingDataRecord> rows;
-  QString error;
-  ASSERT_TRUE(db.Select(GroupQuery(0), &rows, &error));
-  EXPECT_TRUE(rows.empty());
-  ASSERT_TRUE(db.Select(OperationTypeQuery(0, QStringLiteral("Drill")), &rows, &error));
-  EXPECT_TRUE(rows.empty());
-  ASSERT_TRUE(db.Select(NoRowsQuery(), &rows, &error));
-  EXPECT_TRUE(rows.empty());
+TEST_F(CuttingDatabaseRowsTest, GroupZeroAndTheEmptyGridSelectNothingWhateverIsStored) {
+  Exec("insert into cutdat (GrpIndex, Operation) values (0, 'Drill')");
+  Exec("insert into cutdat (GrpIndex, Operation) values (-1, 'Drill')");
+  EXPECT_TRUE(Selected(db_, GroupQuery(0)).empty());
+  EXPECT_TRUE(Selected(db_, OperationTypeQuery(0, QStringLiteral("Drill"))).empty());
+  EXPECT_TRUE(Selected(db_, NoRowsQuery()).empty());
 }
 
-TEST(CuttingDatabaseRowsTest, AQuoteInAnOperationTypeIsComparedAsItStands) {
-  TempAppFolder folder;
-  WriteSmallSeed(folder);
-  CuttingDatabase db;
-  OpenOrFail(db, folder);
+TEST_F(CuttingDatabaseRowsTest, AQuoteInAnOperationTypeIsComparedAsItStands) {
   CuttingDataRecord row;
   row.GrpIndex = 1;
   row.Operation = QStringLiteral("Tom's Drill");
-  QString error;
-  ASSERT_TRUE(db.Insert(&row, &error)) << error.toStdString();
+  ASSERT_TRUE(db_.Insert(&row, &error_)) << error_.toStdString();
 
-  std::vector<CuttingDataRecord> rows;
-  ASSERT_TRUE(db.Select(OperationTypeQuery(1, QStringLiteral("Tom's Drill")), &rows, &error)) << error.toStdString();
-  ASSERT_EQ(rows.size(), 1u);
-  EXPECT_EQ(rows[0].RowId, row.RowId);
-  ASSERT_TRUE(db.Select(AboveDataQuery(1, QStringLiteral("Tom's Drill")), &rows, &error));
-  EXPECT_EQ(rows.size(), 1u);
-  ASSERT_TRUE(db.Select(GroupQuery(1), &rows, &error));
-  const QStringList types = CollectOperationTypes(rows);
-  ASSERT_TRUE(db.Select(KeywordQuery(1, types, QStringLiteral("drill")), &rows, &error));
-  EXPECT_EQ(Operations(rows), (QStringList{"Drill", "Spot Drill", "Drill", "Tom's Drill"}));
+  const std::vector<CuttingDataRecord> toms = Selected(db_, OperationTypeQuery(1, QStringLiteral("Tom's Drill")));
+  ASSERT_EQ(toms.size(), 1u);
+  EXPECT_EQ(toms[0].RowId, row.RowId);
+  EXPECT_EQ(Selected(db_, AboveDataQuery(1, QStringLiteral("Tom's Drill"))).size(), 1u);
+  const QStringList types = CollectOperationTypes(Selected(db_, GroupQuery(1)));
+  EXPECT_EQ(Operations(Selected(db_, KeywordQuery(1, types, QStringLiteral("drill")))),
+            (QStringList{"Drill", "Spot Drill", "Drill", "Tom's Drill"}));
 
   // Text that would rewrite a spliced query selects nothing and changes nothing.
   for (const QString& hostile : {QStringLiteral("x' or '1'='1"), QStringLiteral("x'); delete from cutdat; --")}) {
-    ASSERT_TRUE(db.Select(OperationTypeQuery(1, hostile), &rows, &error)) << error.toStdString();
-    EXPECT_TRUE(rows.empty()) << hostile.toStdString();
-    ASSERT_TRUE(db.Select(AboveDataQuery(0, hostile), &rows, &error));
-    EXPECT_TRUE(rows.empty());
+    SCOPED_TRACE(hostile.toStdString());
+    EXPECT_TRUE(Selected(db_, OperationTypeQuery(1, hostile)).empty());
+    EXPECT_TRUE(Selected(db_, AboveDataQuery(0, hostile)).empty());
   }
-  EXPECT_EQ(RawQuery(db.FilePath(), "select count(*) from cutdat").toInt(), 8);
+  EXPECT_EQ(Count("select count(*) from cutdat"), 8);
 }
 
-TEST(CuttingDatabaseRowsTest, RowsAreStoredUpdatedAndDeletedByKey) {
-  TempAppFolder folder(true);
-  CuttingDatabase db;
-  OpenOrFail(db, folder);
+TEST_F(CuttingDatabaseBundledTest, RowsAreStoredUpdatedAndDeletedByKey) {
   CuttingDataRecord row;
   row.GrpIndex = 4;
   row.Operation = QStringLiteral("Knurl, \"straight\"");
   row.FromSFM = 150;
   row.ToIPR = 0.004;
-  QString error;
-  ASSERT_TRUE(db.Insert(&row, &error)) << error.toStdString();
+  ASSERT_TRUE(db_.Insert(&row, &error_)) << error_.toStdString();
   ASSERT_GT(row.RowId, 0);
-  EXPECT_EQ(RawQuery(db.FilePath(), QStringLiteral("select typeof(ToSFM) from cutdat where ID = %1").arg(row.RowId))
-                .toString(),
-            "null");
-  EXPECT_EQ(RawQuery(db.FilePath(), QStringLiteral("select DepthofCut from cutdat where ID = %1").arg(row.RowId))
-                .toString(),
-            "");
+  const auto field = [&](const char* expression) {
+    return RawQuery(db_.FilePath(), QStringLiteral("select %1 from cutdat where ID = %2")
+                                       .arg(QString::fromLatin1(expression)).arg(row.RowId))
+        .toString();
+  };
+  EXPECT_EQ(field("typeof(ToSFM)"), "null");
+  EXPECT_EQ(field("DepthofCut"), "");
 
   row.ToSFM = 300;
   row.FromSFM.reset();
   row.ToolGrade = QStringLiteral("HSS");
-  ASSERT_TRUE(db.Update(row, &error)) << error.toStdString();
-  std::vector<CuttingDataRecord> rows;
-  ASSERT_TRUE(db.Select(OperationTypeQuery(4, row.Operation), &rows, &error));
-  ASSERT_EQ(rows.size(), 1u);
-  EXPECT_EQ(rows[0], row);
+  ASSERT_TRUE(db_.Update(row, &error_)) << error_.toStdString();
+  EXPECT_EQ(Selected(db_, OperationTypeQuery(4, row.Operation)), std::vector<CuttingDataRecord>{row});
 
   bool deleted = false;
-  ASSERT_TRUE(db.Delete(row.RowId, &error, &deleted));
+  ASSERT_TRUE(db_.Delete(row.RowId, &error_, &deleted));
   EXPECT_TRUE(deleted);
-  ASSERT_TRUE(db.Delete(row.RowId, &error, &deleted));
+  ASSERT_TRUE(db_.Delete(row.RowId, &error_, &deleted));
   EXPECT_FALSE(deleted);
-  EXPECT_FALSE(db.Update(row, &error));
-  EXPECT_EQ(error, "Cannot update the cutting data row: it no longer exists in the database.");
+  EXPECT_FALSE(db_.Update(row, &error_));
+  EXPECT_EQ(error_, "Cannot update the cutting data row: it no longer exists in the database.");
 }
 
-TEST(CuttingDatabaseRowsTest, InsertAllAddsEveryRowOrNone) {
-  TempAppFolder folder;
-  WriteSmallSeed(folder);
-  CuttingDatabase db;
-  OpenOrFail(db, folder);
+TEST_F(CuttingDatabaseRowsTest, InsertAllAddsEveryRowOrNone) {
   std::vector<CuttingDataRecord> rows(3);
   for (int i = 0; i < 3; ++i) rows[static_cast<size_t>(i)].Operation = QStringLiteral("Op %1").arg(i);
-  QString error;
-  ASSERT_TRUE(db.InsertAll(&rows, &error)) << error.toStdString();
+  ASSERT_TRUE(db_.InsertAll(&rows, &error_)) << error_.toStdString();
   EXPECT_GT(rows[2].RowId, rows[0].RowId);
-  EXPECT_EQ(RawQuery(db.FilePath(), "select count(*) from cutdat").toInt(), 10);
+  EXPECT_EQ(Count("select count(*) from cutdat"), 10);
 
   // The third row is refused: the first two must not stay.
-  RawQuery(db.FilePath(),
-           "CREATE TRIGGER refuse_third BEFORE INSERT ON cutdat WHEN NEW.Operation = 'Bad' "
-           "BEGIN SELECT RAISE(ABORT, 'refused by the test'); END");
+  Exec("CREATE TRIGGER refuse_third BEFORE INSERT ON cutdat WHEN NEW.Operation = 'Bad' "
+        "BEGIN SELECT RAISE(ABORT, 'refused by the test'); END");
   std::vector<CuttingDataRecord> more(3);
   more[2].Operation = QStringLiteral("Bad");
-  EXPECT_FALSE(db.InsertAll(&more, &error));
-  EXPECT_EQ(error, "Cannot add cutting data row 3: refused by the test");
+  EXPECT_FALSE(db_.InsertAll(&more, &error_));
+  EXPECT_EQ(error_, "Cannot add cutting data row 3: refused by the test");
   EXPECT_EQ(more[0].RowId, 0);
-  EXPECT_EQ(RawQuery(db.FilePath(), "select count(*) from cutdat").toInt(), 10);
-}
-
-TEST(CuttingDatabaseRowsTest, RowErrorsComeBackToTheCaller) {
-  TempAppFolder folder;
-  WriteSmallSeed(folder);
-  CuttingDatabase db;
-  OpenOrFail(db, folder);
-  std::vector<CuttingDataRecord> rows;
-  QString error;
-  ASSERT_TRUE(db.Select(ShowAllQuery(), &rows, &error));
-  RefuseChanges(db.FilePath(), QStringLiteral("cutdat"));
-  CuttingDataRecord fresh;
-  EXPECT_FALSE(db.Insert(&fresh, &error));
-  EXPECT_EQ(error, "Cannot add the cutting data row: refused by the test");
-  EXPECT_FALSE(db.Update(rows[0], &error));
-  EXPECT_EQ(error, "Cannot update the cutting data row: refused by the test");
-  EXPECT_FALSE(db.Delete(rows[0].RowId, &error));
-  EXPECT_EQ(error, "Cannot delete the cutting data row: refused by the test");
+  EXPECT_EQ(Count("select count(*) from cutdat"), 10);
 }
 
 // ---- Range texts ----------------------------------------------------------------------------
 
 TEST(RangeTextTest, NumbersEmptyValuesAndJunk) {
-  std::optional<double> v = 1;
-  EXPECT_TRUE(ParseRangeText(QStringLiteral("  "), &v));
-  EXPECT_FALSE(v.has_value());
-  EXPECT_TRUE(ParseRangeText(QStringLiteral(".002"), &v));
-  EXPECT_EQ(v, 0.002);
-  EXPECT_TRUE(ParseRangeText(QStringLiteral(" 850 "), &v));
-  EXPECT_EQ(v, 850.0);
-  EXPECT_TRUE(ParseRangeText(QStringLiteral("1.5E-3"), &v));
-  EXPECT_EQ(v, 0.0015);
-  EXPECT_TRUE(ParseRangeText(QStringLiteral("-.5"), &v));
-  EXPECT_EQ(v, -0.5);
+  const std::pair<const char*, std::optional<double>> good[] = {
+      {"  ", std::nullopt}, {".002", 0.002}, {" 850 ", 850.0}, {"1.5E-3", 0.0015}, {"-.5", -0.5}};
+  for (const auto& [text, expected] : good) {
+    std::optional<double> v = 1;
+    EXPECT_TRUE(ParseRangeText(QString::fromLatin1(text), &v)) << text;
+    EXPECT_EQ(v, expected) << text;
+  }
   for (const char* junk : {"fast", "12abc", "1 2", "1,5", ".", "1e999", "--1", "0x10"}) {
+    std::optional<double> v;
     EXPECT_FALSE(ParseRangeText(QString::fromLatin1(junk), &v)) << junk;
   }
   EXPECT_EQ(RangeText(0.002), ".002");

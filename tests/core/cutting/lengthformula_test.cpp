@@ -21,14 +21,6 @@ class LengthFormulaTest : public ::testing::Test {
     form.SelectOperation(1);
   }
 
-  void Enter(const QString& text) {
-    ASSERT_TRUE(form.SetFieldText(kCutLengthField, text));
-    form.KeyUp(kCutLengthField, kEnterKeyCode);
-  }
-  void Leave(const QString& text) {
-    ASSERT_TRUE(form.SetFieldText(kCutLengthField, text));
-    form.LostFocus(kCutLengthField);
-  }
   QString Length() const { return form.FieldText(kCutLengthField); }
   double Stored() { return ws.Study.Op(kMainSpindle, 1).CutLength; }
 
@@ -37,54 +29,49 @@ class LengthFormulaTest : public ::testing::Test {
   CuttingConditionsForm form{ws, prompter, kMainSpindle};
 };
 
-TEST_F(LengthFormulaTest, EnterShowsTheResultInItsFormat) {
-  Enter("(1+.2+.5-(2*4))/2");
-  EXPECT_EQ(Length(), "-3.15");
-  EXPECT_DOUBLE_EQ(Stored(), -3.15);
-  EXPECT_EQ(form.Selection(kCutLengthField), (TextSelection{5, 0}));
+TEST_F(LengthFormulaTest, EnterShowsTheResultInItsFormatAndLeavingAPlainNumber) {
+  struct Case {
+    const char* Formula;
+    const char* OnEnter;  // "####.####", the caret after it
+    const char* OnLeave;  // a plain number
+    const char* CutTime = nullptr;
+  };
+  // The cases follow each other: an error after a length must store 0.
+  const Case cases[] = {
+      {"(1+.2+.5-(2*4))/2", "-3.15", "-3.15"},
+      {"1.5*2", "3.", "3", "Cut Time= 30. seconds"},
+      {"2/3", ".6667", ".666666666666667"},
+      {"2.50", "2.5", "2.5"},
+      {"1,5*2", "3.", "3"},  // decimal commas are taken as points
+      {"(1+2", ".", "0", "Cut Time= 0 seconds"},
+      {"1.25", "1.25", "1.25"},
+      {"2/0", ".", "0"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Formula);
+    ASSERT_TRUE(form.SetFieldText(kCutLengthField, c.Formula));
+    form.KeyUp(kCutLengthField, kEnterKeyCode);
+    EXPECT_EQ(Length(), c.OnEnter);
+    EXPECT_EQ(form.Selection(kCutLengthField), (TextSelection{static_cast<int>(Length().size()), 0}));
+    EXPECT_EQ(Stored(), ParseNumber(Length()));
+    if (c.CutTime) EXPECT_EQ(form.CutTimeText(), c.CutTime);
 
-  Enter("1.5*2");
-  EXPECT_EQ(Length(), "3.");
-  EXPECT_DOUBLE_EQ(Stored(), 3);
-  EXPECT_EQ(form.CutTimeText(), "Cut Time= 30. seconds");
-
-  Enter("2/3");
-  EXPECT_EQ(Length(), ".6667");
-}
-
-TEST_F(LengthFormulaTest, LeavingWritesAPlainNumber) {
-  Leave("(1+.2+.5-(2*4))/2");
-  EXPECT_EQ(Length(), "-3.15");
-  Leave("1.5*2");
-  EXPECT_EQ(Length(), "3");
-  EXPECT_DOUBLE_EQ(Stored(), 3);
-  EXPECT_EQ(form.CutTimeText(), "Cut Time= 30. seconds");
-  Leave("2/3");
-  EXPECT_EQ(Length(), ".666666666666667");
-}
-
-TEST_F(LengthFormulaTest, DecimalCommasAreTakenAsPoints) {
-  Enter("1,5*2");
-  EXPECT_EQ(Length(), "3.");
-  Leave("1,5*2");
-  EXPECT_EQ(Length(), "3");
-  EXPECT_DOUBLE_EQ(Stored(), 3);
-}
-
-TEST_F(LengthFormulaTest, AnErrorShowsZeroInTheHandlersFormat) {
-  ws.Study.Op(kMainSpindle, 1).CutLength = 2;
-  Enter("(1+2");
-  EXPECT_EQ(Length(), ".");
-  EXPECT_EQ(Stored(), 0);
-  Leave("(1+2");
-  EXPECT_EQ(Length(), "0");
-  EXPECT_EQ(Stored(), 0);
-  EXPECT_EQ(form.CutTimeText(), "Cut Time= 0 seconds");
-  Enter("2/0");
-  EXPECT_EQ(Length(), ".");
-  Leave("2/0");
-  EXPECT_EQ(Length(), "0");
+    ASSERT_TRUE(form.SetFieldText(kCutLengthField, c.Formula));
+    form.LostFocus(kCutLengthField);
+    EXPECT_EQ(Length(), c.OnLeave);
+    EXPECT_EQ(Stored(), ParseNumber(Length()));
+    if (c.CutTime) EXPECT_EQ(form.CutTimeText(), c.CutTime);
+  }
   EXPECT_TRUE(prompter.Entries().isEmpty());
+}
+
+TEST_F(LengthFormulaTest, OtherFieldsDoNotEvaluateOnEnter) {
+  ASSERT_TRUE(form.SetFieldText(kDiameterField, "1.50"));
+  form.KeyUp(kDiameterField, kEnterKeyCode);
+  EXPECT_EQ(form.FieldText(kDiameterField), "1.50");
+  ASSERT_TRUE(form.SetFieldText(kDiameterField, "1+1"));
+  form.KeyUp(kDiameterField, kEnterKeyCode);
+  EXPECT_EQ(form.FieldText(kDiameterField), "1+1");
 }
 
 }  // namespace

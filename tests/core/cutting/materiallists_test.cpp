@@ -21,41 +21,20 @@ MaterialLists Lists(const QStringList& groups, const std::vector<std::pair<QStri
   return l;
 }
 
-// Fills MaterialGrps and Material of a database file in one transaction.
+// Appends groups "Group 1".. and materials "Material 1".. (material m in
+// group m) to a database file.
 void FillRaw(const QString& path, int groups, int materials) {
-  const QString name = QStringLiteral("cutdata-fill");
-  {
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-    db.setDatabaseName(path);
-    ASSERT_TRUE(db.open());
-    ASSERT_TRUE(db.transaction());
-    QSqlQuery q(db);
-    q.prepare(QStringLiteral("insert into MaterialGrps (GrpName) values (?)"));
-    for (int g = 1; g <= groups; ++g) {
-      q.addBindValue(QStringLiteral("Group %1").arg(g));
-      ASSERT_TRUE(q.exec());
-    }
-    q.prepare(QStringLiteral("insert into Material (MatName, GrpIndex) values (?, ?)"));
-    for (int m = 1; m <= materials; ++m) {
-      q.addBindValue(QStringLiteral("Material %1").arg(m));
-      q.addBindValue(m);
-      ASSERT_TRUE(q.exec());
-    }
-    q.finish();
-    ASSERT_TRUE(db.commit());
-    db.close();
-  }
-  QSqlDatabase::removeDatabase(name);
+  RawQuery(path, QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1) "
+                                "INSERT INTO MaterialGrps (GrpName) SELECT 'Group ' || i FROM n WHERE %1 > 0")
+                     .arg(groups));
+  RawQuery(path, QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1) "
+                                "INSERT INTO Material (MatName, GrpIndex) SELECT 'Material ' || i, i FROM n "
+                                "WHERE %1 > 0")
+                     .arg(materials));
 }
 
-// A database with only the table structure of the small seed.
-void WriteEmptySeed(const TempAppFolder& folder) {
-  folder.Write(kCutDataSeedName,
-               "CREATE TABLE MaterialGrps (GrpIndex INTEGER PRIMARY KEY, GrpName TEXT);\n"
-               "CREATE TABLE Material (MatName TEXT, GrpIndex INTEGER);\n"
-               "CREATE TABLE cutdat (GrpIndex INTEGER, Operation TEXT, DepthofCut TEXT, ToolGrade TEXT,\n"
-               "  FromSFM REAL, ToSFM REAL, FromIPR REAL, ToIPR REAL, FromDiam REAL, ToDiam REAL);\n");
-}
+using MaterialListsLoadTest = SmallSeedTest;
+using ManyMaterialsTest = OpenDatabaseTest<Seed::Tables>;
 
 }  // namespace
 
@@ -91,15 +70,10 @@ TEST(MaterialTextTest, AMaterialEntryResolvesToItsOwnGroup) {
   EXPECT_EQ(GroupOfMaterialEntry(l, QStringLiteral("")), std::nullopt);
 }
 
-TEST(MaterialListsLoadTest, ListsAreNumberedFromOneInTableOrder) {
-  TempAppFolder folder;
-  WriteSmallSeed(folder);
-  CuttingDatabase db;
-  OpenOrFail(db, folder);
+TEST_F(MaterialListsLoadTest, ListsAreNumberedFromOneInTableOrder) {
   MaterialLists l;
-  QString error;
   QString warning = QStringLiteral("stale");
-  ASSERT_TRUE(LoadMaterialLists(db, &l, &error, &warning)) << error.toStdString();
+  ASSERT_TRUE(LoadMaterialLists(db_, &l, &error_, &warning)) << error_.toStdString();
   EXPECT_EQ(warning, "");
   EXPECT_EQ(l.GroupNames, (QStringList{"", "Steel", "Stainless", "Aluminum"}));
   EXPECT_EQ(l.MaterialNames, (QStringList{"", "12L14", "303", "6061-T6"}));
@@ -107,16 +81,11 @@ TEST(MaterialListsLoadTest, ListsAreNumberedFromOneInTableOrder) {
   EXPECT_EQ(MaterialDisplayTexts(l), (QStringList{"12L14 - Steel", "303 - Stainless", "6061-T6 - Aluminum"}));
 }
 
-TEST(MaterialListsLoadTest, MoreThan300GroupsAnd1500MaterialsAreAllListed) {
-  TempAppFolder folder;
-  WriteEmptySeed(folder);
-  CuttingDatabase db;
-  OpenOrFail(db, folder);
-  FillRaw(db.FilePath(), 301, 1501);
+TEST_F(ManyMaterialsTest, MoreThan300GroupsAnd1500MaterialsAreAllListed) {
+  FillRaw(db_.FilePath(), 301, 1501);
   MaterialLists l;
-  QString error;
   QString warning;
-  ASSERT_TRUE(LoadMaterialLists(db, &l, &error, &warning)) << error.toStdString();
+  ASSERT_TRUE(LoadMaterialLists(db_, &l, &error_, &warning)) << error_.toStdString();
   EXPECT_EQ(warning, "");
   EXPECT_EQ(GroupCount(l), 301);
   EXPECT_EQ(MaterialCount(l), 1501);
@@ -127,18 +96,13 @@ TEST(MaterialListsLoadTest, MoreThan300GroupsAnd1500MaterialsAreAllListed) {
   EXPECT_EQ(GroupOfMaterialEntry(l, QStringLiteral("Material 1501 - ")), 0);
 }
 
-TEST(MaterialListsLoadTest, GroupsBeyondSixteenBitNumbersAreLeftOutWithAWarning) {
-  TempAppFolder folder;
-  WriteEmptySeed(folder);
-  CuttingDatabase db;
-  OpenOrFail(db, folder);
-  FillRaw(db.FilePath(), 32768, 0);
-  RawQuery(db.FilePath(), "insert into Material values ('Far', 32768)");
-  RawQuery(db.FilePath(), "insert into Material values ('Last', 32767)");
+TEST_F(ManyMaterialsTest, GroupsBeyondSixteenBitNumbersAreLeftOutWithAWarning) {
+  FillRaw(db_.FilePath(), 32768, 0);
+  Exec("insert into Material values ('Far', 32768)");
+  Exec("insert into Material values ('Last', 32767)");
   MaterialLists l;
-  QString error;
   QString warning;
-  ASSERT_TRUE(LoadMaterialLists(db, &l, &error, &warning)) << error.toStdString();
+  ASSERT_TRUE(LoadMaterialLists(db_, &l, &error_, &warning)) << error_.toStdString();
   EXPECT_EQ(warning, "The cutting-data database holds 32768 material groups; only the first 32767 can be used.");
   EXPECT_EQ(GroupCount(l), 32767);
   EXPECT_EQ(GroupName(l, 32767), "Group 32767");
@@ -146,7 +110,7 @@ TEST(MaterialListsLoadTest, GroupsBeyondSixteenBitNumbersAreLeftOutWithAWarning)
   EXPECT_EQ(MaterialDisplayText(l, 2), "Last - Group 32767");
 }
 
-TEST(MaterialListsLoadTest, StartUpLoadsTheWorkspaceFromAFreshFolder) {
+TEST(MaterialListsStartUpTest, LoadsTheWorkspaceFromAFreshFolder) {
   TempAppFolder folder(true);
   Workspace ws;
   ws.AppFolder = folder.Path();
@@ -158,7 +122,7 @@ TEST(MaterialListsLoadTest, StartUpLoadsTheWorkspaceFromAFreshFolder) {
   EXPECT_TRUE(QFile::exists(folder.FilePath("RVXCutData.db")));
 }
 
-TEST(MaterialListsLoadTest, AFailureAtStartUpLeavesEmptyListsAndSaysWhy) {
+TEST(MaterialListsStartUpTest, AFailureLeavesEmptyListsAndSaysWhy) {
   TempAppFolder folder;
   folder.Write("RVXCutData.db", "junk");
   Workspace ws;

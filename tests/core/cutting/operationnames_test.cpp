@@ -1,8 +1,10 @@
 #include "cutting/operationnamelist.h"
+
 #include "cutdatatestutil.h"
 #include "cutting/cutdataqueries.h"
 #include "cutting/cuttingdatabase.h"
 #include "cutting/operationnamerules.h"
+#include "engine/enginememo.h"
 
 #include "platform/scriptedprompter.h"
 #include "support/testsupport.h"
@@ -27,28 +29,26 @@ const QString kLive = QStringLiteral("(Live Holders)");
 
 // ---- the name rules -------------------------------------------------------------
 
+// Names beyond the bundled ones (whose rules BundledNamesSteerAsIntended pins).
 TEST(OperationNameRulesTest, HolderHeadings) {
   const std::vector<std::pair<QString, QString>> cases = {
-      {"OD Groove", kOd},        {"Live Cross Drill", kLive}, {"live tap", kLive},   {"Drill", kId},
-      {"REAM", kId},             {"Tap", kId},                {"Spot Drill", kId},   {"Center Drill", kId},
-      {"Broach", kId},           {"ID Thread", kId},          {"ID Turn", kId},      {"Rough Turn", kOd},
-      {"Face OD", kOd},          {"od knurl", kOd},           {"Thread", ""},        {"Cut-Off", ""},
-      {"", ""},                  {"Groove", ""},
+      {"live tap", kLive}, {"REAM", kId}, {"Rough Turn", kOd}, {"od knurl", kOd}, {"Thread", ""},
+      {"Cut-Off", ""},     {"", ""},      {"Groove", ""},
       // "ID" counts in capitals only; "od" anywhere, inside words too.
-      {"id bore", ""},           {"Grid", ""},                {"Body Form", kOd},    {"Taper", kId},
+      {"id bore", ""},     {"Grid", ""},  {"Body Form", kOd},  {"Taper", kId},
   };
   for (const auto& [name, heading] : cases) EXPECT_EQ(HolderHeadingForName(name), heading) << name.toStdString();
 }
 
 TEST(OperationNameRulesTest, GridKeywordsLastMatchWins) {
   const std::vector<std::pair<QString, QString>> cases = {
-      {"OD Turn", "turn"},          {"Face OD", "turn"},        {"OD Groove", "turn"},
-      {"Live Cross Drill", "drill"}, {"Spot Drill", "spot"},    {"Center Drill", "center"},
-      {"Live Thread Mill", "mill"},  {"Ream", "ream"},          {"Drill & Ream", "ream"},
-      {"Face Mill", "mill"},         {"CENTER", "center"},      {"Tap", ""},
-      {"Single Point Thread", ""},   {"", ""},                  {"Spot Face", "spot"},
+      {"Drill & Ream", "ream"}, {"Face Mill", "mill"},   {"CENTER", "center"},       {"Spot Face", "spot"},
+      {"FACE and DRILL", "drill"}, {"Turn then ream", "ream"}, {"Cut-off", ""}, {"", ""},
   };
-  for (const auto& [name, keyword] : cases) EXPECT_EQ(GridKeywordForName(name), keyword) << name.toStdString();
+  for (const auto& [name, keyword] : cases) {
+    EXPECT_EQ(GridKeywordForName(name), keyword) << name.toStdString();
+    EXPECT_EQ(GridKeyword(name), keyword) << name.toStdString();
+  }
 }
 
 TEST(OperationNameRulesTest, LiveNames) {
@@ -60,8 +60,8 @@ TEST(OperationNameRulesTest, LiveNames) {
 }
 
 // The bundled names steer the window and the cycle items as a shop expects.
-// Columns: heading, keyword, and the upper-case words the non-cutting items
-// look for (live tool, tapping, cut-off).
+// Columns: heading, keyword, and the words the non-cutting items look for
+// (live tool, tapping, cut-off).
 TEST(OperationNameRulesTest, BundledNamesSteerAsIntended) {
   struct Expected {
     QString Name;
@@ -115,14 +115,15 @@ TEST(OperationNameRulesTest, BundledNamesSteerAsIntended) {
   for (const Expected& e : expected) expectedNames << e.Name;
   ASSERT_EQ(names, expectedNames);
   for (const Expected& e : expected) {
-    const std::string n = e.Name.toStdString();
-    const QString upper = e.Name.toUpper();
-    EXPECT_EQ(HolderHeadingForName(e.Name), e.Heading) << n;
-    EXPECT_EQ(GridKeywordForName(e.Name), e.Keyword) << n;
-    EXPECT_EQ(upper.contains("LIVE"), e.Live) << n;
-    EXPECT_EQ(upper.contains("TAP") || upper.contains("DIE"), e.Tapping) << n;
-    EXPECT_EQ(upper.contains("CUT-OFF") || upper.contains("CUTOFF") || upper.contains("CUT OFF"), e.CutOff) << n;
-    EXPECT_FALSE(e.Name.contains('"')) << n;
+    SCOPED_TRACE(e.Name.toStdString());
+    EXPECT_EQ(HolderHeadingForName(e.Name), e.Heading);
+    EXPECT_EQ(GridKeywordForName(e.Name), e.Keyword);
+    EXPECT_EQ(GridKeyword(e.Name), e.Keyword);
+    const OperationFacts facts = NameFacts(e.Name);
+    EXPECT_EQ(IsLiveOperationName(e.Name), e.Live);
+    EXPECT_EQ(facts.Live, e.Live);
+    EXPECT_EQ(facts.Tapping, e.Tapping);
+    EXPECT_EQ(facts.CutOff, e.CutOff);
   }
 }
 
@@ -132,17 +133,13 @@ TEST(OperationNameRulesTest, BundledNamesFindBundledCuttingData) {
   TempAppFolder app(true);
   CuttingDatabase db;
   test::OpenOrFail(db, app);
-  std::vector<CuttingDataRecord> rows;
-  QString error;
-  ASSERT_TRUE(db.Select(GroupQuery(1), &rows, &error)) << error.toStdString();
-  const QStringList types = CollectOperationTypes(rows);
+  const QStringList types = CollectOperationTypes(test::Selected(db, GroupQuery(1)));
   ScriptedPrompter prompter;
   for (const QString& name : LoadOperationNames(app.Path(), prompter)) {
     const QString keyword = GridKeywordForName(name);
     if (keyword.isEmpty()) continue;
     EXPECT_FALSE(KeywordAlternatives(types, keyword).isEmpty()) << name.toStdString();
-    ASSERT_TRUE(db.Select(KeywordQuery(1, types, keyword), &rows, &error)) << error.toStdString();
-    EXPECT_FALSE(rows.empty()) << name.toStdString();
+    EXPECT_FALSE(test::Selected(db, KeywordQuery(1, types, keyword)).empty()) << name.toStdString();
   }
 }
 
@@ -186,91 +183,92 @@ TEST(OperationNameFileTest, AFolderThatCannotHoldTheFileGivesTheMessage) {
 
 // ---- the editor --------------------------------------------------------------------------
 
+// An editor opened on the names Drill, Tap and Ream.
 class OperationNameEditorTest : public ::testing::Test {
  protected:
-  void SetUp() override { app.Write("OPP-DESC.TXT", "Drill\r\nTap\r\nReam\r\n"); }
+  void SetUp() override {
+    app.Write("OPP-DESC.TXT", "Drill\r\nTap\r\nReam\r\n");
+    editor.emplace(app.Path(), prompter);
+  }
   TempAppFolder app;
   ScriptedPrompter prompter;
+  std::optional<OperationNameEditor> editor;
 };
 
 TEST_F(OperationNameEditorTest, OpensWithTheFileAndNothingSelected) {
-  OperationNameEditor editor(app.Path(), prompter);
-  EXPECT_EQ(editor.Names(), (QStringList{"Drill", "Tap", "Ream"}));
-  EXPECT_EQ(editor.SelectedIndex(), -1);
-  EXPECT_FALSE(editor.IsClosed());
-  editor.Select(3);
-  EXPECT_EQ(editor.SelectedIndex(), -1);
+  EXPECT_EQ(editor->Names(), (QStringList{"Drill", "Tap", "Ream"}));
+  EXPECT_EQ(editor->SelectedIndex(), -1);
+  EXPECT_FALSE(editor->IsClosed());
+  editor->Select(3);
+  EXPECT_EQ(editor->SelectedIndex(), -1);
 }
 
 TEST_F(OperationNameEditorTest, OpeningWithoutTheFileShowsTheMessage) {
   QFile::remove(app.FilePath("OPP-DESC.TXT"));
-  OperationNameEditor editor(app.Path(), prompter);
-  EXPECT_TRUE(editor.Names().isEmpty());
+  editor.emplace(app.Path(), prompter);
+  EXPECT_TRUE(editor->Names().isEmpty());
   EXPECT_EQ(prompter.Messages().size(), 1);
   // Names can still be added and saved; the file is created.
-  editor.SetText("OD Turn");
-  editor.Add();
-  EXPECT_TRUE(editor.Save());
+  editor->SetText("OD Turn");
+  editor->Add();
+  EXPECT_TRUE(editor->Save());
   EXPECT_EQ(app.Read("OPP-DESC.TXT"), "OD Turn\r\n");
 }
 
 TEST_F(OperationNameEditorTest, AddGoesToTheTopOrBeforeTheSelection) {
-  OperationNameEditor editor(app.Path(), prompter);
-  ASSERT_TRUE(editor.SetText("Spot Drill"));
-  editor.Add();
-  EXPECT_EQ(editor.Names(), (QStringList{"Spot Drill", "Drill", "Tap", "Ream"}));
-  EXPECT_EQ(editor.SelectedIndex(), 0);
-  EXPECT_EQ(editor.Text(), "");
+  ASSERT_TRUE(editor->SetText("Spot Drill"));
+  editor->Add();
+  EXPECT_EQ(editor->Names(), (QStringList{"Spot Drill", "Drill", "Tap", "Ream"}));
+  EXPECT_EQ(editor->SelectedIndex(), 0);
+  EXPECT_EQ(editor->Text(), "");
 
-  editor.Select(3);  // Ream
-  editor.SetText("Live Tap");
-  editor.Add();
-  EXPECT_EQ(editor.Names(), (QStringList{"Spot Drill", "Drill", "Tap", "Live Tap", "Ream"}));
-  EXPECT_EQ(editor.SelectedIndex(), 3);
+  editor->Select(3);  // Ream
+  editor->SetText("Live Tap");
+  editor->Add();
+  EXPECT_EQ(editor->Names(), (QStringList{"Spot Drill", "Drill", "Tap", "Live Tap", "Ream"}));
+  EXPECT_EQ(editor->SelectedIndex(), 3);
 
   // An empty text adds an empty name, unchanged text otherwise.
-  editor.Add();
-  EXPECT_EQ(editor.Names()[3], "");
-  editor.SetText("  Broach ");
-  editor.Add();
-  EXPECT_EQ(editor.Names()[3], "  Broach ");
+  editor->Add();
+  EXPECT_EQ(editor->Names()[3], "");
+  editor->SetText("  Broach ");
+  editor->Add();
+  EXPECT_EQ(editor->Names()[3], "  Broach ");
 }
 
 TEST_F(OperationNameEditorTest, DeleteAsksAndKeepsTheNameInTheTextBox) {
-  OperationNameEditor editor(app.Path(), prompter);
-  editor.Delete();  // nothing selected
+  editor->Delete();  // nothing selected
   EXPECT_TRUE(prompter.Entries().isEmpty());
 
-  editor.Select(1);
-  editor.Delete();  // No is the default
+  editor->Select(1);
+  editor->Delete();  // No is the default
   ASSERT_EQ(prompter.Entries().size(), 1);
   EXPECT_EQ(prompter.Entries()[0].Text, "Are you sure you want to delete this operation name? Tap");
   EXPECT_EQ(prompter.Entries()[0].ButtonSet, Buttons::YesNo);
   EXPECT_EQ(prompter.Entries()[0].Default, Answer::No);
-  EXPECT_EQ(editor.Names().size(), 3);
+  EXPECT_EQ(editor->Names().size(), 3);
 
   prompter.QueueAnswer(Answer::Yes);
-  editor.Delete();
-  EXPECT_EQ(editor.Names(), (QStringList{"Drill", "Ream"}));
-  EXPECT_EQ(editor.Text(), "Tap");
-  EXPECT_EQ(editor.SelectedIndex(), -1);
+  editor->Delete();
+  EXPECT_EQ(editor->Names(), (QStringList{"Drill", "Ream"}));
+  EXPECT_EQ(editor->Text(), "Tap");
+  EXPECT_EQ(editor->SelectedIndex(), -1);
 
   // Re-added elsewhere.
-  editor.Select(0);
-  editor.Add();
-  EXPECT_EQ(editor.Names(), (QStringList{"Tap", "Drill", "Ream"}));
+  editor->Select(0);
+  editor->Add();
+  EXPECT_EQ(editor->Names(), (QStringList{"Tap", "Drill", "Ream"}));
 }
 
 TEST_F(OperationNameEditorTest, DeletingEverythingSavesAnEmptyFile) {
-  OperationNameEditor editor(app.Path(), prompter);
   for (int i = 0; i < 3; ++i) {
-    editor.Select(0);
+    editor->Select(0);
     prompter.QueueAnswer(Answer::Yes);
-    editor.Delete();
+    editor->Delete();
   }
-  EXPECT_TRUE(editor.Names().isEmpty());
-  EXPECT_TRUE(editor.Save());
-  EXPECT_TRUE(editor.IsClosed());
+  EXPECT_TRUE(editor->Names().isEmpty());
+  EXPECT_TRUE(editor->Save());
+  EXPECT_TRUE(editor->IsClosed());
   EXPECT_EQ(app.Read("OPP-DESC.TXT"), QByteArray());
   prompter.Clear();
   EXPECT_TRUE(LoadOperationNames(app.Path(), prompter).isEmpty());
@@ -278,54 +276,52 @@ TEST_F(OperationNameEditorTest, DeletingEverythingSavesAnEmptyFile) {
 }
 
 TEST_F(OperationNameEditorTest, MovesStopAtTheEnds) {
-  OperationNameEditor editor(app.Path(), prompter);
-  editor.MoveUp();  // nothing selected
-  editor.MoveDown();
-  EXPECT_EQ(editor.Names(), (QStringList{"Drill", "Tap", "Ream"}));
-
-  editor.Select(1);
-  editor.MoveDown();
-  EXPECT_EQ(editor.Names(), (QStringList{"Drill", "Ream", "Tap"}));
-  EXPECT_EQ(editor.SelectedIndex(), 2);
-  editor.MoveDown();  // already last
-  EXPECT_EQ(editor.Names(), (QStringList{"Drill", "Ream", "Tap"}));
-  EXPECT_EQ(editor.SelectedIndex(), 2);
-
-  editor.Select(1);
-  editor.MoveUp();
-  EXPECT_EQ(editor.Names(), (QStringList{"Ream", "Drill", "Tap"}));
-  EXPECT_EQ(editor.SelectedIndex(), 0);
-  editor.MoveUp();  // already first
-  EXPECT_EQ(editor.Names(), (QStringList{"Ream", "Drill", "Tap"}));
-  EXPECT_EQ(editor.SelectedIndex(), 0);
+  struct Case {
+    int Select;
+    bool Up;
+    QStringList Names;
+    int Selected;
+  };
+  const Case cases[] = {
+      {-1, true, {"Drill", "Tap", "Ream"}, -1},  // nothing selected
+      {-1, false, {"Drill", "Tap", "Ream"}, -1},
+      {1, false, {"Drill", "Ream", "Tap"}, 2},
+      {2, false, {"Drill", "Ream", "Tap"}, 2},  // already last
+      {1, true, {"Ream", "Drill", "Tap"}, 0},
+      {0, true, {"Ream", "Drill", "Tap"}, 0},  // already first
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.Select << (c.Up ? " up" : " down"));
+    if (c.Select >= 0) editor->Select(c.Select);
+    c.Up ? editor->MoveUp() : editor->MoveDown();
+    EXPECT_EQ(editor->Names(), c.Names);
+    EXPECT_EQ(editor->SelectedIndex(), c.Selected);
+  }
 }
 
 TEST_F(OperationNameEditorTest, SaveWritesInListOrderAndExitDoesNot) {
-  {
-    OperationNameEditor editor(app.Path(), prompter);
-    editor.Select(2);
-    editor.MoveUp();
-    editor.Exit();
-    EXPECT_TRUE(editor.IsClosed());
-    EXPECT_EQ(app.Read("OPP-DESC.TXT"), "Drill\r\nTap\r\nReam\r\n");
-  }
-  OperationNameEditor editor(app.Path(), prompter);
-  editor.Select(2);
-  editor.MoveUp();
-  EXPECT_TRUE(editor.Save());
-  EXPECT_TRUE(editor.IsClosed());
+  editor->Select(2);
+  editor->MoveUp();
+  editor->Exit();
+  EXPECT_TRUE(editor->IsClosed());
+  EXPECT_EQ(app.Read("OPP-DESC.TXT"), "Drill\r\nTap\r\nReam\r\n");
+
+  editor.emplace(app.Path(), prompter);
+  editor->Select(2);
+  editor->MoveUp();
+  EXPECT_TRUE(editor->Save());
+  EXPECT_TRUE(editor->IsClosed());
   EXPECT_EQ(app.Read("OPP-DESC.TXT"), "Drill\r\nReam\r\nTap\r\n");
   EXPECT_TRUE(prompter.Entries().isEmpty());
 }
 
 TEST_F(OperationNameEditorTest, FailedSaveKeepsTheListTheWindowAndTheOldFile) {
   // A name the file's code page cannot hold: nothing is written.
-  OperationNameEditor editor(app.Path(), prompter);
-  editor.SetText(QString::fromUtf8("Drill \u2264 .5"));
-  editor.Add();
-  EXPECT_FALSE(editor.Save());
-  EXPECT_FALSE(editor.IsClosed());
-  EXPECT_EQ(editor.Names().size(), 4);
+  editor->SetText(QString::fromUtf8("Drill \u2264 .5"));
+  editor->Add();
+  EXPECT_FALSE(editor->Save());
+  EXPECT_FALSE(editor->IsClosed());
+  EXPECT_EQ(editor->Names().size(), 4);
   EXPECT_EQ(app.Read("OPP-DESC.TXT"), "Drill\r\nTap\r\nReam\r\n");
   ASSERT_EQ(prompter.Messages().size(), 1);
   EXPECT_TRUE(prompter.Messages()[0].contains(QString::fromUtf8("\u2264"))) << prompter.Messages()[0].toStdString();
@@ -334,12 +330,12 @@ TEST_F(OperationNameEditorTest, FailedSaveKeepsTheListTheWindowAndTheOldFile) {
   prompter.Clear();
   ASSERT_TRUE(QFile::remove(app.FilePath("OPP-DESC.TXT")));
   ASSERT_TRUE(QDir().mkpath(app.FilePath("OPP-DESC.TXT/keep")));
-  editor.Select(0);
+  editor->Select(0);
   prompter.QueueAnswer(Answer::Yes);
-  editor.Delete();
-  EXPECT_FALSE(editor.Save());
-  EXPECT_FALSE(editor.IsClosed());
-  EXPECT_EQ(editor.Names(), (QStringList{"Drill", "Tap", "Ream"}));
+  editor->Delete();
+  EXPECT_FALSE(editor->Save());
+  EXPECT_FALSE(editor->IsClosed());
+  EXPECT_EQ(editor->Names(), (QStringList{"Drill", "Tap", "Ream"}));
   EXPECT_EQ(prompter.Messages(), QStringList{"The file " + app.Path() + "OPP-DESC.TXT can not be opened!"});
   EXPECT_TRUE(QFileInfo(app.FilePath("OPP-DESC.TXT/keep")).isDir());
 }
@@ -350,23 +346,21 @@ TEST_F(OperationNameEditorTest, ReadOnlyFolderKeepsTheOldFile) {
 #else
   GTEST_SKIP() << "folder permissions are POSIX only";
 #endif
-  OperationNameEditor editor(app.Path(), prompter);
-  editor.Select(0);
-  editor.MoveDown();
+  editor->Select(0);
+  editor->MoveDown();
   QFile::setPermissions(app.Path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-  EXPECT_FALSE(editor.Save());
+  EXPECT_FALSE(editor->Save());
   QFile::setPermissions(app.Path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
   EXPECT_EQ(app.Read("OPP-DESC.TXT"), "Drill\r\nTap\r\nReam\r\n");
   EXPECT_EQ(prompter.Messages(), QStringList{"The file " + app.Path() + "OPP-DESC.TXT can not be opened!"});
 }
 
 TEST_F(OperationNameEditorTest, TheTextBoxRefusesDoubleQuotes) {
-  OperationNameEditor editor(app.Path(), prompter);
-  EXPECT_TRUE(editor.TextKeyPress(u'"'));
-  EXPECT_FALSE(editor.TextKeyPress(u'a'));
-  ASSERT_TRUE(editor.SetText("Drill"));
-  EXPECT_FALSE(editor.SetText("1/2\" Drill"));
-  EXPECT_EQ(editor.Text(), "Drill");
+  EXPECT_TRUE(editor->TextKeyPress(u'"'));
+  EXPECT_FALSE(editor->TextKeyPress(u'a'));
+  ASSERT_TRUE(editor->SetText("Drill"));
+  EXPECT_FALSE(editor->SetText("1/2\" Drill"));
+  EXPECT_EQ(editor->Text(), "Drill");
   EXPECT_EQ(prompter.Messages(),
             QStringList(2, "You can not use \" in your description because of the way I save the data file."));
 }

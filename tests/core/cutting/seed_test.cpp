@@ -13,15 +13,12 @@ using namespace arvex::test;
 
 namespace {
 
-class SeedTest : public testing::Test {
+class SeedTest : public BundledSeedTest {
  protected:
   void SetUp() override {
-    OpenOrFail(db_, folder_);
-    QString error;
-    ASSERT_TRUE(LoadMaterialLists(db_, &lists_, &error)) << error.toStdString();
+    BundledSeedTest::SetUp();
+    ASSERT_TRUE(LoadMaterialLists(db_, &lists_, &error_)) << error_.toStdString();
   }
-  TempAppFolder folder_{true};
-  CuttingDatabase db_;
   MaterialLists lists_;
 };
 
@@ -54,9 +51,7 @@ TEST_F(SeedTest, EveryGroupHasEveryOperationWithSensibleRanges) {
                                 "Ream", "Tap", "Thread (Single Point)", "Live Mill"};
   for (int g = 1; g <= GroupCount(lists_); ++g) {
     SCOPED_TRACE(lists_.GroupNames[g].toStdString());
-    std::vector<CuttingDataRecord> rows;
-    QString error;
-    ASSERT_TRUE(db_.Select(GroupQuery(g), &rows, &error)) << error.toStdString();
+    const std::vector<CuttingDataRecord> rows = Selected(db_, GroupQuery(g));
     const QStringList types = CollectOperationTypes(rows);
     for (const QString& t : required) EXPECT_TRUE(types.contains(t)) << t.toStdString();
     for (const CuttingDataRecord& r : rows) {
@@ -81,23 +76,21 @@ TEST_F(SeedTest, OperationNamesFindTheirRowsThroughTheirKeywords) {
     const char* Name;
     QStringList Types;
   };
+  const QStringList turning = {"OD Turn Rough", "OD Turn Finish", "Face (Turn)", "Groove (Turn)", "Cut-off (Turn)"};
   const Case cases[] = {
-      {"OD Turn", {"OD Turn Rough", "OD Turn Finish", "Face (Turn)", "Groove (Turn)", "Cut-off (Turn)"}},
-      {"Face", {"OD Turn Rough", "OD Turn Finish", "Face (Turn)", "Groove (Turn)", "Cut-off (Turn)"}},
-      {"OD Groove", {"OD Turn Rough", "OD Turn Finish", "Face (Turn)", "Groove (Turn)", "Cut-off (Turn)"}},
+      {"OD Turn", turning},
+      {"Face", turning},
+      {"OD Groove", turning},
       {"Center Drill", {"Center Drill"}},
       {"Spot Drill", {"Spot Drill"}},
       {"Drill", {"Center Drill", "Spot Drill", "Drill", "Live Cross Drill"}},
       {"Ream", {"Ream"}},
       {"Live Mill Flats", {"Live Mill"}},
   };
-  std::vector<CuttingDataRecord> rows;
-  QString error;
   const int steel = 1;
-  ASSERT_TRUE(db_.Select(GroupQuery(steel), &rows, &error));
-  const QStringList types = CollectOperationTypes(rows);
+  const QStringList types = CollectOperationTypes(Selected(db_, GroupQuery(steel)));
   for (const Case& c : cases) {
-    ASSERT_TRUE(db_.Select(KeywordQuery(steel, types, GridKeyword(QString::fromUtf8(c.Name))), &rows, &error));
-    EXPECT_EQ(CollectOperationTypes(rows), c.Types) << c.Name;
+    const QString keyword = GridKeyword(QString::fromUtf8(c.Name));
+    EXPECT_EQ(CollectOperationTypes(Selected(db_, KeywordQuery(steel, types, keyword))), c.Types) << c.Name;
   }
 }

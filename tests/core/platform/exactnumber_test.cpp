@@ -11,37 +11,19 @@
 using namespace arvex;
 
 TEST(ExactNumberTextTest, ShortestClassicForm) {
-  EXPECT_EQ(ExactNumberText(0.5), ".5");
-  EXPECT_EQ(ExactNumberText(-0.25), "-.25");
-  EXPECT_EQ(ExactNumberText(0.1), ".1");
-  EXPECT_EQ(ExactNumberText(3.0), "3");
-  EXPECT_EQ(ExactNumberText(7.128), "7.128");
-  EXPECT_EQ(ExactNumberText(0.0), "0");
-  EXPECT_EQ(ExactNumberText(100000.0), "100000");
-  // More digits than Str's 15 where the value needs them.
-  EXPECT_EQ(ExactNumberText(0.1 + 0.2), ".30000000000000004");
-  EXPECT_EQ(Str(0.1 + 0.2), " .3");
-}
-
-TEST(ExactNumberTextTest, ExponentFormOutsideTheFixedRange) {
-  EXPECT_EQ(ExactNumberText(0.0001), ".0001");
-  EXPECT_EQ(ExactNumberText(0.00001), "1E-05");
-  EXPECT_EQ(ExactNumberText(-1.5e-7), "-1.5E-07");
-  EXPECT_EQ(ExactNumberText(1e15), "1E+15");
-  EXPECT_EQ(ExactNumberText(999999999999999.0), "999999999999999");
-  EXPECT_EQ(ExactNumberText(1.2345678901234568e17), "1.2345678901234568E+17");
-  EXPECT_EQ(ExactNumberText(5e-324), "5E-324");
-  EXPECT_EQ(ExactNumberText(std::numeric_limits<double>::max()), "1.7976931348623157E+308");
-}
-
-TEST(ExactNumberTextTest, SignedZeroAndNonFiniteValues) {
-  EXPECT_EQ(ExactNumberText(-0.0), "-0");
+  for (const auto& [v, text] : std::initializer_list<std::pair<double, const char*>>{
+           {0.5, ".5"}, {-0.25, "-.25"}, {0.1, ".1"}, {3.0, "3"}, {7.128, "7.128"}, {0.0, "0"}, {100000.0, "100000"},
+           // More digits than Str's 15 where the value needs them.
+           {0.1 + 0.2, ".30000000000000004"},
+           // The exponent form outside the fixed range.
+           {0.0001, ".0001"}, {0.00001, "1E-05"}, {-1.5e-7, "-1.5E-07"}, {1e15, "1E+15"},
+           {999999999999999.0, "999999999999999"}, {1.2345678901234568e17, "1.2345678901234568E+17"},
+           {5e-324, "5E-324"}, {std::numeric_limits<double>::max(), "1.7976931348623157E+308"},
+           // Signed zero; non-finite values are written as 0.
+           {-0.0, "-0"}, {std::numeric_limits<double>::quiet_NaN(), "0"}, {std::numeric_limits<double>::infinity(), "0"}})
+    EXPECT_EQ(ExactNumberText(v), text) << v;
   EXPECT_TRUE(std::signbit(Val(ExactNumberText(-0.0))));
-  EXPECT_EQ(ExactNumberText(std::numeric_limits<double>::quiet_NaN()), "0");
-  EXPECT_EQ(ExactNumberText(std::numeric_limits<double>::infinity()), "0");
-}
-
-TEST(ExactNumberTextTest, FloatsUseTheirOwnShortestDigits) {
+  // Floats use their own shortest digits.
   EXPECT_EQ(ExactNumberText(2.5146f), "2.5146");
   EXPECT_EQ(ExactNumberText(3657.6f), "3657.6");
   EXPECT_EQ(ExactNumberText(0.099f), ".099");

@@ -17,12 +17,10 @@ TEST(ProfileFileTest, SectionsAndKeysIgnoreCase) {
   EXPECT_EQ(p.Value("SUBSPINDLE", "time1to1"), ".9");
   EXPECT_EQ(p.Value("LiveSpindle1", "Time1to1", "0"), "0");
   EXPECT_EQ(p.Value("MainSpindle", "Missing", "B"), "B");
-}
-
-TEST(ProfileFileTest, AnEmptyValueIsAValueNotTheDefault) {
-  const ProfileFile p = Profile("[M]\nTools1=\n");
-  EXPECT_EQ(p.Find("M", "Tools1"), std::optional<QString>(QString()));
-  EXPECT_EQ(p.Value("M", "Tools1", "default"), "");
+  // An empty value is a value, not the default.
+  const ProfileFile empty = Profile("[M]\nTools1=\n");
+  EXPECT_EQ(empty.Find("M", "Tools1"), std::optional<QString>(QString()));
+  EXPECT_EQ(empty.Value("M", "Tools1", "default"), "");
 }
 
 TEST(ProfileFileTest, BlanksAroundNamesAndValuesAndOnePairOfQuotesAreDropped) {
@@ -34,12 +32,10 @@ TEST(ProfileFileTest, BlanksAroundNamesAndValuesAndOnePairOfQuotesAreDropped) {
       "Mixed=\"x'\n"
       "Inner=a \"b\" c\n"
       "Lone=\"\n");
-  EXPECT_EQ(p.Value("Main", "Key One"), "some value");
-  EXPECT_EQ(p.Value("Main", "Quoted"), " padded ");
-  EXPECT_EQ(p.Value("Main", "Single"), " x ");
-  EXPECT_EQ(p.Value("Main", "Mixed"), "\"x'");
-  EXPECT_EQ(p.Value("Main", "Inner"), "a \"b\" c");
-  EXPECT_EQ(p.Value("Main", "Lone"), "\"");
+  for (const auto& [key, value] : std::vector<std::pair<const char*, const char*>>{
+           {"Key One", "some value"}, {"Quoted", " padded "}, {"Single", " x "}, {"Mixed", "\"x'"},
+           {"Inner", "a \"b\" c"}, {"Lone", "\""}})
+    EXPECT_EQ(p.Value("Main", key), value) << key;
 }
 
 TEST(ProfileFileTest, CommentsStrayLinesAndDuplicates) {
@@ -109,16 +105,13 @@ TEST(ProfileFileTest, WrittenValuesReadBackExactly) {
 
 TEST(ProfileFileTest, NamesThatCannotStandOnALineAreNotWritten) {
   ProfileFile p;
-  p.SetValue("S", "a=b", "1");
-  p.SetValue("S", "[x", "1");
-  p.SetValue("S", ";c", "1");
-  p.SetValue("S]", "k", "1");
-  p.SetValue("S", "", "1");
-  p.SetValue("S", "line\nbreak", "1");
+  for (const auto& [section, key] : std::vector<std::pair<const char*, const char*>>{
+           {"S", "a=b"}, {"S", "[x"}, {"S", ";c"}, {"S]", "k"}, {"S", ""}, {"S", "line\nbreak"}})
+    p.SetValue(section, key, "1");
   EXPECT_EQ(p.Text(), "");
 }
 
-TEST(ProfileFileTest, SaveGoesThroughATemporaryFileAndKeepsTheOldOneOnFailure) {
+TEST(ProfileFileTest, SaveKeepsTheOldFileOnFailureAndLoadReportsAMissingOne) {
   TempAppFolder folder;
   const QString path = folder.FilePath("m.ini");
   folder.Write("m.ini", "[M]\r\nK=old\r\n");
@@ -133,12 +126,6 @@ TEST(ProfileFileTest, SaveGoesThroughATemporaryFileAndKeepsTheOldOneOnFailure) {
   ASSERT_TRUE(p.Save(path, &error));
   EXPECT_EQ(folder.Read("m.ini"), QByteArray("[M]\r\nK=new \xD8 value\r\n"));
   EXPECT_EQ(QDir(folder.Path()).entryList(QDir::Files), QStringList{"m.ini"});
-}
-
-TEST(ProfileFileTest, LoadReportsAMissingFile) {
-  TempAppFolder folder;
-  ProfileFile p;
-  FileError error;
   EXPECT_FALSE(p.Load(folder.FilePath("none.ini"), &error));
   EXPECT_EQ(error.Number, 53);
 }
