@@ -142,9 +142,14 @@ class CuttingConditionsTest : public ::testing::Test {
         EXPECT_EQ(Text(shown.Field), shown.Text) << "field " << shown.Field;
         ExpectStoredAsShown(shown.Field);
       }
-      if (setup.Asked) EXPECT_EQ(Questions(), QStringList{setup.Asked});
-      else EXPECT_TRUE(prompter.Entries().isEmpty()) << prompter.Texts().join(u'|').toStdString();
-      if (s.CutTime) EXPECT_EQ(form->CutTimeText(), s.CutTime);
+      if (setup.Asked) {
+        EXPECT_EQ(Questions(), QStringList{setup.Asked});
+      } else {
+        EXPECT_TRUE(prompter.Entries().isEmpty()) << prompter.Texts().join(u'|').toStdString();
+      }
+      if (s.CutTime) {
+        EXPECT_EQ(form->CutTimeText(), s.CutTime);
+      }
     }
   }
 

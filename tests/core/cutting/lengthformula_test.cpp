@@ -54,13 +54,17 @@ TEST_F(LengthFormulaTest, EnterShowsTheResultInItsFormatAndLeavingAPlainNumber) 
     EXPECT_EQ(Length(), c.OnEnter);
     EXPECT_EQ(form.Selection(kCutLengthField), (TextSelection{static_cast<int>(Length().size()), 0}));
     EXPECT_EQ(Stored(), ParseNumber(Length()));
-    if (c.CutTime) EXPECT_EQ(form.CutTimeText(), c.CutTime);
+    if (c.CutTime) {
+      EXPECT_EQ(form.CutTimeText(), c.CutTime);
+    }
 
     ASSERT_TRUE(form.SetFieldText(kCutLengthField, c.Formula));
     form.LostFocus(kCutLengthField);
     EXPECT_EQ(Length(), c.OnLeave);
     EXPECT_EQ(Stored(), ParseNumber(Length()));
-    if (c.CutTime) EXPECT_EQ(form.CutTimeText(), c.CutTime);
+    if (c.CutTime) {
+      EXPECT_EQ(form.CutTimeText(), c.CutTime);
+    }
   }
   EXPECT_TRUE(prompter.Entries().isEmpty());
 }
