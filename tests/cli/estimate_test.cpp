@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 using arvex::test::RunArvex;
 using arvex::test::TempAppFolder;
 
@@ -14,9 +16,9 @@ namespace {
 // An application folder that is never filled from the bundled data.
 struct EmptyAppFolder {
   TempAppFolder Folder;
-  EmptyAppFolder() { Folder.Write(QStringLiteral(".arvex-folder"), QByteArray()); }
+  EmptyAppFolder() { Folder.Write(".arvex-folder", QByteArray()); }
   QStringList Args(QStringList rest) const {
-    return QStringList{QStringLiteral("--app-folder"), Folder.Path()} + rest;
+    return QStringList{"--app-folder", Folder.Path()} + rest;
   }
 };
 
@@ -71,13 +73,13 @@ struct BundledAppFolder {
   TempAppFolder Folder{true};
   QString Sample(const QString& name) const { return Folder.FilePath("samples/" + name); }
   QStringList Args(QStringList rest) const {
-    return QStringList{QStringLiteral("--app-folder"), Folder.Path()} + rest;
+    return QStringList{"--app-folder", Folder.Path()} + rest;
   }
 };
 
-const QString kInchSample = QStringLiteral("01-inch-sub-spindle.rvx");
-const QString kMetricSample = QStringLiteral("02-metric-sub-spindle.rvx");
-const QString kMainOnlySample = QStringLiteral("03-main-spindle-only.rvx");
+const QString kInchSample = "01-inch-sub-spindle.rvx";
+const QString kMetricSample = "02-metric-sub-spindle.rvx";
+const QString kMainOnlySample = "03-main-spindle-only.rvx";
 
 }  // namespace
 
@@ -212,7 +214,7 @@ TEST(EstimateCommandTest, ALongBatchKeepsTheOrderOfItsFiles) {
   const QByteArray mainOnly = app.Folder.Read("samples/" + kMainOnlySample);
   QStringList files;
   for (int n = 0; n < 70; ++n) {
-    const QString name = QStringLiteral("batch/%1.rvx").arg(n, 2, 10, QLatin1Char('0'));
+    const QString name = u"batch/%1.rvx"_s.arg(n, 2, 10, QLatin1Char('0'));
     if (n % 7 != 3) app.Folder.Write(name, n % 2 ? inch : mainOnly);  // every seventh file is missing
     files << app.Folder.FilePath(name);
   }
