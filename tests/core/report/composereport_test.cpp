@@ -217,18 +217,13 @@ TEST(ComposeReportTest, AllSwitchesOffGivesOneBlockInOrderWithItsFonts) {
       {"Prepared for: Acme", {"Arial", 12, true}},
       {"Prepared by: J. Smith", {"Arial", 8, false}},
       {"Part Number: VS-1002", {"Arial", 12, false}},
-      {"Part Name: Valve Stem", kUnchecked},
-      {"Material: 303 Stainless", kUnchecked},
-      {"Material Size/Shape: .500 Round", kUnchecked},
-      {"Part Length: 1.25", kUnchecked},
+      {"Part Name: Valve Stem", kUnchecked}, {"Material: 303 Stainless", kUnchecked},
+      {"Material Size/Shape: .500 Round", kUnchecked}, {"Part Length: 1.25", kUnchecked},
       {"Total Cycle Time= 34.55sec ", {"Arial", 18, true}},
       {"(The above time is at 100% efficiency with no bar load time. See table below.)", kUnchecked},
       {kDefaultDisclaimer, {"Arial", 12, false}},
-      {"Efficiency", kUnchecked},
-      {" 100", kUnchecked},
-      {TableBasedOnText(ws), kUnchecked},
-      {"Parts per 144 inch bar: 97", kUnchecked},
-      {"Approximate remnant: 10.63 inch", kUnchecked},
+      {"Efficiency", kUnchecked}, {" 100", kUnchecked}, {TableBasedOnText(ws), kUnchecked},
+      {"Parts per 144 inch bar: 97", kUnchecked}, {"Approximate remnant: 10.63 inch", kUnchecked},
       {"Approximate Setup Time:  45 min.", kUnchecked},
       {"*Notes*", {"Arial", 10, true}},
       {"Deburr all edges.", {"Arial", 10, false}}};
@@ -276,7 +271,7 @@ TEST(ComposeReportTest, TotalLineCentredWithItsFormulaOnTheSameLine) {
   EXPECT_NEAR(total.Item->Box.center().x(), doc.PageWidth() / 2, 0.01);
 }
 
-TEST(ComposeReportTest, SixtySecondsWithoutBarLoadMakesSixtyPartsAnHour) {
+TEST(ComposeReportTest, SixtySecondsMakeSixtyPartsAnHourLessTheBarLoad) {
   Workspace ws = WithTotalA(60);
   ws.Study.Header.SubSpindleUsed = 0;
   ws.Machine.BarLoadTimeSec = 0;
@@ -296,11 +291,9 @@ TEST(ComposeReportTest, SixtySecondsWithoutBarLoadMakesSixtyPartsAnHour) {
   ws.Report.DaysWeek = 5;
   EXPECT_EQ(ComputeReportFigures(ws).Production[6].Cells,
             (QStringList{" 100", "60.0", "450.0", "480.0", "2,400.0", "9,600.0", "124,800.0"}));
-}
 
-TEST(ComposeReportTest, BarLoadTimeIsSpreadOverThePartsOfABar) {
-  Workspace ws = WithTotalA(60);
-  ws.Machine.BarLoadTimeSec = 97;  // 97 parts a bar: one second a part
+  // Bar load time is spread over the parts of a bar: 97 parts, one second a part.
+  ws.Machine.BarLoadTimeSec = 97;
   const ReportFigures f = ComputeReportFigures(ws);
   EXPECT_EQ(f.PartsPerBar, 97);
   EXPECT_FLOAT_EQ(f.BarLoadPerPart, 1);
