@@ -143,7 +143,8 @@ TEST(ConvertCommandTest, WarningsForFilesWithoutAVersionOrWithBadSyncs) {
   EXPECT_EQ(r.Err, "arvex: warning: " + folder.FilePath("odd.rvx") +
                        " names no format version; it was read as the oldest format\n");
   r = Convert(folder, "syncs.rvx",
-              "\"RVX-v119\",\"M\",1,1,0,0,\"\",\"\",\"\",\"\",\"\",\"\",\"Round\",\"\",\"\",0\r\n0\r\n0\r\n1,300,0\r\n1,2,0\r\n");
+              "\"RVX-v119\",\"M\",1,1,0,0,\"\",\"\",\"\",\"\",\"\",\"\",\"Round\",\"\",\"\",0\r\n0\r\n0\r\n"
+              "1,300,0\r\n1,2,0\r\n");
   EXPECT_EQ(r.Status, 0);
   EXPECT_EQ(r.Err, "arvex: warning: 1 sync of " + folder.FilePath("syncs.rvx") +
                        " points outside the operation lists and was left out\n");

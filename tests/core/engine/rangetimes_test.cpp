@@ -15,13 +15,6 @@ using arvex::test::TestMachine;
 
 namespace {
 
-// A machine without stock feed, so that the lines of other items stand alone.
-MachineDefinition NoFeedMachine() {
-  MachineDefinition m = TestMachine();
-  m.MainSpindle.RapidZBeginEnd = "N";
-  return m;
-}
-
 RangeTimes Compute(const TimeStudy& st, const MachineDefinition& m, int first, int last, int spindle = 1) {
   ItemCounts counts{};
   return ComputeRangeTimes(st, m, counts, first, last, spindle);
@@ -33,13 +26,14 @@ RangeTimes ComputeAll(const TimeStudy& st, const MachineDefinition& m, int spind
 
 // One range of one study on the test machine, and what it must give.
 struct RangeCase {
-  const char* Name;
-  std::vector<Operation> Main, Sub;
+  const char* Name = "";
+  std::vector<Operation> Main = {}, Sub = {};
   int First = 1, Last = 0, Spindle = 1;  // Last 0: to the end of the list
   std::int16_t SubUsed = 0, Catcher = 0;
   const char* PartLength = "0";
-  const char* StockFeed = "N";  // the machine's RapidZBeginEnd
-  ItemLines Lines;
+  const char* StockFeed = "N";  // the machine's RapidZBeginEnd; "N": the other lines stand alone
+  void (*Machine)(MachineDefinition&) = nullptr;  // changes to the test machine
+  ItemLines Lines = {};
   float Idle = -1;                             // -1: not checked
   std::vector<std::pair<int, int>> Counts = {};  // {slot, count}
 };
@@ -48,6 +42,7 @@ void ExpectRange(const RangeCase& c) {
   SCOPED_TRACE(c.Name);
   MachineDefinition m = TestMachine();
   m.MainSpindle.RapidZBeginEnd = QString::fromLatin1(c.StockFeed);
+  if (c.Machine) c.Machine(m);
   TimeStudy st;
   st.Header.SubSpindleUsed = c.SubUsed;
   st.Header.PartsCatcherUsed = c.Catcher;
@@ -59,7 +54,9 @@ void ExpectRange(const RangeCase& c) {
   const int last = c.Last ? c.Last : st.Count(c.Spindle);
   const RangeTimes r = ComputeRangeTimes(st, m, counts, c.First, last, c.Spindle);
   EXPECT_EQ(r.Lines, c.Lines);
-  if (c.Idle >= 0) EXPECT_FLOAT_EQ(r.IdleTotal, c.Idle);
+  if (c.Idle >= 0) {
+    EXPECT_FLOAT_EQ(r.IdleTotal, c.Idle);
+  }
   for (auto [slot, count] : c.Counts) EXPECT_EQ(counts[slot], count) << "slot " << slot;
 }
 
@@ -152,21 +149,6 @@ TEST(RangeTimesTest, StockFeedCountsOneFeedPerStrokeStarted) {
   for (const RangeCase& c : cases) ExpectRange(c);
 }
 
-TEST(RangeTimesTest, NoStrokeOrNoFeedSpeedAddsNothingAndSaysSo) {
-  MachineDefinition m = TestMachine();
-  TimeStudy st = MainOnlyStudy({Op("T01", "Turn")}, "2.5");
-  m.MainSpindle.HeadstockStroke = 0;
-  RangeTimes r = Compute(st, m, 1, 1);
-  EXPECT_EQ(r.Lines[0], (ItemLine{"Collet Open/Close", " 0 x 0.50 = 0.00"}));
-  EXPECT_EQ(r.IdleTotal, 0.25f);  // the feed move alone
-
-  m.MainSpindle.HeadstockStroke = 1.0;
-  m.MainSpindle.RapidMultZ = 0;
-  r = Compute(st, m, 1, 1);
-  EXPECT_EQ(r.Lines, (ItemLines{{"Collet Open/Close", " 3 x 0.50 = 1.50"}, {"Feed Stock", "no Z feed speed = 0.00"}}));
-  EXPECT_EQ(r.IdleTotal, 1.5f);
-}
-
 TEST(RangeTimesTest, OperationAndCycleItems) {
   Operation a = Op("T01", "Turn");
   a.Dwells = 3;
@@ -205,23 +187,33 @@ TEST(RangeTimesTest, OperationAndCycleItems) {
   for (const RangeCase& c : cases) ExpectRange(c);
 }
 
-TEST(RangeTimesTest, MachineExtraItemsAtTheBeginningOrTheEnd) {
-  MachineDefinition m = NoFeedMachine();
-  m.MainSpindle.OtherTime1 = 2.5;
-  m.MainSpindle.OtherTime2 = 1;
-  m.MainSpindle.Other2BeginEnd = "E";
-  TimeStudy st = MainOnlyStudy({Op("T01", "Turn"), Op("T01", "Finish")});
-  EXPECT_EQ(Compute(st, m, 1, 1).Lines, (ItemLines{{"Chip conveyor", "2.50"}}));
-  EXPECT_EQ(Compute(st, m, 2, 2).Lines, (ItemLines{{"Probe", "1.00"}}));
-
-  // The sub spindle's two items come with its first operation.
-  m.SubSpindle.OtherTime1 = 0.5;
-  m.SubSpindle.OtherTime2 = 0;
-  st.Op(2, 1) = Op("T21", "Face");
-  st.Op(2, 2) = Op("T21", "Drill");
-  SetLastIntoPlaceZero(st);
-  EXPECT_EQ(Compute(st, m, 1, 1, 2).Lines, (ItemLines{{"Sub wash", "0.50"}}));
-  EXPECT_TRUE(Compute(st, m, 2, 2, 2).Lines.empty());
+TEST(RangeTimesTest, MachineItemsAndMachineDataThatMakeAnItemImpossible) {
+  const std::vector<Operation> two = {Op("T01", "Turn"), Op("T01", "Finish")};
+  const std::vector<Operation> sub = {Op("T21", "Face"), Op("T21", "Drill")};
+  auto extras = [](MachineDefinition& m) {
+    m.MainSpindle.OtherTime1 = 2.5;
+    m.MainSpindle.OtherTime2 = 1;
+    m.MainSpindle.Other2BeginEnd = "E";
+    m.SubSpindle.OtherTime1 = 0.5;
+    m.SubSpindle.OtherTime2 = 0;
+  };
+  const RangeCase cases[] = {
+      {.Name = "an extra item at the beginning", .Main = two, .Last = 1, .Machine = extras,
+       .Lines = {{"Chip conveyor", "2.50"}}},
+      {.Name = "an extra item at the end", .Main = two, .First = 2, .Machine = extras, .Lines = {{"Probe", "1.00"}}},
+      // The sub spindle's two items come with its first operation.
+      {.Name = "sub extra items, first", .Sub = sub, .Last = 1, .Spindle = 2, .Machine = extras,
+       .Lines = {{"Sub wash", "0.50"}}},
+      {.Name = "sub extra items, last", .Sub = sub, .First = 2, .Spindle = 2, .Machine = extras, .Lines = {}},
+      // No stroke: the feeds cannot be counted; the feed move alone counts.
+      {.Name = "no stroke", .Main = {Op("T01", "Turn")}, .PartLength = "2.5", .StockFeed = "B",
+       .Machine = [](MachineDefinition& m) { m.MainSpindle.HeadstockStroke = 0; },
+       .Lines = {{"Collet Open/Close", " 0 x 0.50 = 0.00"}, {"Feed Stock", " 2.5 x 0.100 = 0.25"}}, .Idle = 0.25f},
+      {.Name = "no Z feed speed", .Main = {Op("T01", "Turn")}, .PartLength = "2.5", .StockFeed = "B",
+       .Machine = [](MachineDefinition& m) { m.MainSpindle.RapidMultZ = 0; },
+       .Lines = {{"Collet Open/Close", " 3 x 0.50 = 1.50"}, {"Feed Stock", "no Z feed speed = 0.00"}}, .Idle = 1.5f},
+  };
+  for (const RangeCase& c : cases) ExpectRange(c);
 }
 
 // ---- limits -------------------------------------------------------------------------
@@ -234,7 +226,9 @@ TEST(RangeTimesTest, LinesBeyondOneHundredAreDroppedButStillCount) {
     op.OtherSeconds = 1;
     ops.push_back(op);
   }
-  RangeTimes r = ComputeAll(MainOnlyStudy(ops), NoFeedMachine());
+  MachineDefinition m = TestMachine();
+  m.MainSpindle.RapidZBeginEnd = "N";
+  RangeTimes r = ComputeAll(MainOnlyStudy(ops), m);
   ASSERT_EQ(r.Lines.size(), 100u);
   EXPECT_EQ(r.Lines.back(), (ItemLine{"Item 100", "1.00"}));
   EXPECT_EQ(r.IdleTotal, 160.0f);  // 100 x 1 s and 100 tool changes of 0.6 s
