@@ -115,6 +115,15 @@ TEST(ComparisonTest, SyncsCutTheListsIntoGroups) {
     }
     EXPECT_EQ(r.Total, c.Total);
     EXPECT_EQ(r.Formula, c.Formula);
+
+    // The labels alone, as the estimate command sorts them.
+    TimeStudy sorted = TwoSpindleStudy(c.Main, c.Sub);
+    AddSyncs(sorted, c.Syncs);
+    sorted.RecountOps();
+    SortSyncs(sorted);
+    EXPECT_EQ(Labels(sorted, 1), c.MainLabels);
+    EXPECT_EQ(Labels(sorted, 2), c.SubLabels);
+    EXPECT_EQ(sorted.SyncCount, c.SyncCount);
   }
 }
 
