@@ -12,15 +12,15 @@ namespace {
 int CountRows(const QString& path, const QString& table) {
   int n = -1;
   {
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("cli-count"));
+    QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "cli-count");
     db.setDatabaseName(path);
     if (db.open()) {
       QSqlQuery q(db);
-      if (q.exec(QStringLiteral("select count(*) from ") + table) && q.next()) n = q.value(0).toInt();
+      if (q.exec("select count(*) from " + table) && q.next()) n = q.value(0).toInt();
     }
     db.close();
   }
-  QSqlDatabase::removeDatabase(QStringLiteral("cli-count"));
+  QSqlDatabase::removeDatabase("cli-count");
   return n;
 }
 

@@ -6,19 +6,32 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 using arvex::test::RunArvex;
 using arvex::test::TempAppFolder;
 
 namespace {
 
-// An application folder that is never filled from the bundled data.
-struct EmptyAppFolder {
-  TempAppFolder Folder;
-  EmptyAppFolder() { Folder.Write(QStringLiteral(".arvex-folder"), QByteArray()); }
-  QStringList Args(QStringList rest) const {
-    return QStringList{QStringLiteral("--app-folder"), Folder.Path()} + rest;
+// An application folder with the bundled machines and sample studies, or
+// one that is never filled from them.
+enum Data { kNoData, kBundledData };
+struct AppFolder {
+  explicit AppFolder(Data data) : Folder(data == kBundledData) {
+    if (data == kNoData) Folder.Write(".arvex-folder", QByteArray());
   }
+  QString Sample(const QString& name) const { return Folder.FilePath("samples/" + name); }
+  arvex::test::CliResult Run(const QStringList& args) const {
+    return RunArvex(QStringList{"--app-folder", Folder.Path()} + args);
+  }
+  TempAppFolder Folder;
 };
+
+const QString kInchSample = "01-inch-sub-spindle.rvx";
+const QString kMetricSample = "02-metric-sub-spindle.rvx";
+const QString kMainOnlySample = "03-main-spindle-only.rvx";
+
+QStringList Lines(const QString& out) { return out.split(u'\n', Qt::SkipEmptyParts); }
 
 QJsonObject JsonLine(const QString& line) {
   QJsonParseError error;
@@ -30,64 +43,35 @@ QJsonObject JsonLine(const QString& line) {
 }  // namespace
 
 TEST(EstimateCommandTest, NeedsAFile) {
-  EmptyAppFolder app;
-  auto r = RunArvex(app.Args({"estimate"}));
+  AppFolder app(kNoData);
+  auto r = app.Run({"estimate"});
   EXPECT_EQ(r.Status, 2);
   EXPECT_EQ(r.Err, "arvex: estimate needs at least one FILE.rvx (try --help)\n");
-  r = RunArvex(app.Args({"estimate", "--jsn", "a.rvx"}));
+  r = app.Run({"estimate", "--jsn", "a.rvx"});
   EXPECT_EQ(r.Status, 2);
   EXPECT_EQ(r.Err, "arvex: estimate: unknown option --jsn (try --help)\n");
 }
 
 TEST(EstimateCommandTest, SampleWithoutSamplesSaysSo) {
-  EmptyAppFolder app;
-  auto r = RunArvex(app.Args({"estimate", "--sample"}));
+  AppFolder app(kNoData);
+  auto r = app.Run({"estimate", "--sample"});
   EXPECT_EQ(r.Status, 1);
   EXPECT_EQ(r.Err, "arvex: no sample study (*.rvx) in " + app.Folder.Path() + "samples/\n");
   // The default run is the same.
-  auto d = RunArvex(app.Args({}));
+  auto d = app.Run({});
   EXPECT_EQ(d.Status, 1);
   EXPECT_EQ(d.Err, r.Err);
 }
 
-TEST(EstimateCommandTest, AFileThatCannotBeReadIsAnErrorObject) {
-  EmptyAppFolder app;
-  const QString missing = app.Folder.FilePath("nothing here.rvx");
-  auto r = RunArvex(app.Args({"estimate", "--json", missing}));
-  EXPECT_EQ(r.Status, 1);
-  const QStringList lines = r.Out.split(u'\n', Qt::SkipEmptyParts);
-  ASSERT_EQ(lines.size(), 1);
-  const QJsonObject o = JsonLine(lines[0]);
-  EXPECT_EQ(o.keys(), (QStringList{"error", "file"}));
-  EXPECT_EQ(o["file"].toString(), missing);
-  EXPECT_EQ(o["error"].toString(), "the file does not exist");
-}
-
 // ---- with the bundled machines and sample studies ------------------------------
 
-namespace {
-
-struct BundledAppFolder {
-  TempAppFolder Folder{true};
-  QString Sample(const QString& name) const { return Folder.FilePath("samples/" + name); }
-  QStringList Args(QStringList rest) const {
-    return QStringList{QStringLiteral("--app-folder"), Folder.Path()} + rest;
-  }
-};
-
-const QString kInchSample = QStringLiteral("01-inch-sub-spindle.rvx");
-const QString kMetricSample = QStringLiteral("02-metric-sub-spindle.rvx");
-const QString kMainOnlySample = QStringLiteral("03-main-spindle-only.rvx");
-
-}  // namespace
-
 TEST(EstimateCommandTest, BundledSamplesEstimateWithoutError) {
-  BundledAppFolder app;
-  auto r = RunArvex(app.Args({"estimate", "--json", app.Sample(kInchSample), app.Sample(kMetricSample),
-                              app.Sample(kMainOnlySample)}));
+  AppFolder app(kBundledData);
+  auto r = app.Run(
+      {"estimate", "--json", app.Sample(kInchSample), app.Sample(kMetricSample), app.Sample(kMainOnlySample)});
   EXPECT_EQ(r.Status, 0) << r.Err.toStdString();
   EXPECT_EQ(r.Err, "");
-  const QStringList lines = r.Out.split(u'\n', Qt::SkipEmptyParts);
+  const QStringList lines = Lines(r.Out);
   ASSERT_EQ(lines.size(), 3);
   for (const QString& line : lines) EXPECT_FALSE(JsonLine(line).contains("error")) << line.toStdString();
 
@@ -135,9 +119,9 @@ TEST(EstimateCommandTest, BundledSamplesEstimateWithoutError) {
 }
 
 TEST(EstimateCommandTest, ReadableSummary) {
-  BundledAppFolder app;
+  AppFolder app(kBundledData);
   const QString file = app.Sample(kMainOnlySample);
-  auto r = RunArvex(app.Args({"estimate", file}));
+  auto r = app.Run({"estimate", file});
   EXPECT_EQ(r.Status, 0);
   EXPECT_EQ(r.Out, file +
                        "\n"
@@ -151,7 +135,7 @@ TEST(EstimateCommandTest, ReadableSummary) {
                        "  Cycle time: 15.92 s (A)\n"
                        "  Approximate setup time: 102 min.\n");
 
-  r = RunArvex(app.Args({"estimate", app.Sample(kInchSample)}));
+  r = app.Run({"estimate", app.Sample(kInchSample)});
   EXPECT_TRUE(r.Out.contains("  B1/C1     22.21     5.90    28.11     8.64     2.40    11.04   B1 (main)\n"))
       << r.Out.toStdString();
   EXPECT_TRUE(r.Out.contains("  D         12.10     6.75    18.85                              D (main)\n"));
@@ -159,10 +143,10 @@ TEST(EstimateCommandTest, ReadableSummary) {
 }
 
 TEST(EstimateCommandTest, TheDefaultRunShowsTheFirstSample) {
-  BundledAppFolder app;
-  auto sample = RunArvex(app.Args({"estimate", "--sample"}));
-  auto first = RunArvex(app.Args({"estimate", app.Sample(kInchSample)}));
-  auto plain = RunArvex(app.Args({}));
+  AppFolder app(kBundledData);
+  auto sample = app.Run({"estimate", "--sample"});
+  auto first = app.Run({"estimate", app.Sample(kInchSample)});
+  auto plain = app.Run({});
   EXPECT_EQ(sample.Status, 0);
   EXPECT_EQ(sample.Out, first.Out);
   EXPECT_EQ(plain.Out, first.Out);
@@ -170,13 +154,13 @@ TEST(EstimateCommandTest, TheDefaultRunShowsTheFirstSample) {
 }
 
 TEST(EstimateCommandTest, MissingMachineIsAnErrorAndTheBatchGoesOn) {
-  BundledAppFolder app;
+  AppFolder app(kBundledData);
   QByteArray study = app.Folder.Read("samples/" + kMainOnlySample);
   study.replace("\"SH12-Main\"", "\"NO-SUCH-MACHINE\"");
   app.Folder.Write("nomachine.rvx", study);
-  auto r = RunArvex(app.Args({"estimate", "--json", app.Folder.FilePath("nomachine.rvx"), app.Sample(kMainOnlySample)}));
+  auto r = app.Run({"estimate", "--json", app.Folder.FilePath("nomachine.rvx"), app.Sample(kMainOnlySample)});
   EXPECT_EQ(r.Status, 1);
-  const QStringList lines = r.Out.split(u'\n', Qt::SkipEmptyParts);
+  const QStringList lines = Lines(r.Out);
   ASSERT_EQ(lines.size(), 2);
   EXPECT_EQ(lines[0], "{\"file\":\"" + app.Folder.FilePath("nomachine.rvx") +
                           "\",\"error\":\"The machine file does not exist! " +
@@ -184,7 +168,7 @@ TEST(EstimateCommandTest, MissingMachineIsAnErrorAndTheBatchGoesOn) {
   EXPECT_EQ(JsonLine(lines[1])["formula"].toString(), "(A)");
 
   // Without --json the error is a message and the summary of the next file follows.
-  r = RunArvex(app.Args({"estimate", app.Folder.FilePath("nomachine.rvx"), app.Sample(kMainOnlySample)}));
+  r = app.Run({"estimate", app.Folder.FilePath("nomachine.rvx"), app.Sample(kMainOnlySample)});
   EXPECT_EQ(r.Status, 1);
   EXPECT_TRUE(r.Err.startsWith("arvex: " + app.Folder.FilePath("nomachine.rvx") +
                                ": The machine file does not exist! "));
@@ -192,7 +176,7 @@ TEST(EstimateCommandTest, MissingMachineIsAnErrorAndTheBatchGoesOn) {
 }
 
 TEST(EstimateCommandTest, AListLongerThanOneHundredOperationsIsNotEstimated) {
-  BundledAppFolder app;
+  AppFolder app(kBundledData);
   QList<QByteArray> lines = app.Folder.Read("samples/" + kMainOnlySample).split('\n');
   // Header, count 5, five operations, the sub count, two sync lines: make it
   // 101 operations.
@@ -200,30 +184,35 @@ TEST(EstimateCommandTest, AListLongerThanOneHundredOperationsIsNotEstimated) {
   for (int i = 0; i < 101; ++i) text += lines[2] + "\n";
   for (qsizetype i = 7; i < lines.size(); ++i) text += lines[i] + (i + 1 < lines.size() ? "\n" : "");
   app.Folder.Write("long.rvx", text);
-  auto r = RunArvex(app.Args({"estimate", "--json", app.Folder.FilePath("long.rvx")}));
+  auto r = app.Run({"estimate", "--json", app.Folder.FilePath("long.rvx")});
   EXPECT_EQ(r.Status, 1);
   EXPECT_EQ(JsonLine(r.Out.trimmed())["error"].toString(),
             "the file lists 1 operations beyond place 100 of a list; an estimate without them would be wrong");
 }
 
 TEST(EstimateCommandTest, ALongBatchKeepsTheOrderOfItsFiles) {
-  BundledAppFolder app;
+  AppFolder app(kBundledData);
   const QByteArray inch = app.Folder.Read("samples/" + kInchSample);
   const QByteArray mainOnly = app.Folder.Read("samples/" + kMainOnlySample);
   QStringList files;
   for (int n = 0; n < 70; ++n) {
-    const QString name = QStringLiteral("batch/%1.rvx").arg(n, 2, 10, QLatin1Char('0'));
-    if (n % 7 != 3) app.Folder.Write(name, n % 2 ? inch : mainOnly);  // every seventh file is missing
+    // Every seventh file is missing, one of them with a blank in its name.
+    const QString name = n == 3 ? u"batch/nothing here.rvx"_s : u"batch/%1.rvx"_s.arg(n, 2, 10, QLatin1Char('0'));
+    if (n % 7 != 3) app.Folder.Write(name, n % 2 ? inch : mainOnly);
     files << app.Folder.FilePath(name);
   }
-  auto r = RunArvex(app.Args(QStringList{"estimate", "--json"} + files));
+  auto r = app.Run(QStringList{"estimate", "--json"} + files);
   EXPECT_EQ(r.Status, 1);
-  const QStringList lines = r.Out.split(u'\n', Qt::SkipEmptyParts);
+  const QStringList lines = Lines(r.Out);
   ASSERT_EQ(lines.size(), 70);
   for (int n = 0; n < 70; ++n) {
     const QJsonObject o = JsonLine(lines[n]);
     EXPECT_EQ(o["file"].toString(), files[n]);
-    if (n % 7 == 3) EXPECT_EQ(o["error"].toString(), "the file does not exist");
-    else EXPECT_EQ(o["formula"].toString(), n % 2 ? "( B1 B2 D)" : "(A)") << n;
+    if (n % 7 == 3) {
+      EXPECT_EQ(o.keys(), (QStringList{"error", "file"}));
+      EXPECT_EQ(o["error"].toString(), "the file does not exist");
+    } else {
+      EXPECT_EQ(o["formula"].toString(), n % 2 ? "( B1 B2 D)" : "(A)") << n;
+    }
   }
 }

@@ -2,60 +2,55 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 using arvex::test::RunArvex;
 using arvex::test::RunArvexProcess;
 
-TEST(EvalCommandTest, PrintsTheValueTextWithoutItsLeadingBlank) {
-  const auto r = RunArvex({"eval", "(1+.2+.5-(2*4))/2"});
-  EXPECT_EQ(r.Status, 0);
-  EXPECT_EQ(r.Out, "-3.15\n");
-  EXPECT_EQ(r.Err, "");
-  EXPECT_EQ(RunArvex({"eval", "1/2"}).Out, ".5\n");
-  EXPECT_EQ(RunArvex({"eval", "1E20"}).Out, "1E+20\n");
-  EXPECT_EQ(RunArvex({"eval", "1/3*3"}).Out, ".999999999999999\n");
-  EXPECT_EQ(RunArvex({"eval", ""}).Out, "0\n");
+TEST(EvalCommandTest, PrintsTheValueTextWithoutItsLeadingBlankOrAsJson) {
+  const std::pair<QStringList, const char*> cases[] = {
+      {{"(1+.2+.5-(2*4))/2"}, "-3.15\n"},
+      {{"1/2"}, ".5\n"},
+      {{"1E20"}, "1E+20\n"},
+      {{"1/3*3"}, ".999999999999999\n"},
+      {{""}, "0\n"},
+      // Formulas may begin with a minus.
+      {{"-3+2"}, "-1\n"},
+      {{"--", "-3"}, "-3\n"},
+      {{"--3"}, "3\n"},
+      // A comma is a decimal point, as in the field.
+      {{"1,5*2"}, "3\n"},
+      {{"(1,25+,75)/2"}, "1\n"},
+      // A formula split by the shell is taken whole.
+      {{"1", "+", "2", "*", "3"}, "7\n"},
+      // JSON numbers need the zero before the point that the number text
+      // leaves out; the option may follow the formula.
+      {{"--json", "(1+.2+.5-(2*4))/2"}, "{\"value\": -3.15, \"text\": \"-3.15\", \"error\": false}\n"},
+      {{"--json", "1/2"}, "{\"value\": 0.5, \"text\": \".5\", \"error\": false}\n"},
+      {{"--json", "-1/4"}, "{\"value\": -0.25, \"text\": \"-.25\", \"error\": false}\n"},
+      {{"--json", "1.5E-7"}, "{\"value\": 1.5E-07, \"text\": \"1.5E-07\", \"error\": false}\n"},
+      {{"2^3^2", "--json"}, "{\"value\": 64, \"text\": \"64\", \"error\": false}\n"},
+      {{"--json", "--", "--json"}, "{\"value\": 0, \"text\": \"0\", \"error\": false}\n"},
+      // An evaluation error is value 0 and still success; so is a text that
+      // was marked already.
+      {{"--json", "SQR(-4)"}, "{\"value\": 0, \"text\": \"0\", \"error\": true}\n"},
+      {{"--json", "%5"}, "{\"value\": 0, \"text\": \"0\", \"error\": true}\n"},
+  };
+  for (const auto& [args, out] : cases) {
+    SCOPED_TRACE(args.join(u' ').toStdString());
+    const auto r = RunArvex(QStringList{"eval"} + args);
+    EXPECT_EQ(r.Status, 0);
+    EXPECT_EQ(r.Out, out);
+    EXPECT_EQ(r.Err, "");
+  }
 }
 
-TEST(EvalCommandTest, JsonObject) {
-  const auto r = RunArvex({"eval", "--json", "(1+.2+.5-(2*4))/2"});
-  EXPECT_EQ(r.Status, 0);
-  EXPECT_EQ(r.Out, "{\"value\": -3.15, \"text\": \"-3.15\", \"error\": false}\n");
-  // JSON numbers need the zero before the point that the number text leaves out.
-  EXPECT_EQ(RunArvex({"eval", "--json", "1/2"}).Out, "{\"value\": 0.5, \"text\": \".5\", \"error\": false}\n");
-  EXPECT_EQ(RunArvex({"eval", "--json", "-1/4"}).Out, "{\"value\": -0.25, \"text\": \"-.25\", \"error\": false}\n");
-  EXPECT_EQ(RunArvex({"eval", "--json", "1.5E-7"}).Out,
-            "{\"value\": 1.5E-07, \"text\": \"1.5E-07\", \"error\": false}\n");
-  // The option may follow the formula.
-  EXPECT_EQ(RunArvex({"eval", "2^3^2", "--json"}).Out, "{\"value\": 64, \"text\": \"64\", \"error\": false}\n");
-}
-
-TEST(EvalCommandTest, AnEvaluationErrorIsValueZeroAndStillSuccess) {
-  const auto json = RunArvex({"eval", "--json", "SQR(-4)"});
-  EXPECT_EQ(json.Status, 0);
-  EXPECT_EQ(json.Out, "{\"value\": 0, \"text\": \"0\", \"error\": true}\n");
+TEST(EvalCommandTest, AnErrorWithoutJsonIsSaidOnStandardError) {
   const auto plain = RunArvex({"eval", "1+SIN(0)"});
   EXPECT_EQ(plain.Status, 0);
   EXPECT_EQ(plain.Out, "0\n");
   EXPECT_EQ(plain.Err, "arvex: the formula is in error; its value is 0\n");
-  // A text that was marked already is an error too.
-  EXPECT_EQ(RunArvex({"eval", "--json", "%5"}).Out, "{\"value\": 0, \"text\": \"0\", \"error\": true}\n");
-}
-
-TEST(EvalCommandTest, FormulasMayBeginWithAMinus) {
-  EXPECT_EQ(RunArvex({"eval", "-3+2"}).Out, "-1\n");
-  EXPECT_EQ(RunArvex({"eval", "--", "-3"}).Out, "-3\n");
-  EXPECT_EQ(RunArvex({"eval", "--3"}).Out, "3\n");
-  EXPECT_EQ(RunArvex({"eval", "--json", "--", "--json"}).Out, "{\"value\": 0, \"text\": \"0\", \"error\": false}\n");
-}
-
-TEST(EvalCommandTest, ACommaIsADecimalPointAsInTheField) {
-  EXPECT_EQ(RunArvex({"eval", "1,5*2"}).Out, "3\n");
-  EXPECT_EQ(RunArvex({"eval", "(1,25+,75)/2"}).Out, "1\n");
   EXPECT_NE(RunArvex({"eval", "--help"}).Out.indexOf("\",\" reads as \".\""), -1);
-}
-
-TEST(EvalCommandTest, AFormulaSplitByTheShellIsTakenWhole) {
-  EXPECT_EQ(RunArvex({"eval", "1", "+", "2", "*", "3"}).Out, "7\n");
 }
 
 TEST(EvalCommandTest, UsageErrors) {

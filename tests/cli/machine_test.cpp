@@ -41,7 +41,7 @@ QJsonObject Show(const TempAppFolder& folder, const QStringList& extra, QString*
 // The keys of the top level object in the order they are written.
 QStringList TopLevelKeys(const QString& text) {
   QStringList keys;
-  const QRegularExpression key(QStringLiteral("^  \"([A-Za-z0-9]+)\":"), QRegularExpression::MultilineOption);
+  const QRegularExpression key("^  \"([A-Za-z0-9]+)\":", QRegularExpression::MultilineOption);
   for (auto it = key.globalMatch(text); it.hasNext();) keys << it.next().captured(1);
   return keys;
 }

@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 using namespace arvex;
 using arvex::test::Op;
 using arvex::test::TestMachine;
@@ -16,7 +19,7 @@ MachineDefinition BareMachine() { return MachineDefinition{}; }
 
 // Sub spindle used, no parts catcher; operations of the given cutting times
 // with one tool each side, so that a bare machine adds nothing.
-TimeStudy TwoSpindleStudy(std::initializer_list<double> mainTimes, std::initializer_list<double> subTimes) {
+TimeStudy TwoSpindleStudy(const std::vector<double>& mainTimes, const std::vector<double>& subTimes) {
   TimeStudy st;
   st.Header.SubSpindleUsed = 1;
   st.Header.PartsCatcherUsed = 0;
@@ -27,7 +30,7 @@ TimeStudy TwoSpindleStudy(std::initializer_list<double> mainTimes, std::initiali
   return st;
 }
 
-void AddSyncs(TimeStudy& st, std::initializer_list<std::pair<int, int>> syncs) {
+void AddSyncs(TimeStudy& st, const std::vector<std::pair<int, int>>& syncs) {
   int k = 1;
   for (auto [a, b] : syncs) {
     st.Sync(1, k) = static_cast<std::int16_t>(a);
@@ -49,7 +52,7 @@ QStringList Labels(const TimeStudy& st, int spindle) {
 TEST(ComparisonTest, SubSpindleNotUsedPutsEverythingInA) {
   TimeStudy st = TwoSpindleStudy({2, 3}, {10});
   st.Header.SubSpindleUsed = 0;
-  st.Op(2, 1).Group = QStringLiteral("C1");  // left from an earlier grouping
+  st.Op(2, 1).Group = "C1";  // left from an earlier grouping
   CycleComparison r;
   GetTime(st, BareMachine(), r);
   EXPECT_EQ(Labels(st, 1), (QStringList{"A ", "A "}));
@@ -60,68 +63,75 @@ TEST(ComparisonTest, SubSpindleNotUsedPutsEverythingInA) {
   EXPECT_EQ(r.Labels[4], "Total=5.(A)");
 }
 
-TEST(ComparisonTest, NoSyncsComparesTheWholeLists) {
-  TimeStudy st = TwoSpindleStudy({2, 3}, {4, 2});
-  CycleComparison r;
-  GetTime(st, BareMachine(), r);
-  EXPECT_EQ(Labels(st, 1), (QStringList{"B1", "B1"}));
-  EXPECT_EQ(Labels(st, 2), (QStringList{"C1", "C1"}));
-  EXPECT_EQ(r.Total, 6.0);
-  EXPECT_EQ(r.Formula, "( C1)");
-  EXPECT_EQ(st.SyncCount, 0);
-}
+namespace {
 
-TEST(ComparisonTest, MainOperationsBeforeTheFirstSyncKeepTheirLabels) {
-  // Sub work before sync 1 runs beside the main work before it.
-  TimeStudy st = TwoSpindleStudy({1, 1, 1}, {1, 1, 1});
-  AddSyncs(st, {{2, 2}});
-  st.RecountOps();
-  SortSyncs(st);
-  EXPECT_EQ(Labels(st, 1), (QStringList{"B1", "B2", "B2"}));
-  EXPECT_EQ(Labels(st, 2), (QStringList{"C1", "C2", "C2"}));
-  EXPECT_EQ(st.SyncCount, 1);
+// Two lists and their syncs on a bare machine, and the groups they must give.
+struct GroupCase {
+  const char* Name;
+  std::vector<double> Main, Sub;
+  std::vector<std::pair<int, int>> Syncs;
+  QStringList MainLabels, SubLabels;
+  int SyncCount;
+  float A, D;
+  std::vector<std::pair<float, float>> BC;  // TotalB[k], TotalC[k] for k = 1, 2...
+  double Total;
+  const char* Formula;
+  GroupRange RangeD = {};
+};
 
-  // The sub spindle starts at sync 1: the main work before it is A.
-  st.Sync(2, 1) = 1;
-  SortSyncs(st);
-  EXPECT_EQ(Labels(st, 1), (QStringList{"A ", "B1", "B1"}));
-  EXPECT_EQ(Labels(st, 2), (QStringList{"C1", "C1", "C1"}));
-}
+}  // namespace
 
-TEST(ComparisonTest, SubWorkBeforeTheFirstSyncStandsAgainstAnEmptyB1) {
-  // Sync 1 before main operation 1 and sub operation 2: the sub spindle does
-  // its first second while the main spindle waits at the sync.
-  TimeStudy st = TwoSpindleStudy({1, 1, 1}, {1, 1, 1});
-  AddSyncs(st, {{1, 2}});
-  CycleComparison r;
-  GetTime(st, BareMachine(), r);
-  EXPECT_EQ(Labels(st, 1), (QStringList{"B2", "B2", "B2"}));
-  EXPECT_EQ(Labels(st, 2), (QStringList{"C1", "C2", "C2"}));
-  EXPECT_EQ(r.TotalB[1], 0.0f);
-  EXPECT_EQ(r.TotalC[1], 1.0f);
-  EXPECT_EQ(r.TotalB[2], 3.0f);
-  EXPECT_EQ(r.TotalC[2], 2.0f);
-  EXPECT_EQ(r.Total, 4.0);
-  EXPECT_EQ(r.Formula, "( C1 B2)");
-}
+TEST(ComparisonTest, SyncsCutTheListsIntoGroups) {
+  const GroupCase cases[] = {
+      {"no syncs: the whole lists", {2, 3}, {4, 2}, {}, {"B1", "B1"}, {"C1", "C1"}, 0, 0, 0, {{5, 6}}, 6, "( C1)"},
+      {"main work before sync 1 runs beside the sub work before it", {1, 1, 1}, {1, 1, 1}, {{2, 2}},
+       {"B1", "B2", "B2"}, {"C1", "C2", "C2"}, 1, 0, 0, {{1, 1}, {2, 2}}, 3, "( B1 B2)"},
+      {"the sub spindle starts at sync 1: the main work before it is A", {1, 1, 1}, {1, 1, 1}, {{2, 1}},
+       {"A ", "B1", "B1"}, {"C1", "C1", "C1"}, 1, 1, 0, {{2, 3}}, 4, "(A C1)"},
+      // Sync 1 before main operation 1 and sub operation 2: the sub spindle
+      // does its first second while the main spindle waits at the sync.
+      {"sub work before sync 1 stands against an empty B1", {1, 1, 1}, {1, 1, 1}, {{1, 2}}, {"B2", "B2", "B2"},
+       {"C1", "C2", "C2"}, 1, 0, 0, {{0, 1}, {3, 2}}, 4, "( C1 B2)"},
+      // Sub place 2 is after its last operation.
+      {"a last sync after the last sub operation sends the rest to D", {1, 2, 3, 4}, {5}, {{3, 2}},
+       {"B1", "B1", "D ", "D "}, {"C1"}, 1, 0, 7, {{3, 5}}, 12, "( C1 D)", {3, 4}},
+      {"equal times count the main spindle", {3}, {1, 2}, {}, {"B1"}, {"C1", "C1"}, 0, 0, 0, {{3, 3}}, 3, "( B1)"},
+  };
+  for (const GroupCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    TimeStudy st = TwoSpindleStudy(c.Main, c.Sub);
+    AddSyncs(st, c.Syncs);
+    CycleComparison r;
+    GetTime(st, BareMachine(), r);
+    EXPECT_EQ(Labels(st, 1), c.MainLabels);
+    EXPECT_EQ(Labels(st, 2), c.SubLabels);
+    EXPECT_EQ(st.SyncCount, c.SyncCount);
+    EXPECT_EQ(r.TotalA, c.A);
+    EXPECT_EQ(r.TotalD, c.D);
+    EXPECT_EQ(r.RangeD, c.RangeD);
+    for (std::size_t k = 0; k < c.BC.size(); ++k) {
+      EXPECT_EQ(r.TotalB[k + 1], c.BC[k].first) << "B" << k + 1;
+      EXPECT_EQ(r.TotalC[k + 1], c.BC[k].second) << "C" << k + 1;
+    }
+    EXPECT_EQ(r.Total, c.Total);
+    EXPECT_EQ(r.Formula, c.Formula);
 
-TEST(ComparisonTest, ALastSyncAfterTheLastSubOperationSendsTheRestToD) {
-  TimeStudy st = TwoSpindleStudy({1, 2, 3, 4}, {5});
-  AddSyncs(st, {{3, 2}});  // sub place 2 = after its last operation
-  CycleComparison r;
-  GetTime(st, BareMachine(), r);
-  EXPECT_EQ(Labels(st, 1), (QStringList{"B1", "B1", "D ", "D "}));
-  EXPECT_EQ(Labels(st, 2), (QStringList{"C1"}));
-  EXPECT_EQ(r.RangeD, (GroupRange{3, 4}));
-  EXPECT_EQ(r.TotalD, 7.0f);
-  EXPECT_EQ(r.Formula, "( C1 D)");
+    // The labels alone, as the estimate command sorts them.
+    TimeStudy sorted = TwoSpindleStudy(c.Main, c.Sub);
+    AddSyncs(sorted, c.Syncs);
+    sorted.RecountOps();
+    SortSyncs(sorted);
+    EXPECT_EQ(Labels(sorted, 1), c.MainLabels);
+    EXPECT_EQ(Labels(sorted, 2), c.SubLabels);
+    EXPECT_EQ(sorted.SyncCount, c.SyncCount);
+  }
 }
 
 TEST(ComparisonTest, ASubOperationNoSyncReachesBelongsToNoGroup) {
   // A damaged table: the sub column holds a sync, the main column none.
   TimeStudy st = TwoSpindleStudy({1}, {1, 1});
   st.Sync(2, 1) = 2;
-  st.Op(2, 1).Group = QStringLiteral("C5");
+  st.Op(2, 1).Group = "C5";
   CycleComparison r;
   GetTime(st, BareMachine(), r);
   EXPECT_EQ(Labels(st, 2), (QStringList{"", "C1"}));
@@ -151,20 +161,6 @@ TEST(ComparisonTest, ThirtySyncsMakeThirtyOneGroups) {
 
 // ---- totals and labels --------------------------------------------------------------
 
-TEST(ComparisonTest, TotalAndFormulaOfTheWorkedExample) {
-  CycleComparison r;
-  r.TotalA = 12.5f;
-  r.TotalB[1] = 20;
-  r.TotalC[1] = 25;
-  r.TotalB[2] = 8;
-  r.TotalC[2] = 0;
-  r.TotalD = 4;
-  CycleTotalResult t = CycleTotal(r);
-  EXPECT_EQ(t.Total, 49.5);
-  EXPECT_EQ(t.Formula, "(A C1 B2 D)");
-  EXPECT_EQ(CycleTotal(CycleComparison{}).Formula, "()");
-}
-
 TEST(ComparisonTest, TheWorkedExampleThroughTheSyncs) {
   // A 12.5 | B1 20 against C1 25 | B2 8 against nothing | D 4.
   TimeStudy st = TwoSpindleStudy({12.5, 20, 8, 4}, {25});
@@ -178,19 +174,15 @@ TEST(ComparisonTest, TheWorkedExampleThroughTheSyncs) {
   EXPECT_EQ(r.Labels[3], "D=4.");
   EXPECT_EQ(r.Labels[4], "Total=49.5(A C1 B2 D)");
   EXPECT_EQ(GroupLabelTexts(r, 2), (std::pair<QString, QString>{"B2=8.", "C2=."}));
-}
-
-TEST(ComparisonTest, EqualTimesCountTheMainSpindle) {
-  TimeStudy st = TwoSpindleStudy({3}, {1, 2});
-  CycleComparison r;
-  GetTime(st, BareMachine(), r);
-  EXPECT_EQ(r.TotalB[1], r.TotalC[1]);
-  EXPECT_EQ(r.Formula, "( B1)");
+  const CycleTotalResult t = CycleTotal(r);
+  EXPECT_EQ(t.Total, 49.5);
+  EXPECT_EQ(t.Formula, "(A C1 B2 D)");
+  EXPECT_EQ(CycleTotal(CycleComparison{}).Formula, "()");
 }
 
 TEST(ComparisonTest, GroupsGetTheirItemLinesAndPlaceZeroClosesTheCycle) {
   MachineDefinition m = TestMachine();
-  m.MainSpindle.RapidZBeginEnd = QStringLiteral("N");
+  m.MainSpindle.RapidZBeginEnd = "N";
   TimeStudy st;
   st.Header.SubSpindleUsed = 0;
   st.Header.PartsCatcherUsed = 0;
@@ -218,23 +210,6 @@ TEST(ComparisonTest, NothingToCompareKeepsTheLastResults) {
   EXPECT_EQ(r.Labels[4], "Total=2.(A)");
 }
 
-TEST(ComparisonTest, RepeatedRecalculationGivesTheSameResults) {
-  MachineDefinition m = TestMachine();
-  TimeStudy st = TwoSpindleStudy({2, 3, 1}, {4, 1});
-  st.Op(1, 2).ToolNo = QStringLiteral("T11");
-  st.Op(2, 2).OpName = QStringLiteral("LIVE drill");
-  st.Header.PartLength = QStringLiteral("1.5");
-  AddSyncs(st, {{2, 2}});
-  CycleComparison first;
-  GetTime(st, m, first);
-  CycleComparison again = first;
-  GetTime(st, m, again);
-  EXPECT_EQ(again.LinesB[2], first.LinesB[2]);
-  EXPECT_EQ(again.LinesC[2], first.LinesC[2]);
-  EXPECT_EQ(again.Labels, first.Labels);
-  EXPECT_FALSE(first.LinesB[1].empty());
-}
-
 namespace {
 void ExpectSameResults(const CycleComparison& a, const CycleComparison& b) {
   EXPECT_EQ(a.LinesA, b.LinesA);
@@ -252,13 +227,15 @@ void ExpectSameResults(const CycleComparison& a, const CycleComparison& b) {
 TEST(ComparisonTest, ARecalculationAfterChangesEqualsAFreshOne) {
   MachineDefinition m = TestMachine();
   TimeStudy st = TwoSpindleStudy({2, 3, 1, 4}, {4, 1, 2});
-  st.Header.PartLength = QStringLiteral("1.5");
-  st.Op(1, 2).ToolNo = QStringLiteral("T11");
-  st.Op(1, 3).OpName = QStringLiteral("Live drill");
+  st.Header.PartLength = "1.5";
+  st.Op(1, 2).ToolNo = "T11";
+  st.Op(1, 3).OpName = "Live drill";
   st.Op(1, 3).Dwells = 2;
+  st.Op(2, 2).OpName = "LIVE drill";
   AddSyncs(st, {{2, 2}, {4, 3}});
   CycleComparison kept;
   GetTime(st, m, kept);
+  EXPECT_FALSE(kept.LinesB[1].empty());
 
   auto check = [&](const char* what) {
     SCOPED_TRACE(what);
@@ -268,12 +245,13 @@ TEST(ComparisonTest, ARecalculationAfterChangesEqualsAFreshOne) {
     GetTime(st, m, kept);
     ExpectSameResults(kept, fresh);
   };
-  st.Op(1, 4).ToolNo = QStringLiteral("T12");  // another post
+  check("nothing changed");
+  st.Op(1, 4).ToolNo = "T12";  // another post
   check("tool");
-  st.Op(1, 3).OpName = QStringLiteral("Drill");  // no longer live
+  st.Op(1, 3).OpName = "Drill";  // no longer live
   st.Op(1, 3).Dwells = 0;                        // a shorter line list
   check("name");
-  m.MainTools1List = SplitToolString(QStringLiteral("Gang,T01,T12"));  // T12 now on post 1
+  m.MainTools1List = SplitToolString("Gang,T01,T12");  // T12 now on post 1
   m.MainSpindle.ToolSetTime2 = 9;
   check("machine");
   st.Sync(1, 2) = 0;
@@ -286,12 +264,12 @@ TEST(ComparisonTest, ARecalculationAfterChangesEqualsAFreshOne) {
 
 TEST(ComparisonTest, SetupChargesEachUsedToolOnce) {
   MachineDefinition m = TestMachine();  // SetUpTime 30; main posts 5 and 6, sub posts 7 and 8
-  m.SubTools1List = SplitToolString(QStringLiteral("Back,T01,T21,Eject Part"));
+  m.SubTools1List = SplitToolString("Back,T01,T21,Eject Part");
   TimeStudy st = TwoSpindleStudy({1, 1, 1}, {1, 1});
-  st.Op(1, 2).ToolNo = QStringLiteral("T11");
-  st.Op(1, 3).ToolNo = QStringLiteral("T01");  // T01 twice on the main spindle
-  st.Op(2, 1).ToolNo = QStringLiteral("T01");  // and once on the sub spindle
-  st.Op(2, 2).ToolNo = QStringLiteral("T31");
+  st.Op(1, 2).ToolNo = "T11";
+  st.Op(1, 3).ToolNo = "T01";  // T01 twice on the main spindle
+  st.Op(2, 1).ToolNo = "T01";  // and once on the sub spindle
+  st.Op(2, 2).ToolNo = "T31";
   st.RecountOps();
   // 30 + T01 (5, charged on its first post only) + T11 (6) + T31 (8).
   EXPECT_EQ(ComputeSetupMinutes(st, m), 49);
@@ -299,10 +277,10 @@ TEST(ComparisonTest, SetupChargesEachUsedToolOnce) {
 
 TEST(ComparisonTest, SetupComparesWholeToolNumbers) {
   MachineDefinition m = TestMachine();
-  m.MainTools1List = SplitToolString(QStringLiteral("Gang,11,1"));
+  m.MainTools1List = SplitToolString("Gang,11,1");
   TimeStudy st = TwoSpindleStudy({1, 1}, {});
-  st.Op(1, 1).ToolNo = QStringLiteral("11");
-  st.Op(1, 2).ToolNo = QStringLiteral("1");
+  st.Op(1, 1).ToolNo = "11";
+  st.Op(1, 2).ToolNo = "1";
   st.RecountOps();
   EXPECT_EQ(ComputeSetupMinutes(st, m), 40);
 }

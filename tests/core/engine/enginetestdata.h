@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <ostream>
+#include <vector>
 
 // Readable failure output for texts and item lines.
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
@@ -104,7 +105,7 @@ inline void SetLastIntoPlaceZero(TimeStudy& st) {
   st.Op(kSubSpindle, 0) = st.Op(kSubSpindle, st.SubOpCount);
 }
 
-inline TimeStudy MainOnlyStudy(std::initializer_list<Operation> ops, const QString& partLength = QStringLiteral("0")) {
+inline TimeStudy MainOnlyStudy(const std::vector<Operation>& ops, const QString& partLength = QStringLiteral("0")) {
   TimeStudy st;
   st.Header.SubSpindleUsed = 0;
   st.Header.PartsCatcherUsed = 0;

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 using namespace arvex;
 using arvex::test::Op;
 using arvex::test::TestMachine;
@@ -111,39 +113,31 @@ TEST(PrintChecksTest, RepairThatCannotAddItsSyncReportsAnError) {
   EXPECT_EQ(p2.Texts(), (QStringList{kQuestion, "The max number of syncs is 30 !", kError}));
 }
 
-TEST(PrintChecksTest, SubSpindleWithoutSyncsIsWarned) {
-  Workspace ws = CatcherWorkspace();
-  ws.Study.Op(2, 1) = Op("T21", "Face");
-  GetTime(ws);
-  ScriptedPrompter prompter;
-  EXPECT_TRUE(PrepareReportChecks(ws, prompter));
-  EXPECT_EQ(prompter.Texts(), QStringList{kCheckSettings});
-}
-
-TEST(PrintChecksTest, LastSyncAfterTheLastMainOperationIsWarned) {
-  Workspace ws = CatcherWorkspace();
-  ws.Study.Op(2, 1) = Op("T21", "Face");
-  ws.Study.Sync(1, 1) = 2;
-  ws.Study.Sync(2, 1) = 1;
-  ws.Study.Sync(1, 2) = 4;  // after main operation 3
-  ws.Study.Sync(2, 2) = 2;
-  ScriptedPrompter prompter;
-  EXPECT_TRUE(PrepareReportChecks(ws, prompter));
-  EXPECT_EQ(prompter.Texts(), QStringList{kMoveLast});
-}
-
-TEST(PrintChecksTest, WithSyncCountZeroTheLastSyncTestLooksAtEntryZero) {
-  // The columns end at different entries, so the grouping leaves SyncCount
-  // 0; entry 0 is never after the last operation.
-  Workspace ws = CatcherWorkspace();
-  ws.Study.Op(2, 1) = Op("T21", "Face");
-  ws.Study.Sync(1, 1) = 2;
-  ws.Study.Sync(2, 1) = 1;
-  ws.Study.Sync(1, 2) = 4;
-  ScriptedPrompter prompter;
-  EXPECT_TRUE(PrepareReportChecks(ws, prompter));
-  EXPECT_EQ(ws.Study.SyncCount, 0);
-  EXPECT_TRUE(prompter.Texts().isEmpty());
+TEST(PrintChecksTest, SyncSettingsAreWarnedAbout) {
+  struct Case {
+    const char* Name;
+    std::vector<std::int16_t> MainSyncs, SubSyncs;
+    QStringList Texts;
+    int SyncCount;
+  };
+  const Case cases[] = {
+      {"a sub spindle without syncs", {}, {}, {kCheckSettings}, 0},
+      {"the last sync after the last main operation", {2, 4}, {1, 2}, {kMoveLast}, 2},
+      // The columns end at different entries, so the grouping leaves
+      // SyncCount 0; entry 0 is never after the last operation.
+      {"SyncCount 0: the last sync test looks at entry 0", {2, 4}, {1}, {}, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Name);
+    Workspace ws = CatcherWorkspace();
+    ws.Study.Op(2, 1) = Op("T21", "Face");
+    for (std::size_t k = 0; k < c.MainSyncs.size(); ++k) ws.Study.Sync(1, static_cast<int>(k) + 1) = c.MainSyncs[k];
+    for (std::size_t k = 0; k < c.SubSyncs.size(); ++k) ws.Study.Sync(2, static_cast<int>(k) + 1) = c.SubSyncs[k];
+    ScriptedPrompter prompter;
+    EXPECT_TRUE(PrepareReportChecks(ws, prompter));
+    EXPECT_EQ(prompter.Texts(), c.Texts);
+    EXPECT_EQ(ws.Study.SyncCount, c.SyncCount);
+  }
 }
 
 TEST(PrintChecksTest, SubSpindleNotUsedGivesNoSyncMessage) {

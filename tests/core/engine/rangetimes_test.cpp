@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 using namespace arvex;
 using arvex::test::MainOnlyStudy;
 using arvex::test::Op;
@@ -11,13 +14,6 @@ using arvex::test::SetLastIntoPlaceZero;
 using arvex::test::TestMachine;
 
 namespace {
-
-// A machine without stock feed, so that the lines of other items stand alone.
-MachineDefinition NoFeedMachine() {
-  MachineDefinition m = TestMachine();
-  m.MainSpindle.RapidZBeginEnd = QStringLiteral("N");
-  return m;
-}
 
 RangeTimes Compute(const TimeStudy& st, const MachineDefinition& m, int first, int last, int spindle = 1) {
   ItemCounts counts{};
@@ -28,294 +24,219 @@ RangeTimes ComputeAll(const TimeStudy& st, const MachineDefinition& m, int spind
   return Compute(st, m, 1, st.Count(spindle), spindle);
 }
 
+// One range of one study on the test machine, and what it must give.
+struct RangeCase {
+  const char* Name = "";
+  std::vector<Operation> Main = {}, Sub = {};
+  int First = 1, Last = 0, Spindle = 1;  // Last 0: to the end of the list
+  std::int16_t SubUsed = 0, Catcher = 0;
+  const char* PartLength = "0";
+  const char* StockFeed = "N";  // the machine's RapidZBeginEnd; "N": the other lines stand alone
+  void (*Machine)(MachineDefinition&) = nullptr;  // changes to the test machine
+  ItemLines Lines = {};
+  float Idle = -1;                             // -1: not checked
+  std::vector<std::pair<int, int>> Counts = {};  // {slot, count}
+};
+
+void ExpectRange(const RangeCase& c) {
+  SCOPED_TRACE(c.Name);
+  MachineDefinition m = TestMachine();
+  m.MainSpindle.RapidZBeginEnd = QString::fromLatin1(c.StockFeed);
+  if (c.Machine) c.Machine(m);
+  TimeStudy st;
+  st.Header.SubSpindleUsed = c.SubUsed;
+  st.Header.PartsCatcherUsed = c.Catcher;
+  st.Header.PartLength = QString::fromLatin1(c.PartLength);
+  for (std::size_t i = 0; i < c.Main.size(); ++i) st.Op(kMainSpindle, static_cast<int>(i) + 1) = c.Main[i];
+  for (std::size_t i = 0; i < c.Sub.size(); ++i) st.Op(kSubSpindle, static_cast<int>(i) + 1) = c.Sub[i];
+  SetLastIntoPlaceZero(st);
+  ItemCounts counts{};
+  const int last = c.Last ? c.Last : st.Count(c.Spindle);
+  const RangeTimes r = ComputeRangeTimes(st, m, counts, c.First, last, c.Spindle);
+  EXPECT_EQ(r.Lines, c.Lines);
+  if (c.Idle >= 0) {
+    EXPECT_FLOAT_EQ(r.IdleTotal, c.Idle);
+  }
+  for (auto [slot, count] : c.Counts) EXPECT_EQ(counts[slot], count) << "slot " << slot;
+}
+
 }  // namespace
 
-// ---- tool changes and the cycle wrap -------------------------------------------
-
-TEST(RangeTimesTest, OneOperationHasNoToolChange) {
-  TimeStudy st = MainOnlyStudy({Op("T01", "Turn", 1000, 4.5)});
-  RangeTimes r = ComputeAll(st, NoFeedMachine());
-  EXPECT_TRUE(r.Lines.empty());
-  EXPECT_EQ(r.IdleTotal, 0.0f);
-  EXPECT_EQ(r.CutTotal, 4.5f);
+TEST(RangeTimesTest, ToolChangesAndTheCycleWrap) {
+  const std::vector<Operation> sameLast = {Op("T01", "Face"), Op("T02", "Turn"), Op("T02", "Finish")};
+  const RangeCase cases[] = {
+      {.Name = "one operation: no change", .Main = {Op("T01", "Turn")}, .Lines = {}, .Idle = 0},
+      {.Name = "two tools of one post: there and back", .Main = {Op("T01", "Turn"), Op("T02", "Drill")},
+       .Lines = {{"Tool Change Gang to Gang", " 2 x 0.60 = 1.20"}}, .Idle = 1.2f},
+      {.Name = "three changes", .Main = {Op("T01", "Face"), Op("T02", "Turn"), Op("T03", "Drill")},
+       .Lines = {{"Tool Change Gang to Gang", " 3 x 0.60 = 1.80"}}, .Counts = {{0, 3}}},
+      {.Name = "between posts and within post two", .Main = {Op("T01", "Turn"), Op("T11", "Bore"), Op("T12", "Groove")},
+       .Lines = {{"Tool Change Turret to Turret", " 1 x 0.80 = 0.80"},
+                 {"Tool Change Gang to Turret", " 2 x 1.50 = 3.00"}}},
+      // Operation 2 follows 1 (a change), 3 follows 2 (same tool); the wrap
+      // to the last operation belongs to the range that holds operation 1.
+      {.Name = "range inside the list", .Main = sameLast, .First = 2,
+       .Lines = {{"Tool Change Gang to Gang", " 1 x 0.60 = 0.60"}}},
+      {.Name = "range holding operation 1", .Main = sameLast, .Last = 1,
+       .Lines = {{"Tool Change Gang to Gang", " 1 x 0.60 = 0.60"}}},
+      {.Name = "tool in no list: between posts", .Main = {Op("T01", "Turn"), Op("X9", "Special")},
+       .Lines = {{"Tool Change Gang to Turret", " 2 x 1.50 = 3.00"}}},
+      {.Name = "sub posts and times", .Sub = {Op("T21", "Face"), Op("T22", "Drill"), Op("T31", "Back bore")},
+       .Spindle = 2, .SubUsed = 1,
+       .Lines = {{"Tool Change Back to Back", " 1 x 0.65 = 0.65"}, {"Tool Change Back to Rear", " 2 x 1.55 = 3.10"}}},
+  };
+  for (const RangeCase& c : cases) ExpectRange(c);
 }
 
-TEST(RangeTimesTest, TwoToolsOfOnePostChangeThereAndBack) {
-  TimeStudy st = MainOnlyStudy({Op("T01", "Turn"), Op("T02", "Drill")});
-  RangeTimes r = ComputeAll(st, NoFeedMachine());
-  EXPECT_EQ(r.Lines, (ItemLines{{"Tool Change Gang to Gang", " 2 x 0.60 = 1.20"}}));
-  EXPECT_EQ(r.IdleTotal, 1.2f);
+TEST(RangeTimesTest, SpindleSpeedLiveToolsAndTapping) {
+  const ItemLine turnToLive[] = {{"Main Spindle Start/Stop", " 1 x 1.20 = 1.20"},
+                                 {"Main Spindle Index to Ref.", " 1 x 0.90 = 0.90"}};
+  const RangeCase cases[] = {
+      {.Name = "speed step of exactly 3000", .Main = {Op("T01", "Rough", 1000), Op("T01", "Finish", 4000)}, .First = 2,
+       .Lines = {{"Main Spindle Change Speed", " 1 x 0.70 = 0.70"}}},
+      {.Name = "speed step of 2999", .Main = {Op("T01", "Rough", 1000), Op("T01", "Finish", 3999)}, .First = 2,
+       .Lines = {}},
+      {.Name = "turning then a live drill stops and orients the spindle",
+       .Main = {Op("T01", "Turn", 3000), Op("T02", "LIVE Drill", 500)},
+       .Lines = {{"Tool Change Gang to Gang", " 2 x 0.60 = 1.20"}, turnToLive[0], turnToLive[1],
+                 {"Live1 Start/Stop", " 1 x 0.50 = 0.50"}},
+       .Idle = 3.8f, .Counts = {{4, 0}, {24, 0}}},  // no main, no live speed change
+      {.Name = "a live operation at 4000 after the drill changes the live speed",
+       .Main = {Op("T01", "Turn", 3000), Op("T02", "LIVE Drill", 500), Op("T03", "Live mill", 4000)},
+       .Lines = {{"Tool Change Gang to Gang", " 3 x 0.60 = 1.80"}, turnToLive[0], turnToLive[1],
+                 {"Live1 Start/Stop", " 1 x 0.50 = 0.50"}, {"Live1 Change Speed", " 1 x 0.35 = 0.35"}}},
+      {.Name = "a live tool on post two uses live spindle two",
+       .Main = {Op("T01", "Turn", 2000), Op("T11", "live cross drill", 1500)},
+       .Lines = {{"Tool Change Gang to Turret", " 2 x 1.50 = 3.00"}, turnToLive[0], turnToLive[1],
+                 {"Live2 Start/Stop", " 1 x 0.51 = 0.51"}}},
+      {.Name = "a live tap reverses the live spindle, not the main one", .Main = {Op("T01", "LIVE TAP M5")},
+       .Lines = {{"Live1 For./Rev", " 1 x 0.45 = 0.45"}}},
+      {.Name = "a fixed tap (any case) or a die reverses the main spindle",
+       .Main = {Op("T01", "tap M6"), Op("T01", "Die 1/4-20")},
+       .Lines = {{"Main Spindle For./Rev", " 2 x 0.40 = 0.80"}}},
+      {.Name = "a tap on the sub spindle reverses the back spindle", .Sub = {Op("T21", "Tap")}, .Spindle = 2,
+       .SubUsed = 1, .Lines = {{"Back Spindle For./Rev", " 1 x 0.45 = 0.45"}}},
+      // +3000 on a sub post: the back spindle; -3000 with a tool in no list
+      // (code 0): the main side.
+      {.Name = "sub spindle items and an unknown tool's speed",
+       .Sub = {Op("T21", "Face", 500), Op("T21", "Finish", 3500), Op("X1", "Special", 500), Op("X1", "Live slot", 500)},
+       .First = 2, .Spindle = 2, .SubUsed = 1,
+       .Lines = {{"Main Spindle Change Speed", " 1 x 0.70 = 0.70"}, {"Tool Change Back to Rear", " 1 x 1.55 = 1.55"},
+                 {"Back Spindle Start/Stop", " 1 x 1.25 = 1.25"}, {"Back Spindle Change Speed", " 1 x 0.75 = 0.75"},
+                 {"Back Spindle Index to Ref.", " 1 x 0.95 = 0.95"}},
+       .Counts = {{17, 1}, {4, 1}}},
+  };
+  for (const RangeCase& c : cases) ExpectRange(c);
 }
 
-TEST(RangeTimesTest, ThreeChangesReadThreeTimesTheUnit) {
-  TimeStudy st = MainOnlyStudy({Op("T01", "Face"), Op("T02", "Turn"), Op("T03", "Drill")});
-  ItemCounts counts{};
-  RangeTimes r = ComputeRangeTimes(st, NoFeedMachine(), counts, 1, 3, 1);
-  EXPECT_EQ(r.Lines, (ItemLines{{"Tool Change Gang to Gang", " 3 x 0.60 = 1.80"}}));
-  EXPECT_EQ(counts[0], 3);
-}
-
-TEST(RangeTimesTest, ChangesBetweenPostsAndWithinPostTwo) {
-  // T01 -> T11 and back (between posts), T11 -> T12 (post 2 to post 2).
-  TimeStudy st = MainOnlyStudy({Op("T01", "Turn"), Op("T11", "Bore"), Op("T12", "Groove")});
-  RangeTimes r = ComputeAll(st, NoFeedMachine());
-  EXPECT_EQ(r.Lines, (ItemLines{{"Tool Change Turret to Turret", " 1 x 0.80 = 0.80"},
-                                {"Tool Change Gang to Turret", " 2 x 1.50 = 3.00"}}));
-}
-
-TEST(RangeTimesTest, ARangeInsideTheListComparesWithTheOperationBeforeIt) {
-  TimeStudy st = MainOnlyStudy({Op("T01", "Face"), Op("T02", "Turn"), Op("T02", "Finish")});
-  // Operation 2 follows 1 (a change); 3 follows 2 (same tool). The wrap to
-  // the last operation belongs to the range that holds operation 1.
-  EXPECT_EQ(Compute(st, NoFeedMachine(), 2, 3).Lines, (ItemLines{{"Tool Change Gang to Gang", " 1 x 0.60 = 0.60"}}));
-  EXPECT_EQ(Compute(st, NoFeedMachine(), 1, 1).Lines, (ItemLines{{"Tool Change Gang to Gang", " 1 x 0.60 = 0.60"}}));
-}
-
-TEST(RangeTimesTest, ToolInNoListCountsAsAChangeBetweenPosts) {
-  TimeStudy st = MainOnlyStudy({Op("T01", "Turn"), Op("X9", "Special")});
-  RangeTimes r = ComputeAll(st, NoFeedMachine());
-  EXPECT_EQ(r.Lines, (ItemLines{{"Tool Change Gang to Turret", " 2 x 1.50 = 3.00"}}));
-}
-
-TEST(RangeTimesTest, SubToolChangesUseTheSubPostsAndTimes) {
-  TimeStudy st;
-  st.Header.SubSpindleUsed = 1;
-  st.Header.PartsCatcherUsed = 0;
-  st.Op(2, 1) = Op("T21", "Face");
-  st.Op(2, 2) = Op("T22", "Drill");
-  st.Op(2, 3) = Op("T31", "Back bore");
-  SetLastIntoPlaceZero(st);
-  RangeTimes r = ComputeAll(st, NoFeedMachine(), 2);
-  EXPECT_EQ(r.Lines, (ItemLines{{"Tool Change Back to Back", " 1 x 0.65 = 0.65"},
-                                {"Tool Change Back to Rear", " 2 x 1.55 = 3.10"}}));
-}
-
-// ---- spindle speed, live tools, tapping -----------------------------------------
-
-TEST(RangeTimesTest, SpeedStepOfExactly3000CountsAndOf2999DoesNot) {
-  MachineDefinition m = NoFeedMachine();
-  TimeStudy st = MainOnlyStudy({Op("T01", "Rough", 1000), Op("T01", "Finish", 4000)});
-  EXPECT_EQ(Compute(st, m, 2, 2).Lines, (ItemLines{{"Main Spindle Change Speed", " 1 x 0.70 = 0.70"}}));
-  st.Op(1, 2).RPM = 3999;
-  EXPECT_TRUE(Compute(st, m, 2, 2).Lines.empty());
-}
-
-TEST(RangeTimesTest, TurningThenLiveDrillStopsAndOrientsTheSpindle) {
-  MachineDefinition m = NoFeedMachine();
-  TimeStudy st = MainOnlyStudy({Op("T01", "Turn", 3000), Op("T02", "LIVE Drill", 500)});
-  ItemCounts counts{};
-  RangeTimes r = ComputeRangeTimes(st, m, counts, 1, 2, 1);
-  EXPECT_EQ(r.Lines, (ItemLines{{"Tool Change Gang to Gang", " 2 x 0.60 = 1.20"},
-                                {"Main Spindle Start/Stop", " 1 x 1.20 = 1.20"},
-                                {"Main Spindle Index to Ref.", " 1 x 0.90 = 0.90"},
-                                {"Live1 Start/Stop", " 1 x 0.50 = 0.50"}}));
-  EXPECT_EQ(counts[4], 0);   // no main speed change
-  EXPECT_EQ(counts[24], 0);  // no live speed change
-  EXPECT_FLOAT_EQ(r.IdleTotal, 3.8f);
-
-  // A third, live operation at 4000 RPM after the drill changes the live speed.
-  st.Op(1, 3) = Op("T03", "Live mill", 4000);
-  SetLastIntoPlaceZero(st);
-  r = ComputeAll(st, m);
-  EXPECT_EQ(r.Lines, (ItemLines{{"Tool Change Gang to Gang", " 3 x 0.60 = 1.80"},
-                                {"Main Spindle Start/Stop", " 1 x 1.20 = 1.20"},
-                                {"Main Spindle Index to Ref.", " 1 x 0.90 = 0.90"},
-                                {"Live1 Start/Stop", " 1 x 0.50 = 0.50"},
-                                {"Live1 Change Speed", " 1 x 0.35 = 0.35"}}));
-}
-
-TEST(RangeTimesTest, LiveToolOnPostTwoUsesLiveSpindleTwo) {
-  TimeStudy st = MainOnlyStudy({Op("T01", "Turn", 2000), Op("T11", "live cross drill", 1500)});
-  RangeTimes r = ComputeAll(st, NoFeedMachine());
-  ASSERT_EQ(r.Lines.size(), 4u);
-  EXPECT_EQ(r.Lines[3], (ItemLine{"Live2 Start/Stop", " 1 x 0.51 = 0.51"}));
-}
-
-TEST(RangeTimesTest, TappingReversesTheLiveSpindleOrTheWorkSpindle) {
-  MachineDefinition m = NoFeedMachine();
-  // A live tap on post 1 reverses live spindle 1, not the main spindle.
-  TimeStudy live = MainOnlyStudy({Op("T01", "LIVE TAP M5")});
-  EXPECT_EQ(ComputeAll(live, m).Lines, (ItemLines{{"Live1 For./Rev", " 1 x 0.45 = 0.45"}}));
-  // A fixed tap (any case) or a die reverses the main spindle.
-  TimeStudy fixed = MainOnlyStudy({Op("T01", "tap M6"), Op("T01", "Die 1/4-20")});
-  EXPECT_EQ(ComputeAll(fixed, m).Lines, (ItemLines{{"Main Spindle For./Rev", " 2 x 0.40 = 0.80"}}));
-  // On the sub spindle: the back spindle.
-  TimeStudy sub;
-  sub.Header.SubSpindleUsed = 1;
-  sub.Header.PartsCatcherUsed = 0;
-  sub.Op(2, 1) = Op("T21", "Tap");
-  SetLastIntoPlaceZero(sub);
-  EXPECT_EQ(ComputeAll(sub, m, 2).Lines, (ItemLines{{"Back Spindle For./Rev", " 1 x 0.45 = 0.45"}}));
-}
-
-TEST(RangeTimesTest, SubSpindleItemsAndAnUnknownToolSpeedCountOnTheMainSide) {
-  MachineDefinition m = NoFeedMachine();
-  TimeStudy st;
-  st.Header.SubSpindleUsed = 1;
-  st.Header.PartsCatcherUsed = 0;
-  st.Op(2, 1) = Op("T21", "Face", 500);
-  st.Op(2, 2) = Op("T21", "Finish", 3500);  // +3000 on a sub post: back spindle
-  st.Op(2, 3) = Op("X1", "Special", 500);   // -3000, tool in no list: code 0, main side
-  st.Op(2, 4) = Op("X1", "Live slot", 500);
-  SetLastIntoPlaceZero(st);
-  ItemCounts counts{};
-  RangeTimes r = ComputeRangeTimes(st, m, counts, 2, 4, 2);
-  EXPECT_EQ(counts[17], 1);
-  EXPECT_EQ(counts[4], 1);
-  EXPECT_EQ(r.Lines, (ItemLines{{"Main Spindle Change Speed", " 1 x 0.70 = 0.70"},
-                                {"Tool Change Back to Rear", " 1 x 1.55 = 1.55"},
-                                {"Back Spindle Start/Stop", " 1 x 1.25 = 1.25"},
-                                {"Back Spindle Change Speed", " 1 x 0.75 = 0.75"},
-                                {"Back Spindle Index to Ref.", " 1 x 0.95 = 0.95"}}));
-}
-
-// ---- stock feed -------------------------------------------------------------------
-
+// The test machine: stroke 1.0, feed 600 per minute (0.1 s per unit).
 TEST(RangeTimesTest, StockFeedCountsOneFeedPerStrokeStarted) {
-  MachineDefinition m = TestMachine();  // stroke 1.0, feed 600 per minute
-  TimeStudy st = MainOnlyStudy({Op("T01", "Turn")}, QStringLiteral("2.5"));
-  ItemCounts counts{};
-  RangeTimes r = ComputeRangeTimes(st, m, counts, 1, 1, 1);
-  EXPECT_EQ(r.Lines, (ItemLines{{"Collet Open/Close", " 3 x 0.50 = 1.50"}, {"Feed Stock", " 2.5 x 0.100 = 0.25"}}));
-  EXPECT_EQ(counts[10], 3);
-  EXPECT_EQ(r.IdleTotal, 1.75f);
-
-  st.Header.PartLength = QStringLiteral("1");
-  EXPECT_EQ(Compute(st, m, 1, 1).Lines,
-            (ItemLines{{"Collet Open/Close", " 1 x 0.50 = 0.50"}, {"Feed Stock", " 1 x 0.100 = 0.10"}}));
-  st.Header.PartLength = QStringLiteral(".75");
-  EXPECT_EQ(Compute(st, m, 1, 1).Lines,
-            (ItemLines{{"Collet Open/Close", " 1 x 0.50 = 0.50"}, {"Feed Stock", " .75 x 0.100 = 0.08"}}));
+  const std::vector<Operation> one = {Op("T01", "Turn")};
+  const std::vector<Operation> two = {Op("T01", "Turn"), Op("T01", "Part off")};
+  const ItemLines feed25 = {{"Collet Open/Close", " 3 x 0.50 = 1.50"}, {"Feed Stock", " 2.5 x 0.100 = 0.25"}};
+  const RangeCase cases[] = {
+      {.Name = "2.5 long", .Main = one, .PartLength = "2.5", .StockFeed = "B", .Lines = feed25, .Idle = 1.75f,
+       .Counts = {{10, 3}}},
+      {.Name = "1 long", .Main = one, .PartLength = "1", .StockFeed = "B",
+       .Lines = {{"Collet Open/Close", " 1 x 0.50 = 0.50"}, {"Feed Stock", " 1 x 0.100 = 0.10"}}},
+      {.Name = ".75 long", .Main = one, .PartLength = ".75", .StockFeed = "B",
+       .Lines = {{"Collet Open/Close", " 1 x 0.50 = 0.50"}, {"Feed Stock", " .75 x 0.100 = 0.08"}}},
+      {.Name = "at the end: not at the first", .Main = two, .Last = 1, .PartLength = "2.5", .StockFeed = "E"},
+      {.Name = "at the end: at the last", .Main = two, .First = 2, .PartLength = "2.5", .StockFeed = "E",
+       .Lines = feed25},
+      {.Name = "no feed", .Main = two, .PartLength = "2.5", .StockFeed = "N", .Lines = {}, .Idle = 0},
+  };
+  for (const RangeCase& c : cases) ExpectRange(c);
 }
 
-TEST(RangeTimesTest, StockFeedAtTheEndOrNotAtAll) {
-  MachineDefinition m = TestMachine();
-  TimeStudy st = MainOnlyStudy({Op("T01", "Turn"), Op("T01", "Part off")}, QStringLiteral("2.5"));
-  m.MainSpindle.RapidZBeginEnd = QStringLiteral("E");
-  EXPECT_TRUE(Compute(st, m, 1, 1).Lines.empty());
-  EXPECT_EQ(Compute(st, m, 2, 2).Lines,
-            (ItemLines{{"Collet Open/Close", " 3 x 0.50 = 1.50"}, {"Feed Stock", " 2.5 x 0.100 = 0.25"}}));
-  m.MainSpindle.RapidZBeginEnd = QStringLiteral("N");
-  EXPECT_TRUE(ComputeAll(st, m).Lines.empty());
-  EXPECT_EQ(ComputeAll(st, m).IdleTotal, 0.0f);
-}
-
-TEST(RangeTimesTest, NoStrokeOrNoFeedSpeedAddsNothingAndSaysSo) {
-  MachineDefinition m = TestMachine();
-  TimeStudy st = MainOnlyStudy({Op("T01", "Turn")}, QStringLiteral("2.5"));
-  m.MainSpindle.HeadstockStroke = 0;
-  RangeTimes r = Compute(st, m, 1, 1);
-  EXPECT_EQ(r.Lines[0], (ItemLine{"Collet Open/Close", " 0 x 0.50 = 0.00"}));
-  EXPECT_EQ(r.IdleTotal, 0.25f);  // the feed move alone
-
-  m.MainSpindle.HeadstockStroke = 1.0;
-  m.MainSpindle.RapidMultZ = 0;
-  r = Compute(st, m, 1, 1);
-  EXPECT_EQ(r.Lines, (ItemLines{{"Collet Open/Close", " 3 x 0.50 = 1.50"}, {"Feed Stock", "no Z feed speed = 0.00"}}));
-  EXPECT_EQ(r.IdleTotal, 1.5f);
-}
-
-// ---- cycle items: extra times, transfer, parts catchers ---------------------------
-
-TEST(RangeTimesTest, MachineExtraItemsAtTheBeginningOrTheEnd) {
-  MachineDefinition m = NoFeedMachine();
-  m.MainSpindle.OtherTime1 = 2.5;
-  m.MainSpindle.OtherTime2 = 1;
-  m.MainSpindle.Other2BeginEnd = QStringLiteral("E");
-  TimeStudy st = MainOnlyStudy({Op("T01", "Turn"), Op("T01", "Finish")});
-  EXPECT_EQ(Compute(st, m, 1, 1).Lines, (ItemLines{{"Chip conveyor", "2.50"}}));
-  EXPECT_EQ(Compute(st, m, 2, 2).Lines, (ItemLines{{"Probe", "1.00"}}));
-
-  // The sub spindle's two items come with its first operation.
-  m.SubSpindle.OtherTime1 = 0.5;
-  m.SubSpindle.OtherTime2 = 0;
-  st.Op(2, 1) = Op("T21", "Face");
-  st.Op(2, 2) = Op("T21", "Drill");
-  SetLastIntoPlaceZero(st);
-  EXPECT_EQ(Compute(st, m, 1, 1, 2).Lines, (ItemLines{{"Sub wash", "0.50"}}));
-  EXPECT_TRUE(Compute(st, m, 2, 2, 2).Lines.empty());
-}
-
-TEST(RangeTimesTest, OperationItemsDwellsRapidsAndIndexes) {
-  MachineDefinition m = NoFeedMachine();
+TEST(RangeTimesTest, OperationAndCycleItems) {
   Operation a = Op("T01", "Turn");
   a.Dwells = 3;
   a.ExtraRapids = 4;
   a.SpindleIndexes = 2;
-  a.OtherDesc = QStringLiteral("Deburr by hand");
+  a.OtherDesc = "Deburr by hand";
   a.OtherSeconds = 12;
   Operation b = Op("T01", "Finish");
   b.Dwells = 2;
-  TimeStudy st = MainOnlyStudy({a, b});
-  RangeTimes r = ComputeAll(st, m);
-  EXPECT_EQ(r.Lines, (ItemLines{{"Deburr by hand", "12.00"},
-                                {"Dwells while cutting", " 5 x 1.00 = 5.00"},
-                                {"Main Spindle Index", " 2 x 0.30 = 0.60"},
-                                {"Extra Rapids", " 4 x 0.25 = 1.00"}}));
-  EXPECT_EQ(r.IdleTotal, 18.6f);
+  const std::vector<Operation> sub = {Op("T21", "Face"), Op("T21", "Drill")};
+  const std::vector<Operation> cutOff = {Op("T01", "Turn"), Op("T01", "Cut-off")};
+  const RangeCase cases[] = {
+      {.Name = "dwells, rapids and indexes", .Main = {a, b},
+       .Lines = {{"Deburr by hand", "12.00"}, {"Dwells while cutting", " 5 x 1.00 = 5.00"},
+                 {"Main Spindle Index", " 2 x 0.30 = 0.60"}, {"Extra Rapids", " 4 x 0.25 = 1.00"}},
+       .Idle = 18.6f},
+      {.Name = "no transfer before the last main operation", .Main = cutOff, .Last = 1, .SubUsed = 1, .Lines = {}},
+      {.Name = "transfer at the last main operation", .Main = cutOff, .First = 2, .SubUsed = 1,
+       .Lines = {{"Part transfer to back spindle", "1.50"}}},
+      // The catcher from sub needs both switches and the last sub operation.
+      {.Name = "catcher from sub, first", .Sub = sub, .Last = 1, .Spindle = 2, .SubUsed = 1, .Catcher = 1, .Lines = {}},
+      {.Name = "catcher from sub, last", .Sub = sub, .First = 2, .Spindle = 2, .SubUsed = 1, .Catcher = 1,
+       .Lines = {{"Parts Catcher from Sub", "03.00"}}},
+      {.Name = "catcher from sub, not used", .Sub = sub, .First = 2, .Spindle = 2, .SubUsed = 1, .Lines = {}},
+      {.Name = "catcher from sub, sub not used", .Sub = sub, .First = 2, .Spindle = 2, .Catcher = 1, .Lines = {}},
+      // The catcher from main needs no sub spindle and a cut-off at the end.
+      {.Name = "catcher from main after Cutoff", .Main = {Op("T01", "Turn"), Op("T01", "Cutoff")}, .Catcher = 1,
+       .Lines = {{"Parts Catcher from Main", "2.00"}}},
+      {.Name = "catcher from main after cut off", .Main = {Op("T01", "Turn"), Op("T01", "cut off to length")},
+       .Catcher = 1, .Lines = {{"Parts Catcher from Main", "2.00"}}},
+      {.Name = "no catcher from main after a part off", .Main = {Op("T01", "Turn"), Op("T01", "Part off")},
+       .Catcher = 1, .Lines = {}},
+      {.Name = "no catcher from main with the sub spindle used", .Main = {Op("T01", "Turn"), Op("T01", "CUT-OFF")},
+       .SubUsed = 1, .Catcher = 1, .Lines = {{"Part transfer to back spindle", "1.50"}}},
+  };
+  for (const RangeCase& c : cases) ExpectRange(c);
 }
 
-TEST(RangeTimesTest, TransferAtTheLastMainOperationWhenTheSubSpindleIsUsed) {
-  MachineDefinition m = NoFeedMachine();
-  TimeStudy st = MainOnlyStudy({Op("T01", "Turn"), Op("T01", "Cut-off")});
-  st.Header.SubSpindleUsed = 1;
-  EXPECT_TRUE(Compute(st, m, 1, 1).Lines.empty());
-  EXPECT_EQ(Compute(st, m, 2, 2).Lines, (ItemLines{{"Part transfer to back spindle", "1.50"}}));
-}
-
-TEST(RangeTimesTest, PartsCatcherFromSubOnlyAtTheLastSubOperationWithBothSwitches) {
-  MachineDefinition m = NoFeedMachine();
-  TimeStudy st;
-  st.Header.SubSpindleUsed = 1;
-  st.Header.PartsCatcherUsed = 1;
-  st.Op(2, 1) = Op("T21", "Face");
-  st.Op(2, 2) = Op("T21", "Drill");
-  SetLastIntoPlaceZero(st);
-  EXPECT_TRUE(Compute(st, m, 1, 1, 2).Lines.empty());
-  EXPECT_EQ(Compute(st, m, 2, 2, 2).Lines, (ItemLines{{"Parts Catcher from Sub", "03.00"}}));
-  st.Header.PartsCatcherUsed = 0;
-  EXPECT_TRUE(Compute(st, m, 2, 2, 2).Lines.empty());
-  st.Header.PartsCatcherUsed = 1;
-  st.Header.SubSpindleUsed = 0;
-  EXPECT_TRUE(Compute(st, m, 2, 2, 2).Lines.empty());
-}
-
-TEST(RangeTimesTest, PartsCatcherFromMainOnlyWithoutSubSpindleAfterACutOff) {
-  MachineDefinition m = NoFeedMachine();
-  TimeStudy st = MainOnlyStudy({Op("T01", "Turn"), Op("T01", "Cutoff")});
-  st.Header.PartsCatcherUsed = 1;
-  EXPECT_EQ(ComputeAll(st, m).Lines, (ItemLines{{"Parts Catcher from Main", "2.00"}}));
-  st.Op(1, 2).OpName = QStringLiteral("cut off to length");
-  EXPECT_EQ(ComputeAll(st, m).Lines.size(), 1u);
-  st.Op(1, 2).OpName = QStringLiteral("Part off");
-  EXPECT_TRUE(ComputeAll(st, m).Lines.empty());
-  st.Op(1, 2).OpName = QStringLiteral("CUT-OFF");
-  st.Header.SubSpindleUsed = 1;
-  EXPECT_EQ(ComputeAll(st, m).Lines, (ItemLines{{"Part transfer to back spindle", "1.50"}}));
+TEST(RangeTimesTest, MachineItemsAndMachineDataThatMakeAnItemImpossible) {
+  const std::vector<Operation> two = {Op("T01", "Turn"), Op("T01", "Finish")};
+  const std::vector<Operation> sub = {Op("T21", "Face"), Op("T21", "Drill")};
+  auto extras = [](MachineDefinition& m) {
+    m.MainSpindle.OtherTime1 = 2.5;
+    m.MainSpindle.OtherTime2 = 1;
+    m.MainSpindle.Other2BeginEnd = "E";
+    m.SubSpindle.OtherTime1 = 0.5;
+    m.SubSpindle.OtherTime2 = 0;
+  };
+  const RangeCase cases[] = {
+      {.Name = "an extra item at the beginning", .Main = two, .Last = 1, .Machine = extras,
+       .Lines = {{"Chip conveyor", "2.50"}}},
+      {.Name = "an extra item at the end", .Main = two, .First = 2, .Machine = extras, .Lines = {{"Probe", "1.00"}}},
+      // The sub spindle's two items come with its first operation.
+      {.Name = "sub extra items, first", .Sub = sub, .Last = 1, .Spindle = 2, .Machine = extras,
+       .Lines = {{"Sub wash", "0.50"}}},
+      {.Name = "sub extra items, last", .Sub = sub, .First = 2, .Spindle = 2, .Machine = extras, .Lines = {}},
+      // No stroke: the feeds cannot be counted; the feed move alone counts.
+      {.Name = "no stroke", .Main = {Op("T01", "Turn")}, .PartLength = "2.5", .StockFeed = "B",
+       .Machine = [](MachineDefinition& m) { m.MainSpindle.HeadstockStroke = 0; },
+       .Lines = {{"Collet Open/Close", " 0 x 0.50 = 0.00"}, {"Feed Stock", " 2.5 x 0.100 = 0.25"}}, .Idle = 0.25f},
+      {.Name = "no Z feed speed", .Main = {Op("T01", "Turn")}, .PartLength = "2.5", .StockFeed = "B",
+       .Machine = [](MachineDefinition& m) { m.MainSpindle.RapidMultZ = 0; },
+       .Lines = {{"Collet Open/Close", " 3 x 0.50 = 1.50"}, {"Feed Stock", "no Z feed speed = 0.00"}}, .Idle = 1.5f},
+  };
+  for (const RangeCase& c : cases) ExpectRange(c);
 }
 
 // ---- limits -------------------------------------------------------------------------
 
 TEST(RangeTimesTest, LinesBeyondOneHundredAreDroppedButStillCount) {
-  MachineDefinition m = NoFeedMachine();
-  TimeStudy st;
-  st.Header.SubSpindleUsed = 0;
-  st.Header.PartsCatcherUsed = 0;
+  std::vector<Operation> ops;
   for (int i = 1; i <= 100; ++i) {
     Operation op = Op(i % 2 ? "T01" : "T02", "Turn");
     op.OtherDesc = QStringLiteral("Item %1").arg(i);
     op.OtherSeconds = 1;
-    st.Op(1, i) = op;
+    ops.push_back(op);
   }
-  SetLastIntoPlaceZero(st);
-  RangeTimes r = ComputeAll(st, m);
+  MachineDefinition m = TestMachine();
+  m.MainSpindle.RapidZBeginEnd = "N";
+  RangeTimes r = ComputeAll(MainOnlyStudy(ops), m);
   ASSERT_EQ(r.Lines.size(), 100u);
   EXPECT_EQ(r.Lines.back(), (ItemLine{"Item 100", "1.00"}));
   EXPECT_EQ(r.IdleTotal, 160.0f);  // 100 x 1 s and 100 tool changes of 0.6 s
 }
 
-TEST(RangeTimesTest, BadRangesGiveNothing) {
+TEST(RangeTimesTest, CuttingTimeOfAGoodRangeAndNothingFromBadRanges) {
   TimeStudy st = MainOnlyStudy({Op("T01", "Turn", 1000, 3)});
+  EXPECT_EQ(Compute(st, TestMachine(), 1, 1).CutTotal, 3.0f);
   EXPECT_EQ(Compute(st, TestMachine(), 0, 1).CutTotal, 0.0f);
   EXPECT_TRUE(Compute(st, TestMachine(), 2, 1).Lines.empty());
   EXPECT_TRUE(Compute(st, TestMachine(), 1, 101).Lines.empty());

@@ -16,87 +16,88 @@ namespace {
 class ReportSettingsTest : public ::testing::Test {
  protected:
   std::unique_ptr<QSettings> Store() {
-    return std::make_unique<QSettings>(dir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat);
+    return std::make_unique<QSettings>(dir.filePath("settings.ini"), QSettings::IniFormat);
   }
   QTemporaryDir dir;
 };
 
 TEST_F(ReportSettingsTest, AnEmptyStoreGivesTheDefaults) {
   auto store = Store();
-  const ReportSettingsTexts texts = ReadReportSettingsTexts(*store);
-  EXPECT_EQ(texts.HoursShift, QStringLiteral("10"));
-  EXPECT_EQ(texts.HoursDay, QStringLiteral("20"));
-  EXPECT_EQ(texts.DaysWeek, QStringLiteral("6"));
-  EXPECT_EQ(texts.Disclaimer,
-            QStringLiteral("*** This is a time estimate, the actual machining time will vary. ***"));
-  EXPECT_EQ(texts.LogoPic, QString());
-  EXPECT_EQ(texts.LogoSize, QStringLiteral("100"));
-  EXPECT_EQ(LoadReportSettings(*store), ReportSettings());
-  EXPECT_EQ(LoadReportSettings(*store).HoursShift, 10.0f);
-  EXPECT_EQ(LoadReportSettings(*store).HoursDay, 20);
-  EXPECT_EQ(LoadReportSettings(*store).LogoSize, 100);
+  ReportSettingsTexts defaults;
+  defaults.Disclaimer = "*** This is a time estimate, the actual machining time will vary. ***";
+  EXPECT_EQ(ReadReportSettingsTexts(*store), defaults);
+  EXPECT_EQ(defaults.HoursShift, "10");
+  EXPECT_EQ(defaults.HoursDay, "20");
+  EXPECT_EQ(defaults.DaysWeek, "6");
+  EXPECT_EQ(defaults.LogoPic, QString());
+  EXPECT_EQ(defaults.LogoSize, "100");
+  const ReportSettings s = LoadReportSettings(*store);
+  EXPECT_EQ(s, ReportSettings());
+  EXPECT_EQ(s.HoursShift, 10.0f);
+  EXPECT_EQ(s.HoursDay, 20);
+  EXPECT_EQ(s.LogoSize, 100);
   EXPECT_TRUE(store->allKeys().isEmpty());  // reading writes nothing
 }
 
-TEST_F(ReportSettingsTest, HalfHoursAShiftStayAndHalfHoursADayRoundToEven) {
-  auto store = Store();
-  ReportSettingsTexts texts;
-  texts.HoursShift = QStringLiteral("7.5");
-  texts.HoursDay = QStringLiteral("7.5");
-  texts.DaysWeek = QStringLiteral("4.5");
-  texts.LogoSize = QStringLiteral("62.5");
-  WriteReportSettingsTexts(*store, texts);
-  // A new store on the same file: the texts come back as they were typed.
-  auto again = Store();
-  EXPECT_EQ(ReadReportSettingsTexts(*again), texts);
-  const ReportSettings s = LoadReportSettings(*again);
-  EXPECT_EQ(s.HoursShift, 7.5f);
-  EXPECT_EQ(s.HoursDay, 8);
-  EXPECT_EQ(s.DaysWeek, 4);
-  EXPECT_EQ(s.LogoSize, 62);
-  texts.HoursDay = QStringLiteral("8.5");
-  EXPECT_EQ(ReportSettingsFromTexts(texts).HoursDay, 8);
+TEST_F(ReportSettingsTest, TextsAreReadByTheirLeadingNumber) {
+  struct Case {
+    const char *Shift, *Day, *Week, *Logo;
+    float HoursShift;
+    int HoursDay, DaysWeek, LogoSize;
+  };
+  const Case cases[] = {
+      // Half hours a shift stay; the integers round halves to even.
+      {"7.5", "7.5", "4.5", "62.5", 7.5f, 8, 4, 62},
+      {"10", "8.5", "6", "100", 10, 8, 6, 100},
+      {"8 hours", "abc", "99999", "", 8, 0, 6, 0},  // 99999 is too large: the default stays
+      {"1E+300", "20", "6", "100", 10, 20, 6, 100},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Shift + std::string("|") + c.Day + '|' + c.Week + '|' + c.Logo);
+    ReportSettingsTexts texts;
+    texts.HoursShift = c.Shift;
+    texts.HoursDay = c.Day;
+    texts.DaysWeek = c.Week;
+    texts.LogoSize = c.Logo;
+    const ReportSettings s = ReportSettingsFromTexts(texts);
+    EXPECT_EQ(s.HoursShift, c.HoursShift);
+    EXPECT_EQ(s.HoursDay, c.HoursDay);
+    EXPECT_EQ(s.DaysWeek, c.DaysWeek);
+    EXPECT_EQ(s.LogoSize, c.LogoSize);
+  }
 }
 
-TEST_F(ReportSettingsTest, TextsAreReadByTheirLeadingNumber) {
+TEST_F(ReportSettingsTest, TextsComeBackAsTheyWereTyped) {
   ReportSettingsTexts texts;
-  texts.HoursShift = QStringLiteral("8 hours");
-  texts.HoursDay = QStringLiteral("abc");
-  texts.DaysWeek = QStringLiteral("99999");  // too large for the field: the default stays
-  texts.LogoSize = QString();
-  const ReportSettings s = ReportSettingsFromTexts(texts);
-  EXPECT_EQ(s.HoursShift, 8.0f);
-  EXPECT_EQ(s.HoursDay, 0);
-  EXPECT_EQ(s.DaysWeek, 6);
-  EXPECT_EQ(s.LogoSize, 0);
-  texts.HoursShift = QStringLiteral("1E+300");
-  EXPECT_EQ(ReportSettingsFromTexts(texts).HoursShift, 10.0f);
+  texts.HoursShift = "7.5";
+  texts.DaysWeek = "4.5";
+  texts.LogoSize = "62.5";
+  WriteReportSettingsTexts(*Store(), texts);
+  auto again = Store();  // a new store on the same file
+  EXPECT_EQ(ReadReportSettingsTexts(*again), texts);
+  EXPECT_EQ(LoadReportSettings(*again).DaysWeek, 4);
 }
 
 TEST_F(ReportSettingsTest, StoredUnderTheProgramSectionInTheirOrder) {
   {
     auto store = Store();
     ReportSettingsTexts texts;
-    texts.Disclaimer = QStringLiteral("Estimate, not a promise; \"quoted\"");
-    texts.LogoPic = QStringLiteral("/home/me/logo.jpg");
+    texts.Disclaimer = "Estimate, not a promise; \"quoted\"";
+    texts.LogoPic = "/home/me/logo.jpg";
     WriteReportSettingsTexts(*store, texts);
   }
-  const QString ini = QString::fromUtf8(test::ReadBytes(dir.filePath(QStringLiteral("settings.ini"))));
-  EXPECT_TRUE(ini.startsWith(QStringLiteral("[Arvex]")));
-  const QStringList keys = {QStringLiteral("HoursShift="), QStringLiteral("HoursDay="), QStringLiteral("DaysWeek="),
-                            QStringLiteral("Disclaimer="), QStringLiteral("LogoPic="), QStringLiteral("LogoSize=")};
-  for (const QString& key : keys) EXPECT_TRUE(ini.contains(key)) << key.toStdString();
+  const QString ini = QString::fromUtf8(test::ReadBytes(dir.filePath("settings.ini")));
+  EXPECT_TRUE(ini.startsWith("[Arvex]"));
+  for (const char* key : {"HoursShift=", "HoursDay=", "DaysWeek=", "Disclaimer=", "LogoPic=", "LogoSize="})
+    EXPECT_TRUE(ini.contains(key)) << key;
   auto store = Store();
-  EXPECT_EQ(ReadSetting(*store, QStringLiteral("Arvex"), QStringLiteral("LogoPic"), QString()),
-            QStringLiteral("/home/me/logo.jpg"));
-  EXPECT_EQ(ReadReportSettingsTexts(*store).Disclaimer, QStringLiteral("Estimate, not a promise; \"quoted\""));
+  EXPECT_EQ(ReadSetting(*store, "Arvex", "LogoPic", QString()), "/home/me/logo.jpg");
+  EXPECT_EQ(ReadReportSettingsTexts(*store).Disclaimer, "Estimate, not a promise; \"quoted\"");
 }
 
 TEST_F(ReportSettingsTest, ValueWithCommasWrittenByHandIsOneText) {
-  test::WriteBytes(dir.filePath(QStringLiteral("settings.ini")),
-                   "[Arvex]\nDisclaimer=An estimate, not a quote\n");
-  auto store = Store();
-  EXPECT_EQ(ReadReportSettingsTexts(*store).Disclaimer, QStringLiteral("An estimate, not a quote"));
+  test::WriteBytes(dir.filePath("settings.ini"), "[Arvex]\nDisclaimer=An estimate, not a quote\n");
+  EXPECT_EQ(ReadReportSettingsTexts(*Store()).Disclaimer, "An estimate, not a quote");
 }
 
 TEST_F(ReportSettingsTest, SectionSwitchesAreOnUntilStoredOff) {
@@ -110,29 +111,27 @@ TEST_F(ReportSettingsTest, SectionSwitchesAreOnUntilStoredOff) {
   EXPECT_TRUE(s.PrintToolHolders);
   EXPECT_TRUE(s.PrintSetupData);
   EXPECT_FALSE(s.PrintToolImage);
-  EXPECT_EQ(ReadSetting(*again, QStringLiteral("PrintPreview"), QStringLiteral("PrintCutData"), QString()),
-            QStringLiteral("0"));
+  EXPECT_EQ(ReadSetting(*again, "PrintPreview", "PrintCutData", QString()), "0");
   SaveReportSwitches(*again, ReportSwitches());
-  EXPECT_EQ(ReadSetting(*again, QStringLiteral("PrintPreview"), QStringLiteral("PrintToolImage"), QString()),
-            QStringLiteral("1"));
+  EXPECT_EQ(ReadSetting(*again, "PrintPreview", "PrintToolImage", QString()), "1");
   EXPECT_EQ(LoadReportSwitches(*again), ReportSwitches());
 }
 
 TEST_F(ReportSettingsTest, TheStoreOfARunCanBeAFileOfItsOwn) {
-  const QString file = dir.filePath(QStringLiteral("run.ini"));
+  const QString file = dir.filePath("run.ini");
   qputenv("ARVEX_SETTINGS_FILE", file.toLocal8Bit());
   {
     auto store = OpenSettingsStore();
     EXPECT_EQ(store->fileName(), file);
-    WriteSetting(*store, kSettingsSection, kHoursDayKey, QStringLiteral("16"));
+    WriteSetting(*store, kSettingsSection, kHoursDayKey, "16");
   }
   qunsetenv("ARVEX_SETTINGS_FILE");
   QSettings check(file, QSettings::IniFormat);
-  EXPECT_EQ(check.value(QStringLiteral("Arvex/HoursDay")).toString(), QStringLiteral("16"));
+  EXPECT_EQ(check.value("Arvex/HoursDay").toString(), "16");
   // Without it, the program's own store of organisation and application "Arvex".
   auto user = OpenSettingsStore();
-  EXPECT_EQ(user->organizationName(), QStringLiteral("Arvex"));
-  EXPECT_EQ(user->applicationName(), QStringLiteral("Arvex"));
+  EXPECT_EQ(user->organizationName(), "Arvex");
+  EXPECT_EQ(user->applicationName(), "Arvex");
 }
 
 }  // namespace
