@@ -20,6 +20,7 @@
 // first *.rvx (by name) of the application folder's samples/ folder.
 
 #include "commands.h"
+#include "jsontext.h"
 
 #include "document/rvxfile.h"
 #include "engine/comparison.h"
@@ -72,42 +73,7 @@ class CollectingPrompter : public Prompter {
 
 // ---- JSON text -------------------------------------------------------------------
 
-void AppendJsonString(QString& out, const QString& text) {
-  out += u'"';
-  for (const QChar ch : text) {
-    const char16_t c = ch.unicode();
-    switch (c) {
-      case u'"': out += QLatin1String("\\\""); break;
-      case u'\\': out += QLatin1String("\\\\"); break;
-      case u'\n': out += QLatin1String("\\n"); break;
-      case u'\r': out += QLatin1String("\\r"); break;
-      case u'\t': out += QLatin1String("\\t"); break;
-      default:
-        if (c < 0x20) {
-          static const char kHex[] = "0123456789abcdef";
-          out += QLatin1String("\\u00");
-          out += QLatin1Char(kHex[c >> 4]);
-          out += QLatin1Char(kHex[c & 15]);
-        } else {
-          out += ch;
-        }
-    }
-  }
-  out += u'"';
-}
-
-// A number as JSON: the number text, with the zero before a leading point
-// that the classic text leaves out (".5" is written 0.5).
-void AppendJsonNumber(QString& out, const QString& numberText) {
-  if (numberText.startsWith(u'.')) out += u'0';
-  else if (numberText.startsWith(QLatin1String("-."))) {
-    out += QLatin1String("-0");
-    out += QStringView(numberText).mid(1);
-    return;
-  }
-  out += numberText;
-}
-void AppendJsonNumber(QString& out, float value, ItemTextCache& texts) { AppendJsonNumber(out, texts.SingleText(value)); }
+void AppendJsonNumber(QString& out, float value, ItemTextCache& texts) { out += JsonNumber(texts.SingleText(value)); }
 void AppendJsonInt(QString& out, int value) {
   const QString text = Str(value);  // " 12" or "-3"
   out += value >= 0 ? QStringView(text).mid(1) : QStringView(text);

@@ -1,22 +1,12 @@
 // arvex eval [--json] FORMULA: the formula evaluated as the cutting-length
 // field evaluates it (every "," read as "." first).
 #include "commands.h"
+#include "jsontext.h"
 
 #include "expr/expressionevaluator.h"
 #include "platform/numtext.h"
 
 namespace arvex {
-
-namespace {
-
-// The number text as a JSON number: a zero before a leading point.
-QString JsonNumber(const QString& numberText) {
-  if (numberText.startsWith(u'.')) return QStringLiteral("0") + numberText;
-  if (numberText.startsWith(QStringLiteral("-."))) return QStringLiteral("-0") + numberText.mid(1);
-  return numberText;
-}
-
-}  // namespace
 
 int RunEvalCommand(CliContext& ctx) {
   const bool json = TakeFlag(ctx.Args, QStringLiteral("--json"));

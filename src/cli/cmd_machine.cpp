@@ -2,6 +2,7 @@
 // program loads it, as one JSON object. --metric loads it as a metric study
 // does (the five lengths in millimetres).
 #include "commands.h"
+#include "jsontext.h"
 
 #include "machine/machinefile.h"
 #include "platform/numtext.h"
@@ -20,44 +21,20 @@ class JsonWriter {
   void EndObject() { Close(u'}'); }
   void BeginArray(const QString& key) { Open(key, u'['); }
   void EndArray() { Close(u']'); }
-  void String(const QString& key, const QString& value) { Item(key, Quoted(value)); }
-  void StringElement(const QString& value) { Item({}, Quoted(value)); }
-  void Number(const QString& key, double value) { Item(key, NumberOf(ExactNumberText(value))); }
-  void Number(const QString& key, float value) { Item(key, NumberOf(ExactNumberText(value))); }
+  void String(const QString& key, const QString& value) { Item(key, JsonString(value)); }
+  void StringElement(const QString& value) { Item({}, JsonString(value)); }
+  void Number(const QString& key, double value) { Item(key, JsonNumber(ExactNumberText(value))); }
+  void Number(const QString& key, float value) { Item(key, JsonNumber(ExactNumberText(value))); }
   void Integer(const QString& key, std::int16_t value) { Item(key, NumberText(static_cast<double>(value))); }
 
  private:
-  static QString NumberOf(QString text) {
-    // JSON wants a digit before the point.
-    if (text.startsWith(u'.')) text.prepend(u'0');
-    else if (text.startsWith(QStringLiteral("-."))) text.insert(1, u'0');
-    return text;
-  }
-  static QString Quoted(const QString& s) {
-    QString out = QStringLiteral("\"");
-    for (QChar c : s) {
-      switch (c.unicode()) {
-        case u'"': out += QStringLiteral("\\\""); break;
-        case u'\\': out += QStringLiteral("\\\\"); break;
-        case u'\n': out += QStringLiteral("\\n"); break;
-        case u'\r': out += QStringLiteral("\\r"); break;
-        case u'\t': out += QStringLiteral("\\t"); break;
-        default:
-          if (c.unicode() < 0x20)
-            out += QStringLiteral("\\u") + QString::number(c.unicode(), 16).rightJustified(4, u'0');
-          else
-            out += c;
-      }
-    }
-    return out + u'"';
-  }
   void Prefix(const QString& key) {
     if (!first_.empty()) {
       if (!first_.back()) text_ += u',';
       first_.back() = false;
       text_ += u'\n' + QString(static_cast<qsizetype>(first_.size()) * 2, u' ');
     }
-    if (!key.isEmpty()) text_ += Quoted(key) + QStringLiteral(": ");
+    if (!key.isEmpty()) text_ += JsonString(key) + QStringLiteral(": ");
   }
   void Item(const QString& key, const QString& value) {
     Prefix(key);
