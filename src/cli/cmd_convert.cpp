@@ -59,9 +59,7 @@ int RunConvertCommand(CliContext& ctx) {
              (report.SyncsDropped == 1 ? QStringLiteral(" points outside the operation lists and was left out")
                                        : QStringLiteral(" point outside the operation lists and were left out")));
 
-  QByteArray converted;
-  QString problem;
-  if (!SerializeTimeStudy(study, &converted, &problem)) {
+  if (const QString problem = TimeStudyStorageProblem(study); !problem.isEmpty()) {
     ctx.Fail(problem);
     return 1;
   }
