@@ -8,6 +8,7 @@
 // bits 3..7), then events of [kind, field, length, text bytes...].
 
 #include "autoset/autosetform.h"
+#include "formevents.h"
 #include "machine/machinedefinition.h"
 #include "platform/scriptedprompter.h"
 #include "workspace.h"
@@ -25,13 +26,7 @@ using namespace arvex;
 
 namespace {
 
-constexpr char kAlphabet[] = "0123456789.,eE-+miMI\" xD&H";
-
-QString TextFrom(const std::uint8_t* data, size_t n) {
-  QString text;
-  for (size_t i = 0; i < n; ++i) text += QChar(kAlphabet[data[i] % (sizeof kAlphabet - 1)]);
-  return text;
-}
+constexpr std::string_view kAlphabet = "0123456789.,eE-+miMI\" xD&H";
 
 // An application folder with a small center drill table, made once.
 const QString& AppFolder() {
@@ -74,17 +69,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
   form.Load();
   form.SetLive(data[0] & 2);
 
-  size_t i = 1;
-  while (i + 3 <= size) {
-    const int kind = data[i] % 10;
-    const int arrayIndex = data[i + 1] % 7;
-    const int fieldIndex = (data[i + 1] / 7) % 10;
-    const size_t length = data[i + 2] % 24;
-    i += 3;
-    const size_t n = length < size - i ? length : size - i;
-    const QString text = TextFrom(data + i, n);
-    const std::uint8_t* raw = data + i;
-    i += n;
+  FormEvents events(data, size, 1, kAlphabet);
+  FormEvent e;
+  while (events.Next(&e)) {
+    const int kind = e.Kind % 10;
+    const int arrayIndex = e.Field % 7;
+    const int fieldIndex = (e.Field / 7) % 10;
+    const size_t length = e.Length;
+    const QString& text = e.Text;
+    const std::uint8_t* raw = e.Raw;
+    const size_t n = e.Size;
     const AutoSetField field{static_cast<AutoSetArray>(arrayIndex), fieldIndex};
     switch (kind) {
       case 0:

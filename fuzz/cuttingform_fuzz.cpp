@@ -7,6 +7,7 @@
 // [kind, field, length, text bytes...].
 
 #include "cutting/cuttingconditions.h"
+#include "formevents.h"
 #include "machine/machinedefinition.h"
 #include "platform/scriptedprompter.h"
 #include "workspace.h"
@@ -18,13 +19,7 @@ using namespace arvex;
 
 namespace {
 
-constexpr char kAlphabet[] = "0123456789.,eE-+*/()^miMI\" xD&H!";
-
-QString TextFrom(const std::uint8_t* data, size_t n) {
-  QString text;
-  for (size_t i = 0; i < n; ++i) text += QChar(kAlphabet[data[i] % (sizeof kAlphabet - 1)]);
-  return text;
-}
+constexpr std::string_view kAlphabet = "0123456789.,eE-+*/()^miMI\" xD&H!";
 
 }  // namespace
 
@@ -43,16 +38,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
   CuttingConditionsForm form(ws, prompter, (data[0] & 2) ? kSubSpindle : kMainSpindle);
   form.SelectOperation(1);
 
-  size_t i = 2;
-  while (i + 3 <= size) {
-    const int kind = data[i] % 8;
-    const int field = data[i + 1] % (kCuttingFieldCount + 1);
-    const size_t length = data[i + 2] % 24;
-    i += 3;
-    const size_t n = length < size - i ? length : size - i;
-    const QString text = TextFrom(data + i, n);
-    i += n;
-    prompter.QueueAnswer((data[i - 1] & 1) ? Answer::Yes : Answer::No);
+  FormEvents events(data, size, 2, kAlphabet);
+  FormEvent e;
+  while (events.Next(&e)) {
+    const int kind = e.Kind % 8;
+    const int field = e.Field % (kCuttingFieldCount + 1);
+    const size_t length = e.Length;
+    const QString& text = e.Text;
+    prompter.QueueAnswer((events.LastByte() & 1) ? Answer::Yes : Answer::No);
     switch (kind) {
       case 0: form.SetFieldText(field, text); break;
       case 1:
