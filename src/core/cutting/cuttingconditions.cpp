@@ -249,6 +249,11 @@ void CuttingConditionsForm::RecalculateCuttingConditions(int field, int keyCode)
 
   auto surfaceSpeedFrom = [&](std::int32_t n) { return kSurfaceSpeedPi * D * n / K; };
   auto showSurfaceSpeed = [&] { Show(kSurfaceSpeedField, Format(S, kSurfaceSpeedFormat)); };
+  // The surface speed is worked out again from the spindle speed and shown.
+  auto surfaceSpeedFollows = [&] {
+    AssignDouble(S, surfaceSpeedFrom(N));
+    showSurfaceSpeed();
+  };
   auto showFeedPerTooth = [&] {
     if (live && z >= 1 && AssignSingle(fz, static_cast<double>(f) / z))
       Show(kFeedPerToothField, Format(fz, kFeedFormat));
@@ -257,23 +262,16 @@ void CuttingConditionsForm::RecalculateCuttingConditions(int field, int keyCode)
   switch (field) {
     case kDiameterField:
       if (D <= 0 || S <= 0) {
-        if (!(D <= 0 || N < 1)) {
-          AssignDouble(S, surfaceSpeedFrom(N));
-          showSurfaceSpeed();
-        }
+        if (D > 0 && N >= 1) surfaceSpeedFollows();
       } else {
         AssignLong(N, std::floor(K * S / (kSurfaceSpeedPi * D)));
         if (N > kMaxComputedRpm) {
           N = kMaxComputedRpm;
-          AssignDouble(S, surfaceSpeedFrom(N));
-          showSurfaceSpeed();
+          surfaceSpeedFollows();
         }
         const std::int32_t before = N;
         CheckSpindleSpeedLimit(N);
-        if (N < before && D > 0 && N >= 1) {
-          AssignDouble(S, surfaceSpeedFrom(N));
-          showSurfaceSpeed();
-        }
+        if (N < before && N >= 1) surfaceSpeedFollows();
         Show(kSpindleSpeedField, SpindleSpeedText(N));
       }
       break;
@@ -285,8 +283,7 @@ void CuttingConditionsForm::RecalculateCuttingConditions(int field, int keyCode)
       const std::int32_t before = N;
       CheckSpindleSpeedLimit(N);
       if (N < before && D > 0 && N >= 1) {
-        AssignDouble(S, surfaceSpeedFrom(N));
-        showSurfaceSpeed();
+        surfaceSpeedFollows();
         selections_[kSurfaceSpeedField] = TextSelection{0, static_cast<int>(texts_[kSurfaceSpeedField].size())};
       }
       Show(kSpindleSpeedField, SpindleSpeedText(N));

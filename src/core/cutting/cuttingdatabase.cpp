@@ -94,7 +94,6 @@ void BindRecord(QSqlQuery& q, const CuttingDataRecord& r) {
 const QString kInsertRow =
     QStringLiteral("insert into cutdat (") + kCutDatColumns + QStringLiteral(") values (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
 
-// Runs the seed statements on a fresh file in one transaction.
 // Adds a connection to the SQLite file at path and opens it. On failure the
 // connection is removed again, *error says why (openFailure + path when the
 // file cannot be opened) and "" is returned; otherwise the connection name.
@@ -117,6 +116,7 @@ QString OpenSqliteConnection(const QString& path, const QString& openFailure, QS
   return QString();
 }
 
+// Runs the seed statements on a fresh file in one transaction.
 bool RunSeed(const QString& path, const QStringList& statements, QString* error) {
   const QString name = OpenSqliteConnection(path, QStringLiteral("Cannot create "), error);
   if (name.isEmpty()) return false;
@@ -264,16 +264,16 @@ bool CuttingDatabase::OpenConnection(const QString& path, QString* error) {
 }
 
 bool CuttingDatabase::CheckTables(QString* error) const {
-  static const char* const kProbes[] = {
-      "select GrpIndex, GrpName from MaterialGrps where 0",
-      "select MatName, GrpIndex from Material where 0",
-      ("select GrpIndex, Operation, DepthofCut, ToolGrade, FromSFM, ToSFM, FromIPR, ToIPR, FromDiam, ToDiam "
-       "from cutdat where 0"),
+  // Each table must have the columns the statements here use.
+  static const QString kProbes[] = {
+      QStringLiteral("select GrpIndex, GrpName from MaterialGrps where 0"),
+      QStringLiteral("select MatName, GrpIndex from Material where 0"),
+      QStringLiteral("select ") + kCutDatColumns + QStringLiteral(" from cutdat where 0"),
   };
   QSqlDatabase db = QSqlDatabase::database(connection_, false);
-  for (const char* probe : kProbes) {
+  for (const QString& probe : kProbes) {
     QSqlQuery q(db);
-    if (!q.exec(QString::fromLatin1(probe))) {
+    if (!q.exec(probe)) {
       SetError(error, QStringLiteral("The file ") + path_ + QStringLiteral(" is not a usable cutting-data database"),
                q.lastError());
       return false;
