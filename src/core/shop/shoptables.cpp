@@ -19,6 +19,9 @@ const QString kErrorCaption = QStringLiteral("ERROR");
 const QString kCantRead = QStringLiteral("Can't read the data file!");
 const QString kDrillChartMissing = QStringLiteral("The drill data file is missing! ");
 
+// Center drill depths turn degrees into radians with this shorter factor,
+// not kRadiansPerDegree: the depths must match the ones always worked out
+// from these tables.
 constexpr double kDegree = 0.01745329252;
 
 // Format for a table cell: the picture's digits with a decimal point, never
