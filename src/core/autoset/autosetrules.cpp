@@ -1,7 +1,7 @@
 #include "autoset/autosetrules.h"
 
-#include "cutting/cuttingconditions.h"
 #include "platform/numtext.h"
+#include "platform/units.h"
 
 #include <cmath>
 

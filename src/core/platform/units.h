@@ -11,4 +11,8 @@ inline constexpr double kMillimetresPerInch = 25.4;
 // always quoted from.
 inline constexpr double kSurfaceSpeedPi = 3.14157;
 
+// Degrees to radians for the trigonometry of the shop calculator and the
+// triangle solver.
+inline constexpr double kRadiansPerDegree = 0.0174532925199433;
+
 }  // namespace arvex

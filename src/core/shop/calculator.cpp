@@ -12,7 +12,6 @@ const QString kNums = QStringLiteral("NUMS");
 const QString kOps = QStringLiteral("OPS");
 const QString kNone = QStringLiteral("NONE");
 const QString kCe = QStringLiteral("CE");
-constexpr double kDegree = 0.0174532925199433;
 }  // namespace
 
 CalculatorForm::CalculatorForm(Workspace& workspace, Prompter& prompter)
@@ -120,16 +119,16 @@ void CalculatorForm::ApplyFunction(F f) {
 }
 
 void CalculatorForm::Sine() {
-  ApplyFunction([](double x) { return std::sin(x * kDegree); });
+  ApplyFunction([](double x) { return std::sin(x * kRadiansPerDegree); });
 }
 void CalculatorForm::Cosine() {
-  ApplyFunction([](double x) { return std::cos(x * kDegree); });
+  ApplyFunction([](double x) { return std::cos(x * kRadiansPerDegree); });
 }
 void CalculatorForm::Tangent() {
-  ApplyFunction([](double x) { return std::tan(x * kDegree); });
+  ApplyFunction([](double x) { return std::tan(x * kRadiansPerDegree); });
 }
 void CalculatorForm::ArcTangent() {
-  ApplyFunction([](double x) { return std::atan(x) / kDegree; });
+  ApplyFunction([](double x) { return std::atan(x) / kRadiansPerDegree; });
 }
 void CalculatorForm::Square() {
   ApplyFunction([](double x) { return x * x; });

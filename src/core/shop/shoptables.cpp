@@ -19,6 +19,9 @@ const QString kErrorCaption = QStringLiteral("ERROR");
 const QString kCantRead = QStringLiteral("Can't read the data file!");
 const QString kDrillChartMissing = QStringLiteral("The drill data file is missing! ");
 
+// Center drill depths turn degrees into radians with this shorter factor,
+// not kRadiansPerDegree: the depths must match the ones always worked out
+// from these tables.
 constexpr double kDegree = 0.01745329252;
 
 // Format for a table cell: the picture's digits with a decimal point, never
@@ -42,11 +45,25 @@ TableReadStatus ReadTable(const QString& path, QString* text) {
   return TableReadStatus::Ok;
 }
 
-void ReportTableStatus(TableReadStatus status, const QString& path, Prompter& prompter) {
-  if (status == TableReadStatus::Missing)
+// Reads and parses the center drill or the tap table. A missing file, an
+// unreadable one or a parse fault is reported; after a parse fault the table
+// keeps what was read before it.
+template <typename Table, typename Parse>
+Table LoadTable(const QString& path, Prompter& prompter, TableReadStatus* status, Parse parse) {
+  QString text;
+  TableReadStatus result = ReadTable(path, &text);
+  Table table;
+  if (result == TableReadStatus::Ok) {
+    bool failed = false;
+    table = parse(text, &failed);
+    if (failed) result = TableReadStatus::ReadError;
+  }
+  if (result == TableReadStatus::Missing)
     prompter.ShowMessage(path + kMissingSuffix, kErrorCaption, MessageIcon::Question);
-  else if (status == TableReadStatus::ReadError)
+  else if (result == TableReadStatus::ReadError)
     prompter.ShowMessage(kCantRead);
+  if (status) *status = result;
+  return table;
 }
 
 // A number of the tap table as a single; false when it does not fit.
@@ -118,18 +135,10 @@ CenterDrillTable ParseCenterDrillTable(const QString& text, CenterDrillUnits uni
 
 CenterDrillTable LoadCenterDrillTable(const QString& appFolder, CenterDrillUnits units, Prompter& prompter,
                                       TableReadStatus* status) {
-  const QString path = appFolder + kCenterDrillFileName;
-  QString text;
-  TableReadStatus result = ReadTable(path, &text);
-  CenterDrillTable table;
-  if (result == TableReadStatus::Ok) {
-    bool failed = false;
-    table = ParseCenterDrillTable(text, units, &failed);
-    if (failed) result = TableReadStatus::ReadError;
-  }
-  ReportTableStatus(result, path, prompter);
-  if (status) *status = result;
-  return table;
+  return LoadTable<CenterDrillTable>(appFolder + kCenterDrillFileName, prompter, status,
+                                     [units](const QString& text, bool* failed) {
+                                       return ParseCenterDrillTable(text, units, failed);
+                                     });
 }
 
 bool CenterDrillFits(const CenterDrillRow& row, double drillDiameter, double chamferDiameter) {
@@ -189,18 +198,7 @@ TapTable ParseTapTable(const QString& text, bool* readError) {
 }
 
 TapTable LoadTapTable(const QString& appFolder, Prompter& prompter, TableReadStatus* status) {
-  const QString path = appFolder + kTapDrillFileName;
-  QString text;
-  TableReadStatus result = ReadTable(path, &text);
-  TapTable table;
-  if (result == TableReadStatus::Ok) {
-    bool failed = false;
-    table = ParseTapTable(text, &failed);
-    if (failed) result = TableReadStatus::ReadError;
-  }
-  ReportTableStatus(result, path, prompter);
-  if (status) *status = result;
-  return table;
+  return LoadTable<TapTable>(appFolder + kTapDrillFileName, prompter, status, ParseTapTable);
 }
 
 // ---- Drill chart --------------------------------------------------------------

@@ -1,6 +1,7 @@
 #include "shop/triangleform.h"
 
 #include "platform/numtext.h"
+#include "platform/units.h"
 
 #include <algorithm>
 #include <cmath>
@@ -8,7 +9,6 @@
 namespace arvex {
 
 namespace {
-constexpr double kDegree = 0.0174532925199433;
 
 // The plain number text of a value with the locale's decimal character, so
 // that what is shown reads back the same way the side boxes do.
@@ -49,9 +49,9 @@ bool TriangleForm::Calculate() {
 
   if (angleB != 0 && angleC == 0) angleC = 90 - angleB;
   else if (angleC != 0 && angleB == 0) angleB = 90 - angleC;
-  if (angleB > 0 && a > 0) b = std::sin(angleB * kDegree) * a;
-  if (angleC > 0 && b > 0) c = std::tan(angleC * kDegree) * b;
-  if (angleB > 0 && c > 0) b = std::tan(angleB * kDegree) * c;
+  if (angleB > 0 && a > 0) b = std::sin(angleB * kRadiansPerDegree) * a;
+  if (angleC > 0 && b > 0) c = std::tan(angleC * kRadiansPerDegree) * b;
+  if (angleB > 0 && c > 0) b = std::tan(angleB * kRadiansPerDegree) * c;
   if (b <= 0 || c <= 0) {
     if (a > 0 && c > 0) b = root(a * a - c * c);
     else if (a > 0 && b > 0) c = root(a * a - b * b);
@@ -59,7 +59,7 @@ bool TriangleForm::Calculate() {
     a = root(b * b + c * c);
   }
   if (!fault && b > 0 && c > 0 && angleB == 0 && angleC == 0) {
-    angleB = std::atan(b / c) / kDegree;
+    angleB = std::atan(b / c) / kRadiansPerDegree;
     angleC = 90 - angleB;
   }
   for (double v : {angleB, angleC, a, b, c})

@@ -4,10 +4,9 @@
 #include "document/timestudy.h"
 #include "machine/machinedefinition.h"
 #include "platform/scriptedprompter.h"
+#include "support/qstringprint.h"
 #include "support/testsupport.h"
 #include "workspace.h"
-
-#include "qstringprint.h"
 
 #include <gtest/gtest.h>
 

@@ -5,14 +5,14 @@
 #include "document/timestudy.h"
 #include "engine/cyclecomparison.h"
 #include "machine/machinedefinition.h"
+#include "support/qstringprint.h"
 
 #include <QString>
 
 #include <ostream>
 #include <vector>
 
-// Readable failure output for texts and item lines.
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+// Readable failure output for item lines.
 namespace arvex {
 inline void PrintTo(const ItemLine& l, std::ostream* os) {
   *os << "{\"" << l.Description.toStdString() << "\", \"" << l.Value.toStdString() << "\"}";

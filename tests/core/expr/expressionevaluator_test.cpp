@@ -1,6 +1,7 @@
 #include "expr/expressionevaluator.h"
 
 #include "platform/numtext.h"
+#include "support/qstringprint.h"
 
 #include <gtest/gtest.h>
 
@@ -10,9 +11,6 @@
 #include <random>
 
 using namespace arvex;
-
-// Readable QString values in failure messages.
-inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
 
 namespace {
 

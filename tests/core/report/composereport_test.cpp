@@ -1,6 +1,7 @@
 #include "report/composereport.h"
 
 #include "platform/numtext.h"
+#include "support/qstringprint.h"
 #include "workspace.h"
 
 #include <QImage>
@@ -13,8 +14,6 @@
 #include <ostream>
 
 using namespace Qt::StringLiterals;
-
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace arvex {
 namespace {

@@ -2,8 +2,7 @@
 
 #include "platform/numtext.h"
 #include "platform/scriptedprompter.h"
-
-#include "qstringprint.h"
+#include "support/qstringprint.h"
 
 #include <gtest/gtest.h>
 

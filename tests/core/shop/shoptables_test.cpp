@@ -2,9 +2,8 @@
 
 #include "platform/numtext.h"
 #include "platform/scriptedprompter.h"
+#include "support/qstringprint.h"
 #include "support/testsupport.h"
-
-#include "qstringprint.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,7 @@
 #include "shop/triangleform.h"
 
 #include "platform/numtext.h"
-
-#include "qstringprint.h"
+#include "support/qstringprint.h"
 
 #include <gtest/gtest.h>
 

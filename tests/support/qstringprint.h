@@ -1,6 +1,6 @@
 #pragma once
 // Readable QString and QStringList values in the failure messages of the
-// Auto Set tests.
+// tests.
 
 #include <QString>
 #include <QStringList>
