@@ -62,15 +62,11 @@ bool TimeStudy::InsertOperations(int at, int n) {
   if (n == 0) return true;
   for (int i = kMaxOperations; i >= at + n; --i) Op(s, i) = Op(s, i - n);
   for (int i = at; i <= at + n - 1; ++i) Op(s, i) = Operation{};
+  // Syncs at or after `at` move with the operations; a sync before the
+  // first operation (1) stays at the very start, and 0 marks a free entry.
   for (int k = 1; k <= kMaxSyncs; ++k) {
     std::int16_t& v = Sync(s, k);
-    if (v == 0) continue;
-    // A sync before the first operation stays at the very start.
-    if (v == 1) {
-      if (1 > at) v = static_cast<std::int16_t>(v + n);
-    } else if (v >= at) {
-      v = static_cast<std::int16_t>(v + n);
-    }
+    if (v > 1 && v >= at) v = static_cast<std::int16_t>(v + n);
   }
   return true;
 }
