@@ -205,10 +205,6 @@ void ForEachStoredText(const TimeStudy& study, const std::function<void(const QS
   }
 }
 
-QString CharacterName(QChar c) {
-  return QStringLiteral("\"%1\" (U+%2)").arg(c).arg(QString::number(c.unicode(), 16).toUpper().rightJustified(4, u'0'));
-}
-
 // ---- Messages ---------------------------------------------------------------
 
 QString RetryQuestion(const FileError& error) {
@@ -343,9 +339,7 @@ QString TimeStudyStorageProblem(const TimeStudy& study) {
     QString unencodable;
     if (!EncodeWindows1252(text, &bytes, &unencodable)) bad += unencodable;
     if (bad.isEmpty()) return;
-    QStringList chars;
-    for (QChar c : bad) chars << CharacterName(c);
-    problems << name + QStringLiteral(" holds ") + chars.join(QStringLiteral(", "));
+    problems << name + QStringLiteral(" holds ") + NameCharacters(bad);
   });
   if (problems.isEmpty()) return {};
   return QStringLiteral("The time study was not saved: a time-study file cannot store double quotes or "
