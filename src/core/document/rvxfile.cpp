@@ -157,12 +157,6 @@ QString TextItem(const QString& text) { return u'"' + text + u'"'; }
 QString IntegerItem(std::int16_t v) { return IntText(v); }
 QString DoubleItem(double v) { return ExactNumberText(v); }
 
-int LastUsedPlace(const TimeStudy& study, int spindle) {
-  for (int i = kMaxOperations; i >= 1; --i)
-    if (!study.Op(spindle, i).IsBlank()) return i;
-  return 0;
-}
-
 QString OperationLine(const Operation& op) {
   const QStringList items = {
       TextItem(op.ToolNo),          TextItem(op.OpName),           TextItem(op.ToolHolder),
@@ -199,7 +193,7 @@ void ForEachStoredText(const TimeStudy& study, const std::function<void(const QS
   visit(QStringLiteral("the notes text"), h.Notes);
   for (int spindle : {kMainSpindle, kSubSpindle}) {
     const QString list = spindle == kMainSpindle ? QStringLiteral("main") : QStringLiteral("sub");
-    const int last = LastUsedPlace(study, spindle);
+    const int last = study.LastUsedPlace(spindle);
     for (int i = 1; i <= last; ++i) {
       const Operation& op = study.Op(spindle, i);
       const QString where = QStringLiteral(" of ") + list + QStringLiteral(" operation ") + IntText(i);
@@ -209,10 +203,6 @@ void ForEachStoredText(const TimeStudy& study, const std::function<void(const QS
       visit(QStringLiteral("the other item") + where, op.OtherDesc);
     }
   }
-}
-
-QString CharacterName(QChar c) {
-  return QStringLiteral("\"%1\" (U+%2)").arg(c).arg(QString::number(c.unicode(), 16).toUpper().rightJustified(4, u'0'));
 }
 
 // ---- Messages ---------------------------------------------------------------
@@ -330,7 +320,7 @@ QString TimeStudyText(const TimeStudy& study) {
                        TextItem(h.PartLength), TextItem(h.Notes), IntegerItem(h.Metric)}
                .join(u',');
   for (int spindle : {kMainSpindle, kSubSpindle}) {
-    const int count = LastUsedPlace(study, spindle);
+    const int count = study.LastUsedPlace(spindle);
     lines << IntText(count);
     for (int i = 1; i <= count; ++i) lines << OperationLine(study.Op(spindle, i));
   }
@@ -349,9 +339,7 @@ QString TimeStudyStorageProblem(const TimeStudy& study) {
     QString unencodable;
     if (!EncodeWindows1252(text, &bytes, &unencodable)) bad += unencodable;
     if (bad.isEmpty()) return;
-    QStringList chars;
-    for (QChar c : bad) chars << CharacterName(c);
-    problems << name + QStringLiteral(" holds ") + chars.join(QStringLiteral(", "));
+    problems << name + QStringLiteral(" holds ") + NameCharacters(bad);
   });
   if (problems.isEmpty()) return {};
   return QStringLiteral("The time study was not saved: a time-study file cannot store double quotes or "

@@ -38,8 +38,7 @@ AddSyncResult AddSync(TimeStudy& study, int mainPlace, int subPlace, Prompter& p
   study.Dirty = true;
   study.Sync(kMainSpindle, entry) = static_cast<std::int16_t>(std::min(mainPlace, 32767));
   study.Sync(kSubSpindle, entry) = static_cast<std::int16_t>(std::min(subPlace, 32767));
-  study.SyncCount = static_cast<std::int16_t>(used + 1);
-  SortSyncTable(study);
+  SortSyncTable(study);  // sets SyncCount
   return AddSyncResult::Added;
 }
 

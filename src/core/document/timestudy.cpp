@@ -36,33 +36,23 @@ void TimeStudy::ClearSyncs() {
   for (SyncColumn& column : Syncs) column.fill(0);
 }
 
-void TimeStudy::RecountOps() {
-  for (int s = kMainSpindle; s <= kSubSpindle; ++s) {
-    std::int16_t count = 0;
-    for (int i = kMaxOperations; i >= 1; --i) {
-      if (!Op(s, i).IsBlank()) {
-        count = static_cast<std::int16_t>(i);
-        break;
-      }
-    }
-    (s == kMainSpindle ? MainOpCount : SubOpCount) = count;
-  }
-}
-
-namespace {
-int LastUsedPlace(const TimeStudy& study, int spindle) {
+int TimeStudy::LastUsedPlace(int spindle) const {
   for (int i = kMaxOperations; i >= 1; --i)
-    if (!study.Op(spindle, i).IsBlank()) return i;
+    if (!Op(spindle, i).IsBlank()) return i;
   return 0;
 }
-}  // namespace
+
+void TimeStudy::RecountOps() {
+  MainOpCount = static_cast<std::int16_t>(LastUsedPlace(kMainSpindle));
+  SubOpCount = static_cast<std::int16_t>(LastUsedPlace(kSubSpindle));
+}
 
 bool TimeStudy::CanInsert(int spindle, int at, int n) const {
   if (spindle != kMainSpindle && spindle != kSubSpindle) return false;
   if (at < 1 || at > kMaxOperations || n < 0) return false;
   if (at + n - 1 > kMaxOperations) return false;
   // Every operation at or after `at` moves n places down; none may pass 100.
-  const int last = LastUsedPlace(*this, spindle);
+  const int last = LastUsedPlace(spindle);
   return last < at || last + n <= kMaxOperations;
 }
 
@@ -72,15 +62,11 @@ bool TimeStudy::InsertOperations(int at, int n) {
   if (n == 0) return true;
   for (int i = kMaxOperations; i >= at + n; --i) Op(s, i) = Op(s, i - n);
   for (int i = at; i <= at + n - 1; ++i) Op(s, i) = Operation{};
+  // Syncs at or after `at` move with the operations; a sync before the
+  // first operation (1) stays at the very start, and 0 marks a free entry.
   for (int k = 1; k <= kMaxSyncs; ++k) {
     std::int16_t& v = Sync(s, k);
-    if (v == 0) continue;
-    // A sync before the first operation stays at the very start.
-    if (v == 1) {
-      if (1 > at) v = static_cast<std::int16_t>(v + n);
-    } else if (v >= at) {
-      v = static_cast<std::int16_t>(v + n);
-    }
+    if (v > 1 && v >= at) v = static_cast<std::int16_t>(v + n);
   }
   return true;
 }

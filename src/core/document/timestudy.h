@@ -108,6 +108,9 @@ class TimeStudy {
   void ClearOperations();
   void ClearSyncs();
 
+  // The last place 1..100 of a spindle's list that is not blank; 0 when
+  // the list is empty.
+  int LastUsedPlace(int spindle) const;
   // The counts from the contents: the last place that is not blank.
   void RecountOps();
 

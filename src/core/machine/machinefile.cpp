@@ -17,15 +17,21 @@ namespace arvex {
 
 namespace {
 
-
 using SR = SpindleRecord;
 using LR = LiveSpindleRecord;
 
-SpindleKey TextKey(const char* key, const char* def, QString SR::*m) { return {key, def, m, nullptr, nullptr, false}; }
-SpindleKey NumberKey(const char* key, double SR::*m, bool length = false) {
+template <class R>
+RecordKey<R> TextKey(const char* key, const char* def, QString R::*m) {
+  return {key, def, m, nullptr, nullptr, false};
+}
+template <class R>
+RecordKey<R> NumberKey(const char* key, double R::*m, bool length = false) {
   return {key, "0", nullptr, m, nullptr, length};
 }
-SpindleKey IntegerKey(const char* key, std::int16_t SR::*m) { return {key, "0", nullptr, nullptr, m, false}; }
+template <class R>
+RecordKey<R> IntegerKey(const char* key, std::int16_t R::*m) {
+  return {key, "0", nullptr, nullptr, m, false};
+}
 
 // Integer fields: the leading number, halves to even; a value beyond the
 // 16-bit range is held at its end rather than wrapped.
@@ -34,6 +40,18 @@ std::int16_t IntegerOf(const QString& text) {
   if (v >= 32767) return 32767;
   if (v <= -32768) return -32768;
   return static_cast<std::int16_t>(v);
+}
+
+// Reads the keys of one section into record.
+template <class R>
+void ReadSection(const ProfileFile& profile, const QString& section, const std::vector<RecordKey<R>>& keys,
+                 double lengthFactor, R& record) {
+  for (const RecordKey<R>& k : keys) {
+    const QString text = profile.Value(section, QLatin1String(k.Key), QLatin1String(k.Default));
+    if (k.Text) record.*k.Text = text;
+    else if (k.Integer) record.*k.Integer = IntegerOf(text);
+    else record.*k.Number = Val(text) * (k.Length ? lengthFactor : 1.0);
+  }
 }
 
 // The machine's own section: the file name without its last four
@@ -111,11 +129,11 @@ const std::vector<SpindleKey>& SubSpindleKeys() {
 
 const std::vector<LiveSpindleKey>& LiveSpindleKeys() {
   static const std::vector<LiveSpindleKey> keys = {
-      {"Name", "0", &LR::Name, nullptr, nullptr},
-      {"MaxSplSpeed", "0", nullptr, nullptr, &LR::MaxSplSpeed},
-      {"SplStartStop", "0", nullptr, &LR::SplStartStop, nullptr},
-      {"SplForRev", "0", nullptr, &LR::SplForRev, nullptr},
-      {"SplChange3k", "0", nullptr, &LR::SplChange3k, nullptr},
+      TextKey("Name", "0", &LR::Name),
+      IntegerKey("MaxSplSpeed", &LR::MaxSplSpeed),
+      NumberKey("SplStartStop", &LR::SplStartStop),
+      NumberKey("SplForRev", &LR::SplForRev),
+      NumberKey("SplChange3k", &LR::SplChange3k),
   };
   return keys;
 }
@@ -135,28 +153,11 @@ void ReadMachineDefinition(const ProfileFile& profile, const QString& machineNam
   m.HasSubSpindle = IntegerOf(profile.Value(machineName, QStringLiteral("HasSubSpindle"), QStringLiteral("0")));
   m.HasLiveTools = IntegerOf(profile.Value(machineName, QStringLiteral("HasLiveTools"), QStringLiteral("0")));
 
-  auto readSpindle = [&](const char* section, const std::vector<SpindleKey>& keys, SpindleRecord& record) {
-    const QString sectionName = QLatin1String(section);
-    for (const SpindleKey& k : keys) {
-      const QString text = profile.Value(sectionName, QLatin1String(k.Key), QLatin1String(k.Default));
-      if (k.Text) record.*k.Text = text;
-      else if (k.Integer) record.*k.Integer = IntegerOf(text);
-      else record.*k.Number = Val(text) * (k.Length ? lengthFactor : 1.0);
-    }
-  };
-  readSpindle("MainSpindle", MainSpindleKeys(), m.MainSpindle);
-  readSpindle("SubSpindle", SubSpindleKeys(), m.SubSpindle);
-
-  for (int n = 1; n <= 4; ++n) {
-    const QString section = QStringLiteral("LiveSpindle") + QString::number(n);
-    LiveSpindleRecord& live = m.LiveSpindle(n);
-    for (const LiveSpindleKey& k : LiveSpindleKeys()) {
-      const QString text = profile.Value(section, QLatin1String(k.Key), QLatin1String(k.Default));
-      if (k.Text) live.*k.Text = text;
-      else if (k.Integer) live.*k.Integer = IntegerOf(text);
-      else live.*k.Number = Val(text);
-    }
-  }
+  ReadSection(profile, QStringLiteral("MainSpindle"), MainSpindleKeys(), lengthFactor, m.MainSpindle);
+  ReadSection(profile, QStringLiteral("SubSpindle"), SubSpindleKeys(), lengthFactor, m.SubSpindle);
+  for (int n = 1; n <= 4; ++n)
+    ReadSection(profile, QStringLiteral("LiveSpindle") + QString::number(n), LiveSpindleKeys(), lengthFactor,
+                m.LiveSpindle(n));
 
   const QString bar = QLatin1String(kBarDataSection);
   // Single fields: stored as Single, then multiplied in double precision

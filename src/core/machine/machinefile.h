@@ -41,27 +41,23 @@ QStringList ListMachines(const QString& appFolder);
 QString MachineFilePath(const QString& appFolder, const QString& name);
 
 // ---- Keys -------------------------------------------------------------------
-// The keys of a spindle section in the order the reader reads them, with
-// their defaults. Exactly one of the member pointers is set. Length keys
-// are converted to millimetres in a metric study.
-struct SpindleKey {
+// The keys of a spindle or live spindle section in the order the reader
+// reads them, with their defaults. Exactly one of the member pointers is
+// set. Length keys are converted to millimetres in a metric study.
+template <class Record>
+struct RecordKey {
   const char* Key;
   const char* Default;
-  QString SpindleRecord::*Text = nullptr;
-  double SpindleRecord::*Number = nullptr;
-  std::int16_t SpindleRecord::*Integer = nullptr;
+  QString Record::*Text = nullptr;
+  double Record::*Number = nullptr;
+  std::int16_t Record::*Integer = nullptr;
   bool Length = false;
 };
+using SpindleKey = RecordKey<SpindleRecord>;
+using LiveSpindleKey = RecordKey<LiveSpindleRecord>;
+
 const std::vector<SpindleKey>& MainSpindleKeys();
 const std::vector<SpindleKey>& SubSpindleKeys();
-
-struct LiveSpindleKey {
-  const char* Key;
-  const char* Default;
-  QString LiveSpindleRecord::*Text = nullptr;
-  double LiveSpindleRecord::*Number = nullptr;
-  std::int16_t LiveSpindleRecord::*Integer = nullptr;
-};
 // Name, MaxSplSpeed, SplStartStop, SplForRev, SplChange3k.
 const std::vector<LiveSpindleKey>& LiveSpindleKeys();
 

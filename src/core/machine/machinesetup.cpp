@@ -24,25 +24,15 @@ constexpr std::array<int, kMachineSetupFieldCount> kWriteOrder = {
 
 QString IntegerText(std::int16_t v) { return NumberText(static_cast<double>(v)); }
 
-QString SpindleValueText(const SpindleRecord& r, const QString& key, bool lengthsInMillimetres,
-                         const std::vector<SpindleKey>& keys) {
-  for (const SpindleKey& k : keys) {
+template <class R>
+QString ValueText(const R& r, const QString& key, bool lengthsInMillimetres, const std::vector<RecordKey<R>>& keys) {
+  for (const RecordKey<R>& k : keys) {
     if (key != QLatin1String(k.Key)) continue;
     if (k.Text) return r.*k.Text;
     if (k.Integer) return IntegerText(r.*k.Integer);
     double v = r.*k.Number;
     if (k.Length && lengthsInMillimetres) v /= kMillimetresPerInch;
     return NumberText(v);
-  }
-  return {};
-}
-
-QString LiveValueText(const LiveSpindleRecord& r, const QString& key) {
-  for (const LiveSpindleKey& k : LiveSpindleKeys()) {
-    if (key != QLatin1String(k.Key)) continue;
-    if (k.Text) return r.*k.Text;
-    if (k.Integer) return IntegerText(r.*k.Integer);
-    return NumberText(r.*k.Number);
   }
   return {};
 }
@@ -123,9 +113,9 @@ MachineSetupTexts SetupTextsFromMachine(const MachineDefinition& machine) {
     const QString key = QLatin1String(fields[i].Key);
     QString& text = texts.Fields[i];
     if (section == QLatin1String("MainSpindle")) {
-      text = SpindleValueText(machine.MainSpindle, key, mm, MainSpindleKeys());
+      text = ValueText(machine.MainSpindle, key, mm, MainSpindleKeys());
     } else if (section == QLatin1String("SubSpindle")) {
-      text = SpindleValueText(machine.SubSpindle, key, mm, SubSpindleKeys());
+      text = ValueText(machine.SubSpindle, key, mm, SubSpindleKeys());
     } else if (key == QLatin1String("CutOffWidth")) {
       text = SingleLengthText(machine.CutOffWidth, mm);
     } else if (key == QLatin1String("BarLengthInch")) {
@@ -133,7 +123,7 @@ MachineSetupTexts SetupTextsFromMachine(const MachineDefinition& machine) {
     } else if (key == QLatin1String("BarLoadTimeSec")) {
       text = IntegerText(machine.BarLoadTimeSec);
     } else {
-      text = LiveValueText(machine.LiveSpindle(section.right(1).toInt()), key);
+      text = ValueText(machine.LiveSpindle(section.right(1).toInt()), key, mm, LiveSpindleKeys());
     }
   }
   texts.ToolImages = {machine.MainToolImage, machine.SubToolImage};

@@ -60,6 +60,15 @@ bool EncodeWindows1252(const QString& text, QByteArray* bytes, QString* unencoda
   return bad.isEmpty();
 }
 
+QString NameCharacters(const QString& chars) {
+  QStringList names;
+  for (QChar c : chars) {
+    const QString code = QString::number(c.unicode(), 16).toUpper().rightJustified(4, u'0');
+    names << QStringLiteral("\"%1\" (U+%2)").arg(c).arg(code);
+  }
+  return names.join(QStringLiteral(", "));
+}
+
 QStringList SplitLines(const QString& text) {
   QStringList lines;
   QString current;
@@ -114,14 +123,7 @@ bool WriteTextFileAtomically(const QString& path, const QString& text, FileError
   QString bad;
   if (!EncodeWindows1252(text, &bytes, &bad)) {
     if (error) {
-      QString listed;
-      for (QChar c : bad) {
-        if (!listed.isEmpty()) listed += QStringLiteral(", ");
-        listed += QStringLiteral("\"%1\" (U+%2)")
-                      .arg(c)
-                      .arg(QString::number(c.unicode(), 16).toUpper().rightJustified(4, u'0'));
-      }
-      *error = FileError{5, QStringLiteral("These characters cannot be stored in the file: ") + listed +
+      *error = FileError{5, QStringLiteral("These characters cannot be stored in the file: ") + NameCharacters(bad) +
                                 QStringLiteral(". Please replace them and save again."),
                          1000005};
     }

@@ -17,6 +17,10 @@ QString DecodeWindows1252(const QByteArray& bytes);
 // Windows-1252 byte; *unencodable then lists each such character once.
 bool EncodeWindows1252(const QString& text, QByteArray* bytes, QString* unencodable);
 
+// The characters of `chars` as messages name them, each as the character in
+// double quotes and its code point, separated by ", ": "\"A\" (U+0041), \"~\" (U+007E)".
+QString NameCharacters(const QString& chars);
+
 // Splits text into lines at CR LF, LF or CR. A final line end does not start
 // another line ("a\r\nb\r\n" gives "a", "b").
 QStringList SplitLines(const QString& text);
