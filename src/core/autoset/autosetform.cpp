@@ -152,13 +152,6 @@ void SetSpeedsFromSpindle(Operation& op, double unitFactor) {
   op.IPM = op.RPM * op.IPR;
 }
 
-int LastUsedPlace(const TimeStudy& study, int spindle) {
-  if (spindle != kMainSpindle && spindle != kSubSpindle) return 0;
-  for (int i = kMaxOperations; i >= 1; --i)
-    if (!study.Op(spindle, i).IsBlank()) return i;
-  return 0;
-}
-
 }  // namespace
 
 int AutoSetArraySize(AutoSetArray array) {
@@ -625,7 +618,7 @@ AutoSetResult AutoSetForm::Generate(std::optional<int> place) {
   if (kind_ == AutoSetKind::Ream) n = 3;
   TimeStudy& study = ws_.Study;
   const int spindle = study.CurrentSpindle;
-  const int last = LastUsedPlace(study, spindle);
+  const int last = study.LastUsedPlace(spindle);
   const int at = (place && *place >= 1 && *place <= kMaxOperations) ? *place : last + 1;
   if (!study.InsertOperations(at, n)) {
     const bool listTooFull = last + n > kMaxOperations && at <= last + 1;

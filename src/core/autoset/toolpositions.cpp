@@ -10,19 +10,11 @@ namespace arvex {
 
 namespace {
 
-// The last place of a list that holds an operation: the count RecountOps
-// would give, taken from the contents so that a stale count cannot hide an
-// operation.
-int LastUsedPlace(const TimeStudy& study, int spindle) {
-  for (int i = kMaxOperations; i >= 1; --i)
-    if (!study.Op(spindle, i).IsBlank()) return i;
-  return 0;
-}
-
 void AppendPost(QStringList& entries, const QStringList& post, const TimeStudy& study, int spindle) {
   if (post.size() < 2) return;
   entries.append(u'(' + post[1] + u')');
-  const int count = LastUsedPlace(study, spindle);
+  // Taken from the contents, so that a stale count cannot hide an operation.
+  const int count = study.LastUsedPlace(spindle);
   for (qsizetype t = 2; t < post.size(); ++t) {
     const QString& tool = post[t];
     QString name;

@@ -37,6 +37,7 @@ void TimeStudy::ClearSyncs() {
 }
 
 int TimeStudy::LastUsedPlace(int spindle) const {
+  if (spindle != kMainSpindle && spindle != kSubSpindle) return 0;
   for (int i = kMaxOperations; i >= 1; --i)
     if (!Op(spindle, i).IsBlank()) return i;
   return 0;

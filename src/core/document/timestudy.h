@@ -109,7 +109,7 @@ class TimeStudy {
   void ClearSyncs();
 
   // The last place 1..100 of a spindle's list that is not blank; 0 when
-  // the list is empty.
+  // the list is empty or the spindle is neither main nor sub.
   int LastUsedPlace(int spindle) const;
   // The counts from the contents: the last place that is not blank.
   void RecountOps();
