@@ -1,5 +1,6 @@
 #include "report/composereport.h"
 
+#include "engine/comparison.h"
 #include "platform/numtext.h"
 #include "workspace.h"
 
@@ -10,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace arvex {
 
@@ -327,7 +329,6 @@ void Logo(const Workspace& ws, ReportDocument& doc) {
 
 ReportFigures ComputeReportFigures(const Workspace& ws) {
   const MachineDefinition& m = ws.Machine;
-  const CycleComparison& c = ws.Comparison;
   const ReportSettings& rs = ws.Report;
   ReportFigures f;
   const float partLength = static_cast<float>(Val(ws.Study.Header.PartLength));
@@ -340,28 +341,10 @@ ReportFigures ComputeReportFigures(const Workspace& ws) {
   if (!std::isfinite(f.Remnant)) f.Remnant = 0;
   f.UnitText = ws.Study.Header.IsMetric() ? QStringLiteral(" MM") : QStringLiteral(" inch");
 
-  double total = 0;
-  QString formula = QStringLiteral("(");
-  if (c.TotalA > 0) {
-    total += c.TotalA;
-    formula += QStringLiteral("A");
-  }
-  for (size_t k = 1; k < c.TotalB.size(); ++k) {
-    if (c.TotalB[k] > 0 && c.TotalB[k] >= c.TotalC[k]) {
-      total += c.TotalB[k];
-      formula += QStringLiteral(" B") + QString::number(k);
-    } else if (c.TotalC[k] > 0 && c.TotalC[k] > c.TotalB[k]) {
-      total += c.TotalC[k];
-      formula += QStringLiteral(" C") + QString::number(k);
-    }
-  }
-  if (c.TotalD > 0) {
-    total += c.TotalD;
-    formula += QStringLiteral(" D");
-  }
-  formula += QStringLiteral(")");
-  f.CycleTotal = total;
-  f.CycleFormula = formula;
+  // The same total and formula as the main window's total label.
+  CycleTotalResult cycle = CycleTotal(ws.Comparison);
+  f.CycleTotal = cycle.Total;
+  f.CycleFormula = std::move(cycle.Formula);
 
   // Bar load time spread over the parts of a bar; undefined when no part
   // fits on a bar, and then so is the production rate.
@@ -373,7 +356,7 @@ ReportFigures ComputeReportFigures(const Workspace& ws) {
   for (size_t r = 0; r < kEfficiencies.size(); ++r) {
     ProductionRow& row = f.Production[r];
     row.Efficiency = kEfficiencies[r];
-    const double perCycle = total / (row.Efficiency * 0.01) + f.BarLoadPerPart;
+    const double perCycle = f.CycleTotal / (row.Efficiency * 0.01) + f.BarLoadPerPart;
     if (defined && perCycle > 0 && std::isfinite(perCycle)) {
       row.PerHour = static_cast<float>(3600 / perCycle);
       row.PerShift = rs.HoursShift * row.PerHour;
