@@ -1,6 +1,7 @@
 #include "report/composereport.h"
 
 #include "engine/comparison.h"
+#include "engine/itemtextcache.h"
 #include "platform/numtext.h"
 #include "workspace.h"
 
@@ -37,7 +38,7 @@ QString TotalText(double total) {
          QStringLiteral("sec ");
 }
 
-QString TimeText(float seconds) { return Format(seconds, kReportTimeFormat); }
+QString TimeText(float seconds) { return Format(seconds, kTimeFormat); }
 
 void Centred(ReportDocument& doc, const QString& text) {
   doc.SetCurrentX(doc.PageWidth() / 2 - doc.TextWidth(text) / 2);
@@ -131,9 +132,9 @@ QStringList DetailRow(const Operation& op) {
           Str(op.Diameter),
           Str(op.SFM),
           Format(op.IPR, QStringLiteral("#.####;;0")),
-          Format(op.IPM, kReportTimeFormat),
+          Format(op.IPM, kTimeFormat),
           Str(op.CutLength),
-          Format(op.CutTime, kReportTimeFormat),
+          Format(op.CutTime, kTimeFormat),
           Str(op.ExtraRapids),
           Str(op.SpindleIndexes),
           Str(op.Dwells),
