@@ -240,9 +240,7 @@ void ReportDocument::NewPage() {
 void ReportDocument::AddPage() {
   pages_.emplace_back();
   headers_.push_back(header_);
-  bodyTop_ = header_.Parts.isEmpty()
-                 ? setup_.MarginTop
-                 : std::max(setup_.MarginTop, setup_.HeaderTop + HeaderHeight(header_) + kHeaderGap);
+  bodyTop_ = BodyTopBelow(header_);
   y_ = bodyTop_;
   x_ = LineStartX();
   xSet_ = false;
@@ -280,9 +278,7 @@ void ReportDocument::SetHeader(const QString& left, const QString& centre, const
   if (!composing_) return;
   headers_.back() = header_;
   const bool untouched = Current().Items.empty() && line_.Empty && y_ == bodyTop_;
-  bodyTop_ = header_.Parts.isEmpty()
-                 ? setup_.MarginTop
-                 : std::max(setup_.MarginTop, setup_.HeaderTop + HeaderHeight(header_) + kHeaderGap);
+  bodyTop_ = BodyTopBelow(header_);
   if (untouched) {
     y_ = bodyTop_;
     StartLine(y_);
@@ -667,6 +663,11 @@ std::vector<PlacedLine> LayoutHeader(const QStringList& parts, const Measure& ad
 }
 
 }  // namespace
+
+double ReportDocument::BodyTopBelow(const PageHeader& header) const {
+  if (header.Parts.isEmpty()) return setup_.MarginTop;
+  return std::max(setup_.MarginTop, setup_.HeaderTop + HeaderHeight(header) + kHeaderGap);
+}
 
 double ReportDocument::HeaderHeight(const PageHeader& header) const {
   if (header.Parts.isEmpty()) return 0;
