@@ -1,5 +1,7 @@
 #include "report/composereport.h"
 
+#include "engine/comparison.h"
+#include "engine/itemtextcache.h"
 #include "platform/numtext.h"
 #include "workspace.h"
 
@@ -10,6 +12,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace arvex {
 
@@ -30,12 +33,7 @@ QString FormatFigure(double value, const QString& picture) {
   return Format(value, picture);
 }
 
-QString TotalText(double total) {
-  return QStringLiteral("Total Cycle Time= ") + FormatFigure(total, QStringLiteral("###.##")) +
-         QStringLiteral("sec ");
-}
-
-QString TimeText(float seconds) { return Format(seconds, kReportTimeFormat); }
+QString TimeText(float seconds) { return Format(seconds, kTimeFormat); }
 
 void Centred(ReportDocument& doc, const QString& text) {
   doc.SetCurrentX(doc.PageWidth() / 2 - doc.TextWidth(text) / 2);
@@ -67,6 +65,17 @@ void Font(ReportDocument& doc, double size, bool bold) {
 }
 
 void MoveY(ReportDocument& doc, double dy) { doc.SetCurrentY(doc.CurrentY() + dy); }
+
+// "Total Cycle Time= 45.8sec " centred in bold at the given size, followed on
+// its line by the formula in 10 point.
+void CycleTotalLine(ReportDocument& doc, const ReportFigures& figures, double size) {
+  Font(doc, size, true);
+  Centred(doc, QStringLiteral("Total Cycle Time= ") + FormatFigure(figures.CycleTotal, QStringLiteral("###.##")) +
+                   QStringLiteral("sec "));
+  doc.SetFontSize(10);
+  doc.Print(figures.CycleFormula);
+  doc.LineBreak();
+}
 
 QImage LoadPicture(const QString& path) {
   if (path.isEmpty() || !QFileInfo(path).isFile()) return {};
@@ -129,9 +138,9 @@ QStringList DetailRow(const Operation& op) {
           Str(op.Diameter),
           Str(op.SFM),
           Format(op.IPR, QStringLiteral("#.####;;0")),
-          Format(op.IPM, kReportTimeFormat),
+          Format(op.IPM, kTimeFormat),
           Str(op.CutLength),
-          Format(op.CutTime, kReportTimeFormat),
+          Format(op.CutTime, kTimeFormat),
           Str(op.ExtraRapids),
           Str(op.SpindleIndexes),
           Str(op.Dwells),
@@ -219,11 +228,7 @@ void CuttingDataSection(const Workspace& ws, const ReportFigures& figures, Repor
                    c.TotalD);
   // 15e
   MoveY(doc, 100);
-  Font(doc, 12, true);
-  Centred(doc, TotalText(figures.CycleTotal));
-  doc.SetFontSize(10);
-  doc.Print(figures.CycleFormula);
-  doc.LineBreak();
+  CycleTotalLine(doc, figures, 12);
   MoveY(doc, 400);
   Font(doc, 14, true);
   doc.EnsureSpace(4 * doc.LineHeight());
@@ -327,7 +332,6 @@ void Logo(const Workspace& ws, ReportDocument& doc) {
 
 ReportFigures ComputeReportFigures(const Workspace& ws) {
   const MachineDefinition& m = ws.Machine;
-  const CycleComparison& c = ws.Comparison;
   const ReportSettings& rs = ws.Report;
   ReportFigures f;
   const float partLength = static_cast<float>(Val(ws.Study.Header.PartLength));
@@ -340,28 +344,10 @@ ReportFigures ComputeReportFigures(const Workspace& ws) {
   if (!std::isfinite(f.Remnant)) f.Remnant = 0;
   f.UnitText = ws.Study.Header.IsMetric() ? QStringLiteral(" MM") : QStringLiteral(" inch");
 
-  double total = 0;
-  QString formula = QStringLiteral("(");
-  if (c.TotalA > 0) {
-    total += c.TotalA;
-    formula += QStringLiteral("A");
-  }
-  for (size_t k = 1; k < c.TotalB.size(); ++k) {
-    if (c.TotalB[k] > 0 && c.TotalB[k] >= c.TotalC[k]) {
-      total += c.TotalB[k];
-      formula += QStringLiteral(" B") + QString::number(k);
-    } else if (c.TotalC[k] > 0 && c.TotalC[k] > c.TotalB[k]) {
-      total += c.TotalC[k];
-      formula += QStringLiteral(" C") + QString::number(k);
-    }
-  }
-  if (c.TotalD > 0) {
-    total += c.TotalD;
-    formula += QStringLiteral(" D");
-  }
-  formula += QStringLiteral(")");
-  f.CycleTotal = total;
-  f.CycleFormula = formula;
+  // The same total and formula as the main window's total label.
+  CycleTotalResult cycle = CycleTotal(ws.Comparison);
+  f.CycleTotal = cycle.Total;
+  f.CycleFormula = std::move(cycle.Formula);
 
   // Bar load time spread over the parts of a bar; undefined when no part
   // fits on a bar, and then so is the production rate.
@@ -373,7 +359,7 @@ ReportFigures ComputeReportFigures(const Workspace& ws) {
   for (size_t r = 0; r < kEfficiencies.size(); ++r) {
     ProductionRow& row = f.Production[r];
     row.Efficiency = kEfficiencies[r];
-    const double perCycle = total / (row.Efficiency * 0.01) + f.BarLoadPerPart;
+    const double perCycle = f.CycleTotal / (row.Efficiency * 0.01) + f.BarLoadPerPart;
     if (defined && perCycle > 0 && std::isfinite(perCycle)) {
       row.PerHour = static_cast<float>(3600 / perCycle);
       row.PerShift = rs.HoursShift * row.PerHour;
@@ -455,11 +441,7 @@ void ComposeReport(const Workspace& ws, ReportDocument& doc, const ComposeOption
   doc.Paragraph(QStringLiteral("Part Length: ") + h.PartLength);
   // 7
   MoveY(doc, 1000);
-  Font(doc, 18, true);
-  Centred(doc, TotalText(figures.CycleTotal));
-  doc.SetFontSize(10);
-  doc.Print(figures.CycleFormula);
-  doc.LineBreak();
+  CycleTotalLine(doc, figures, 18);
   // 8
   Font(doc, 8, false);
   Centred(doc, QStringLiteral("(The above time is at 100% efficiency with no bar load time. See table below.)"));

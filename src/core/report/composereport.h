@@ -23,9 +23,6 @@ namespace arvex {
 
 struct Workspace;
 
-// The time format of the comparison figures.
-inline const QString kReportTimeFormat = QStringLiteral("##0.00;;0.00");
-
 inline constexpr std::array<int, 7> kEfficiencies = {70, 75, 80, 85, 90, 95, 100};
 inline const QString kProductionLayout =
     QStringLiteral("^+1300|^+800|+^1500|+^1500|+^1500|+^2000|+^2000;");

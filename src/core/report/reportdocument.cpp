@@ -24,6 +24,8 @@ constexpr double kCellPadY = 30;
 constexpr double kGridWidth = 10;
 const QColor kHeaderFill(0xE8, 0xE8, 0xE8);
 
+double LineHeightOf(const QFontMetricsF& m) { return m.ascent() + m.descent() + m.leading(); }
+
 QStringList SplitLineBreaks(const QString& text) {
   static const QRegularExpression breaks(QStringLiteral("\r\n|\n|\r"));
   return text.split(breaks);
@@ -238,9 +240,7 @@ void ReportDocument::NewPage() {
 void ReportDocument::AddPage() {
   pages_.emplace_back();
   headers_.push_back(header_);
-  bodyTop_ = header_.Parts.isEmpty()
-                 ? setup_.MarginTop
-                 : std::max(setup_.MarginTop, setup_.HeaderTop + HeaderHeight(header_) + kHeaderGap);
+  bodyTop_ = BodyTopBelow(header_);
   y_ = bodyTop_;
   x_ = LineStartX();
   xSet_ = false;
@@ -278,9 +278,7 @@ void ReportDocument::SetHeader(const QString& left, const QString& centre, const
   if (!composing_) return;
   headers_.back() = header_;
   const bool untouched = Current().Items.empty() && line_.Empty && y_ == bodyTop_;
-  bodyTop_ = header_.Parts.isEmpty()
-                 ? setup_.MarginTop
-                 : std::max(setup_.MarginTop, setup_.HeaderTop + HeaderHeight(header_) + kHeaderGap);
+  bodyTop_ = BodyTopBelow(header_);
   if (untouched) {
     y_ = bodyTop_;
     StartLine(y_);
@@ -318,10 +316,7 @@ bool ReportDocument::EnsureSpace(double height) {
   return true;
 }
 
-double ReportDocument::LineHeight() const {
-  const QFontMetricsF& m = Metrics(font_);
-  return m.ascent() + m.descent() + m.leading();
-}
+double ReportDocument::LineHeight() const { return LineHeightOf(Metrics(font_)); }
 
 double ReportDocument::TextWidth(const QString& text) const {
   double width = 0;
@@ -489,10 +484,7 @@ void ReportDocument::AddTable(const TableLayout& layoutIn, const QStringList& he
   ReportFont headerFont = font_;
   headerFont.Bold = true;
   const double lineHeight = LineHeight();
-  const double headerLineHeight = [&] {
-    const QFontMetricsF& m = Metrics(headerFont);
-    return m.ascent() + m.descent() + m.leading();
-  }();
+  const double headerLineHeight = LineHeightOf(Metrics(headerFont));
 
   auto layoutRow = [&](const QStringList& cells, const ReportFont& font) {
     std::vector<QStringList> lines;
@@ -588,7 +580,7 @@ void ReportDocument::DrawTableRow(const TableLayout& layout, double left, double
   ReportFont font = font_;
   if (header) font.Bold = true;
   const QFontMetricsF& m = Metrics(font);
-  const double lh = m.ascent() + m.descent() + m.leading();
+  const double lh = LineHeightOf(m);
   double width = 0;
   for (const TableColumn& c : layout) width += c.Width;
   if (header) items.push_back(ReportFillItem{QRectF(left, top, width, height), kHeaderFill});
@@ -672,20 +664,24 @@ std::vector<PlacedLine> LayoutHeader(const QStringList& parts, const Measure& ad
 
 }  // namespace
 
+double ReportDocument::BodyTopBelow(const PageHeader& header) const {
+  if (header.Parts.isEmpty()) return setup_.MarginTop;
+  return std::max(setup_.MarginTop, setup_.HeaderTop + HeaderHeight(header) + kHeaderGap);
+}
+
 double ReportDocument::HeaderHeight(const PageHeader& header) const {
   if (header.Parts.isEmpty()) return 0;
   const Measure advance = [this, &header](const QString& s) { return Advance(header.Font, s); };
   int rows = 0;
   for (const PlacedLine& l : LayoutHeader(header.Parts, advance, setup_)) rows = std::max(rows, l.Row + 1);
-  const QFontMetricsF& m = Metrics(header.Font);
-  return rows * (m.ascent() + m.descent() + m.leading());
+  return rows * LineHeightOf(Metrics(header.Font));
 }
 
 void ReportDocument::DrawHeader(ReportPage& page, const PageHeader& header) const {
   if (header.Parts.isEmpty()) return;
   const Measure advance = [this, &header](const QString& s) { return Advance(header.Font, s); };
   const QFontMetricsF& m = Metrics(header.Font);
-  const double lh = m.ascent() + m.descent() + m.leading();
+  const double lh = LineHeightOf(m);
   for (const PlacedLine& l : LayoutHeader(header.Parts, advance, setup_)) {
     const double top = setup_.HeaderTop + l.Row * lh;
     page.Items.push_back(ReportTextItem{l.Text, QRectF(l.X, top, advance(l.Text), m.ascent() + m.descent()),
@@ -696,7 +692,7 @@ void ReportDocument::DrawHeader(ReportPage& page, const PageHeader& header) cons
 void ReportDocument::OverlayText(int page, double x, double y, const QString& text, const ReportFont& font) {
   if (page < 1 || page > PageCount()) return;
   const QFontMetricsF& m = Metrics(font);
-  const double lh = m.ascent() + m.descent() + m.leading();
+  const double lh = LineHeightOf(m);
   double top = y;
   for (const QString& line : SplitLineBreaks(text)) {
     if (!line.isEmpty())

@@ -227,6 +227,8 @@ class ReportDocument {
   void PlaceFragment(const QString& text, double x, double width);
   void MoveLineToNewPage();
   double HeaderHeight(const PageHeader& header) const;
+  // Where the body starts on a page with this running block.
+  double BodyTopBelow(const PageHeader& header) const;
   void DrawHeader(ReportPage& page, const PageHeader& header) const;
   void DrawTableRow(const TableLayout& layout, double left, double top, double height,
                     const std::vector<QStringList>& cellLines, bool header);
