@@ -56,9 +56,11 @@ class JsonWriter {
   std::vector<bool> first_;
 };
 
-void WriteSpindle(JsonWriter& json, const QString& name, const SpindleRecord& r, const std::vector<SpindleKey>& keys) {
+// A spindle or live spindle section, its keys in the order of the file.
+template <typename Record>
+void WriteSpindle(JsonWriter& json, const QString& name, const Record& r, const std::vector<RecordKey<Record>>& keys) {
   json.BeginObject(name);
-  for (const SpindleKey& k : keys) {
+  for (const RecordKey<Record>& k : keys) {
     const QString key = QLatin1String(k.Key);
     if (k.Text) json.String(key, r.*k.Text);
     else if (k.Integer) json.Integer(key, r.*k.Integer);
@@ -86,17 +88,9 @@ QString MachineJson(const MachineDefinition& m) {
   json.Integer(QStringLiteral("HasLiveTools"), m.HasLiveTools);
   WriteSpindle(json, QStringLiteral("MainSpindle"), m.MainSpindle, MainSpindleKeys());
   WriteSpindle(json, QStringLiteral("SubSpindle"), m.SubSpindle, SubSpindleKeys());
-  for (int n = 1; n <= 4; ++n) {
-    const LiveSpindleRecord& live = m.LiveSpindle(n);
-    json.BeginObject(QStringLiteral("LiveSpindle") + NumberText(static_cast<double>(n)));
-    for (const LiveSpindleKey& k : LiveSpindleKeys()) {
-      const QString key = QLatin1String(k.Key);
-      if (k.Text) json.String(key, live.*k.Text);
-      else if (k.Integer) json.Integer(key, live.*k.Integer);
-      else json.Number(key, live.*k.Number);
-    }
-    json.EndObject();
-  }
+  for (int n = 1; n <= 4; ++n)
+    WriteSpindle(json, QStringLiteral("LiveSpindle") + NumberText(static_cast<double>(n)), m.LiveSpindle(n),
+                 LiveSpindleKeys());
   json.Number(QStringLiteral("CutOffWidth"), m.CutOffWidth);
   json.Number(QStringLiteral("BarLengthInch"), m.BarLengthInch);
   json.Integer(QStringLiteral("BarLoadTimeSec"), m.BarLoadTimeSec);
