@@ -402,15 +402,7 @@ std::int16_t CuttingConditionsForm::SpindleSpeedLimit() const {
   const Operation* op = CurrentOperation();
   const bool live = op && IsLiveOperationName(op->OpName);
   const int post = op ? FindToolPost(machine, op->ToolNo, spindle_) : kNoPost;
-  if (live) {
-    switch (post) {
-      case kMainPost1: return machine.LiveSpindle1.MaxSplSpeed;
-      case kMainPost2: return machine.LiveSpindle2.MaxSplSpeed;
-      case kSubPost1: return machine.LiveSpindle3.MaxSplSpeed;
-      case kSubPost2: return machine.LiveSpindle4.MaxSplSpeed;
-      default: break;
-    }
-  }
+  if (const int n = LiveSpindleOfPost(post); live && n != 0) return machine.LiveSpindle(n).MaxSplSpeed;
   return spindle_ == kSubSpindle ? machine.SubSpindle.MaxSplSpeed : machine.MainSpindle.MaxSplSpeed;
 }
 

@@ -26,18 +26,6 @@ void AddTo(float& sum, double amount) { sum = static_cast<float>(static_cast<dou
 
 const QString kDwellsName = QStringLiteral("Dwells while cutting");
 
-// Live spindle n (1..4) of a post code: 1 main post 1, 2 main post 2, 3 sub
-// post 1, 4 sub post 2; 0 for no post.
-int LiveSpindleOf(int post) {
-  switch (post) {
-    case kMainPost1: return 1;
-    case kMainPost2: return 2;
-    case kSubPost1: return 3;
-    case kSubPost2: return 4;
-    default: return 0;
-  }
-}
-
 // First slot of live spindle n's three counters (start/stop, speed change,
 // forward/reverse): 23, 26, 29, 32.
 constexpr int LiveSlot(int n) { return 23 + 3 * (n - 1); }
@@ -186,7 +174,7 @@ void RangeCalculator::Fill(ItemCounts& c, int first, int last, int spindle, Rang
     const bool liveCur = f.Live;
     const bool livePrev = pf.Live;
     const int rpmDiff = std::abs(static_cast<int>(op.RPM) - static_cast<int>(prev.RPM));
-    const int live = LiveSpindleOf(post);
+    const int live = LiveSpindleOfPost(post);
 
     if (liveCur) {
       if (!livePrev) {

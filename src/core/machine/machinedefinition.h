@@ -19,6 +19,18 @@ inline constexpr int kMainPost2 = 12;
 inline constexpr int kSubPost1 = 21;
 inline constexpr int kSubPost2 = 22;
 
+// The live spindle (1..4) that drives the live tools of a post: 1 main post
+// 1, 2 main post 2, 3 sub post 1, 4 sub post 2; 0 for no post.
+constexpr int LiveSpindleOfPost(int postCode) {
+  switch (postCode) {
+    case kMainPost1: return 1;
+    case kMainPost2: return 2;
+    case kSubPost1: return 3;
+    case kSubPost2: return 4;
+    default: return 0;
+  }
+}
+
 // The tool that the loader appends to the sub spindle's first post.
 inline const QString kEjectPartTool = QStringLiteral("Eject Part");
 
