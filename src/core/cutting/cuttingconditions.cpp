@@ -9,7 +9,6 @@
 #include "workspace.h"
 
 #include <cmath>
-#include <limits>
 #include <optional>
 
 namespace arvex {
@@ -28,7 +27,7 @@ bool AssignDouble(double& target, double value) {
 }
 
 bool AssignSingle(float& target, double value) {
-  if (!std::isfinite(value) || std::fabs(value) > std::numeric_limits<float>::max()) return false;
+  if (!FitsSingle(value)) return false;
   target = static_cast<float>(value);
   return true;
 }

@@ -4,7 +4,6 @@
 #include "platform/numtext.h"
 
 #include <cmath>
-#include <limits>
 
 namespace arvex {
 
@@ -36,7 +35,7 @@ double ConvertUnitValue(double value, UnitKind kind, UnitDirection direction) {
 QString ConvertUnitsText(const QString& text, UnitKind kind, UnitDirection direction) {
   if (kind == UnitKind::None) return text;
   const double parsed = ParseNumber(text);
-  if (!std::isfinite(parsed) || std::fabs(parsed) > std::numeric_limits<float>::max()) return text;
+  if (!FitsSingle(parsed)) return text;
   const auto single = static_cast<float>(parsed);
   return Format(ConvertUnitValue(static_cast<double>(single), kind, direction), u"#.####");
 }

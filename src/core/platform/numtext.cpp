@@ -4,6 +4,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -535,6 +536,10 @@ std::optional<std::int16_t> ToInt16(double value) {
   const double r = RoundHalfEven(value);
   if (!std::isfinite(r) || r < -32768.0 || r > 32767.0) return std::nullopt;
   return static_cast<std::int16_t>(r);
+}
+
+bool FitsSingle(double value) {
+  return std::isfinite(value) && std::fabs(value) <= static_cast<double>(std::numeric_limits<float>::max());
 }
 
 std::optional<std::int32_t> ToInt32(double value) {

@@ -109,5 +109,8 @@ std::optional<std::int32_t> ToInt32(double value);
 // ToInt16, or fallback on overflow ("the failing assignment is skipped and the
 // previous value stays").
 std::int16_t ToInt16Or(double value, std::int16_t fallback);
+// Whether value can be stored in a Single: finite and no larger in magnitude
+// than the largest Single (beyond it, the classic overflow).
+bool FitsSingle(double value);
 
 }  // namespace arvex

@@ -7,7 +7,6 @@
 
 #include <QFileInfo>
 
-#include <cfloat>
 #include <cmath>
 
 namespace arvex {
@@ -69,7 +68,7 @@ Table LoadTable(const QString& path, Prompter& prompter, TableReadStatus* status
 // A number of the tap table as a single; false when it does not fit.
 bool ToSingle(QStringView text, float* value) {
   const double v = Val(text);
-  if (!std::isfinite(v) || std::fabs(v) > FLT_MAX) return false;
+  if (!FitsSingle(v)) return false;
   *value = static_cast<float>(v);
   return true;
 }

@@ -3,15 +3,9 @@
 #include "platform/units.h"
 #include "platform/numtext.h"
 
-#include <cfloat>
 #include <cmath>
 
 namespace arvex {
-
-namespace {
-
-bool FitsSingle(double value) { return std::isfinite(value) && std::fabs(value) <= FLT_MAX; }
-}  // namespace
 
 TapDrillForm::TapDrillForm(Workspace& workspace, Prompter& prompter) : workspace_(workspace), prompter_(prompter) {}
 

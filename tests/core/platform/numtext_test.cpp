@@ -176,4 +176,9 @@ TEST(RoundingTest, HalvesToEvenWithinSixteenAndThirtyTwoBits) {
   EXPECT_EQ(ToInt16Or(1e9, 7), 7);
   EXPECT_EQ(ToInt32(2147483647.0), 2147483647);
   EXPECT_FALSE(ToInt32(2147483648.0).has_value());
+  // A Single holds up to its largest value; beyond it, the overflow.
+  const double largest = std::numeric_limits<float>::max();
+  for (double v : {largest, -largest, 0.0, 1e-50}) EXPECT_TRUE(FitsSingle(v)) << v;
+  for (double v : {1e39, std::nextafter(largest, kInfinity), -1e39, kInfinity, std::nan("")})
+    EXPECT_FALSE(FitsSingle(v)) << v;
 }
