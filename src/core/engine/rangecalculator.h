@@ -25,6 +25,8 @@ class RangeCalculator {
   void Fill(ItemCounts& counts, int first, int last, int spindle, RangeTimes* out);
   void AddLine(RangeTimes* out, const QString& description, const QString& value);
   void AddCountItem(RangeTimes* out, int count, double unit, int item);
+  // A non-cutting time charged once: added to the idle total, with its line.
+  void AddTimeItem(RangeTimes* out, const QString& description, double seconds);
   void AddStockFeed(ItemCounts& counts, RangeTimes* out);
 
   const TimeStudy& study_;

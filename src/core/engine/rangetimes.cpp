@@ -90,6 +90,11 @@ void RangeCalculator::AddLine(RangeTimes* out, const QString& description, const
 }
 
 // A counted item; item 0 is the dwells, 1..38 the item names.
+void RangeCalculator::AddTimeItem(RangeTimes* out, const QString& description, double seconds) {
+  AddTo(out->IdleTotal, seconds);
+  AddLine(out, description, memo_.Texts.TimeText(seconds));
+}
+
 void RangeCalculator::AddCountItem(RangeTimes* out, int count, double unit, int item) {
   if (count < 1) return;
   AddTo(out->IdleTotal, static_cast<double>(count) * unit);
@@ -214,43 +219,19 @@ void RangeCalculator::Fill(ItemCounts& c, int first, int last, int spindle, Rang
     const Operation& op = study_.Op(s, i);
     if (main && i == 1) {
       if (ms.RapidZBeginEnd == QLatin1String("B")) AddStockFeed(c, out);
-      if (ms.Other1BeginEnd == QLatin1String("B") && ms.OtherTime1 > 0) {
-        AddTo(out->IdleTotal, ms.OtherTime1);
-        AddLine(out, names_[13], memo_.Texts.TimeText(ms.OtherTime1));
-      }
-      if (ms.Other2BeginEnd == QLatin1String("B") && ms.OtherTime2 > 0) {
-        AddTo(out->IdleTotal, ms.OtherTime2);
-        AddLine(out, names_[14], memo_.Texts.TimeText(ms.OtherTime2));
-      }
+      if (ms.Other1BeginEnd == QLatin1String("B") && ms.OtherTime1 > 0) AddTimeItem(out, names_[13], ms.OtherTime1);
+      if (ms.Other2BeginEnd == QLatin1String("B") && ms.OtherTime2 > 0) AddTimeItem(out, names_[14], ms.OtherTime2);
     }
     if (!main && i == 1) {
-      if (ss.OtherTime1 > 0) {
-        AddTo(out->IdleTotal, ss.OtherTime1);
-        AddLine(out, names_[25], memo_.Texts.TimeText(ss.OtherTime1));
-      }
-      if (ss.OtherTime2 > 0) {
-        AddTo(out->IdleTotal, ss.OtherTime2);
-        AddLine(out, names_[26], memo_.Texts.TimeText(ss.OtherTime2));
-      }
+      if (ss.OtherTime1 > 0) AddTimeItem(out, names_[25], ss.OtherTime1);
+      if (ss.OtherTime2 > 0) AddTimeItem(out, names_[26], ss.OtherTime2);
     }
-    if (op.OtherSeconds > 0) {
-      AddTo(out->IdleTotal, op.OtherSeconds);
-      AddLine(out, op.OtherDesc, memo_.Texts.TimeText(static_cast<double>(op.OtherSeconds)));
-    }
+    if (op.OtherSeconds > 0) AddTimeItem(out, op.OtherDesc, op.OtherSeconds);
     if (main && i == study_.MainOpCount) {
-      if (ms.Other1BeginEnd == QLatin1String("E") && ms.OtherTime1 > 0) {
-        AddTo(out->IdleTotal, ms.OtherTime1);
-        AddLine(out, names_[13], memo_.Texts.TimeText(ms.OtherTime1));
-      }
-      if (ms.Other2BeginEnd == QLatin1String("E") && ms.OtherTime2 > 0) {
-        AddTo(out->IdleTotal, ms.OtherTime2);
-        AddLine(out, names_[14], memo_.Texts.TimeText(ms.OtherTime2));
-      }
+      if (ms.Other1BeginEnd == QLatin1String("E") && ms.OtherTime1 > 0) AddTimeItem(out, names_[13], ms.OtherTime1);
+      if (ms.Other2BeginEnd == QLatin1String("E") && ms.OtherTime2 > 0) AddTimeItem(out, names_[14], ms.OtherTime2);
       if (ms.RapidZBeginEnd == QLatin1String("E")) AddStockFeed(c, out);
-      if (subUsed) {
-        AddTo(out->IdleTotal, ss.TransferFrMain);
-        AddLine(out, names_[24], memo_.Texts.TimeText(ss.TransferFrMain));
-      }
+      if (subUsed) AddTimeItem(out, names_[24], ss.TransferFrMain);
     }
     if (!main && i == study_.SubOpCount && header.PartsCatcherUsed == 1 && header.SubSpindleUsed == 1) {
       AddTo(out->IdleTotal, ss.CatchFrSub);
@@ -270,10 +251,8 @@ void RangeCalculator::Fill(ItemCounts& c, int first, int last, int spindle, Rang
   AddCountItem(out, c[6], ms.SplRef, 7);
   AddCountItem(out, c[7], ms.SplIndex, 8);
 
-  if (header.PartsCatcherUsed == 1 && header.SubSpindleUsed == 0 && facts[static_cast<size_t>(last)].CutOff) {
-    AddTo(out->IdleTotal, ms.CatchFrMain);
-    AddLine(out, names_[9], memo_.Texts.TimeText(ms.CatchFrMain));
-  }
+  if (header.PartsCatcherUsed == 1 && header.SubSpindleUsed == 0 && facts[static_cast<size_t>(last)].CutOff)
+    AddTimeItem(out, names_[9], ms.CatchFrMain);
 
   AddCountItem(out, c[11], ms.RapidMultExtra, 12);
   AddCountItem(out, c[13], ss.Time1to1, 15);
