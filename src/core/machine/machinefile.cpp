@@ -54,14 +54,6 @@ void ReadSection(const ProfileFile& profile, const QString& section, const std::
   }
 }
 
-// The machine's own section: the file name without its last four
-// characters (".ini").
-QString SectionOfFile(const QString& path) {
-  QString name = QFileInfo(path).fileName();
-  name.chop(4);
-  return name;
-}
-
 float SingleOf(double v) {
   constexpr double kMax = std::numeric_limits<float>::max();
   return static_cast<float>(std::clamp(v, -kMax, kMax));
@@ -188,7 +180,7 @@ bool ReadMachineDefinition(const QString& path, bool metric, MachineDefinition* 
   ProfileFile profile;
   FileError error;
   if (!profile.Load(path, &error)) return false;
-  ReadMachineDefinition(profile, SectionOfFile(path), metric, machine);
+  ReadMachineDefinition(profile, MachineSectionOfFile(path), metric, machine);
   return true;
 }
 
@@ -217,10 +209,16 @@ bool LoadMachineDefinition(Workspace& ws, const QString& name, Prompter& prompte
     return false;
   }
   MachineDefinition machine;
-  ReadMachineDefinition(profile, SectionOfFile(path), ws.Study.Header.IsMetric(), &machine);
+  ReadMachineDefinition(profile, MachineSectionOfFile(path), ws.Study.Header.IsMetric(), &machine);
   machine.LoadedName = name;
   ws.Machine = std::move(machine);
   return true;
+}
+
+QString MachineSectionOfFile(const QString& path) {
+  QString name = QFileInfo(path).fileName();
+  name.chop(4);
+  return name;
 }
 
 QStringList ListMachines(const QString& appFolder) {

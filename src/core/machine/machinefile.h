@@ -40,6 +40,10 @@ QStringList ListMachines(const QString& appFolder);
 // Windows installation, a machine name typed in another case).
 QString MachineFilePath(const QString& appFolder, const QString& name);
 
+// The machine's own section of its file: the file name without its last
+// four characters (".ini").
+QString MachineSectionOfFile(const QString& path);
+
 // ---- Keys -------------------------------------------------------------------
 // The keys of a spindle or live spindle section in the order the reader
 // reads them, with their defaults. Exactly one of the member pointers is

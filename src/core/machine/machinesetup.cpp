@@ -146,8 +146,7 @@ bool ReadMachineSetupTexts(const QString& path, MachineSetupTexts* texts) {
 bool WriteMachineSetup(const QString& path, const MachineSetupTexts& texts, FileError* error) {
   ProfileFile profile;
   if (QFileInfo::exists(path) && !profile.Load(path, error)) return false;  // never replace what cannot be read
-  QString machine = QFileInfo(path).fileName();
-  machine.chop(4);
+  const QString machine = MachineSectionOfFile(path);
 
   profile.SetValue(machine, QStringLiteral("HasSubSpindle"), texts.HasSubSpindle ? QStringLiteral("1") : QStringLiteral("0"));
   profile.SetValue(machine, QStringLiteral("HasLiveTools"), texts.HasLiveTools ? QStringLiteral("1") : QStringLiteral("0"));
