@@ -38,7 +38,7 @@ Workspace LargestSample() {
     const int ops = ws.Study.MainOpCount + ws.Study.SubOpCount;
     if (ops > most) {
       most = ops;
-      best = ws;
+      best = std::move(ws);
     }
   }
   return best;

@@ -48,10 +48,26 @@ const CommandEntry* FindCommand(const QString& word) {
   return nullptr;
 }
 
-// "/P path": print unattended. The switch is matched in any case.
-bool IsPrintSwitch(const QString& arg) { return arg.size() >= 2 && arg.left(2).toUpper() == QStringLiteral("/P"); }
-
 }  // namespace
+
+bool IsPrintSwitch(const QString& arg) {
+  // "/P" alone, or "/P" and the path in one argument after a blank or a
+  // quote. A path such as "/projects/a.rvx" is no switch.
+  const QString upper = arg.left(3).toUpper();
+  return upper == QStringLiteral("/P") || upper == QStringLiteral("/P ") || upper == QStringLiteral("/P\"");
+}
+
+bool WantsWindows(const QStringList& arguments) {
+  QStringList args = arguments;
+  QString folder;
+  TakeOption(args, QStringLiteral("--app-folder"), &folder);
+  if (args.isEmpty()) return true;
+  const QString& first = args.front();
+  if (IsPrintSwitch(first) || FindCommand(first)) return false;
+  if (first.startsWith(QStringLiteral("--")) || first == QStringLiteral("-h") || first == QStringLiteral("help"))
+    return false;
+  return true;
+}
 
 QString VersionText() {
   return QStringLiteral("Arvex %1.%2.%3").arg(ARVEX_VERSION_MAJOR).arg(ARVEX_VERSION_MINOR).arg(ARVEX_VERSION_PATCH);
@@ -83,7 +99,7 @@ int RunCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
   }
 
   if (args.isEmpty()) {
-    // No window yet: show the estimate of the bundled sample study.
+    // Without a display: the estimate of the bundled sample study.
     ctx.Args = {QStringLiteral("--sample")};
     return RunEstimateCommand(ctx);
   }
@@ -117,8 +133,8 @@ int RunCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     ctx.Fail(QStringLiteral("unknown option ") + word + QStringLiteral(" (try --help)"));
     return 2;
   }
-  // Any other text is a time-study path; until the windows exist its
-  // estimate is shown.
+  // Any other text is a time-study path; without a display its estimate is
+  // shown.
   ctx.Args = args;
   return RunEstimateCommand(ctx);
 }

@@ -21,6 +21,14 @@ AppKind AppKindFor(const QStringList& arguments);
 // and one-line messages to err; returns the exit status.
 int RunCli(const QStringList& arguments, QTextStream& out, QTextStream& err);
 
+// "/P path": print unattended. Matched in any case: "/P" alone, or "/P"
+// followed by a blank or a quote and the path.
+bool IsPrintSwitch(const QString& arg);
+
+// Whether a command line starts the windows: no command word, no "/P", no
+// --help or --version (nothing, a time-study path, "/SCSETUP").
+bool WantsWindows(const QStringList& arguments);
+
 // The version text: "Arvex 1.1.9".
 QString VersionText();
 

@@ -2,6 +2,7 @@
 // What every command receives: its arguments (global options removed), the
 // output streams and the application folder choice.
 
+#include "session/startup.h"
 #include "workspace.h"
 
 #include <QString>
@@ -24,12 +25,5 @@ struct CliContext {
   // Writes "arvex: " + message and a line end to Err.
   void Fail(const QString& message);
 };
-
-// Takes the value of an option "--name VALUE" or "--name=VALUE" out of args.
-// Returns false when the option is absent; *missingValue is set when the
-// option stands last without a value.
-bool TakeOption(QStringList& args, const QString& name, QString* value, bool* missingValue = nullptr);
-// Takes a flag "--name" out of args; true when it was there.
-bool TakeFlag(QStringList& args, const QString& name);
 
 }  // namespace arvex

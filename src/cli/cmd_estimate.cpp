@@ -55,7 +55,8 @@ class CollectingPrompter : public Prompter {
     }
   }
   std::optional<QString> AskText(const QString&, const QString&, const QString&) override { return std::nullopt; }
-  std::optional<QString> ChooseFile(const QString&, const QString&, bool) override { return std::nullopt; }
+  using Prompter::ChooseFile;
+  std::optional<QString> ChooseFile(const FileRequest&) override { return std::nullopt; }
 
   // The last text as one line, without an offer to try again.
   QString LastText() const {

@@ -5,6 +5,8 @@
 #include "platform/settingsstore.h"
 #include "report/composereport.h"
 #include "report/reportrender.h"
+#include "session/startup.h"
+#include "session/studysession.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -14,13 +16,6 @@
 namespace arvex {
 
 namespace {
-
-// One pair of double quotes around a path, as a command line may leave them.
-QString StripQuotes(QString path) {
-  if (path.startsWith(u'"')) path.remove(0, 1);
-  if (path.endsWith(u'"')) path.chop(1);
-  return path;
-}
 
 bool Offers(Buttons buttons, Answer answer) {
   switch (buttons) {
@@ -114,12 +109,10 @@ int ComposeStudyReport(CliContext& ctx, const ReportCommandOptions& options, con
     return 1;
   }
   UnattendedPrompter prompter(ctx.Err, options.Repair);
-  const TimeStudyReadResult read = ReadTimeStudy(ws, file.absoluteFilePath(), prompter);
-  if (!read.FileRead) {
+  if (!OpenStudy(ws, file.absoluteFilePath(), prompter).FileRead) {
     ctx.Fail(options.StudyPath + QStringLiteral(": the time study could not be read"));
     return 1;
   }
-  ws.Study.FilePath = file.absoluteFilePath();
   if (!PrepareReportChecks(ws, prompter)) return 1;
   if (prompter.Repaired())
     ctx.Err << "arvex: the added \"Eject Part\" operation and its sync are used for this report only; "

@@ -40,8 +40,7 @@ std::optional<QString> TerminalPrompter::AskText(const QString& prompt, const QS
   return std::nullopt;
 }
 
-std::optional<QString> TerminalPrompter::ChooseFile(const QString& title, const QString& filter,
-                                                    bool forSaving) {
+std::optional<QString> TerminalPrompter::ChooseFile(const FileRequest&) {
   return std::nullopt;
 }
 

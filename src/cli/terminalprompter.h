@@ -22,7 +22,8 @@ class TerminalPrompter : public Prompter {
              MessageIcon icon) override;
   std::optional<QString> AskText(const QString& prompt, const QString& caption,
                                  const QString& defaultText) override;
-  std::optional<QString> ChooseFile(const QString& title, const QString& filter, bool forSaving) override;
+  using Prompter::ChooseFile;
+  std::optional<QString> ChooseFile(const FileRequest& request) override;
 
   // The text as one line: line breaks become blanks.
   static QString OneLine(const QString& text);

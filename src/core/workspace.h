@@ -5,6 +5,7 @@
 // passes it by reference; a test makes its own.
 
 #include "cutting/materiallists.h"
+#include "document/studychanges.h"
 #include "document/timestudy.h"
 #include "engine/cyclecomparison.h"
 #include "machine/machinedefinition.h"
@@ -22,6 +23,8 @@ struct Workspace {
   QString AppFolder;
 
   TimeStudy Study;
+  // The one path of every change of Study, and the views that follow it.
+  StudyChanges Changes;
   MachineDefinition Machine;
   CycleComparison Comparison;
   ReportSettings Report;

@@ -27,24 +27,26 @@ namespace {
 // The parts-catcher repair. Returns false when the study was changed but the
 // new operation did not get its sync.
 bool AddEjectPart(Workspace& ws, Prompter& prompter) {
-  TimeStudy& st = ws.Study;
-  const int mainCount = st.MainOpCount;
-  st.SubOpCount = static_cast<std::int16_t>(st.SubOpCount + 1);
-  st.Op(kSubSpindle, st.SubOpCount).ToolNo = kEjectPartTool;
-  st.Dirty = true;
-
-  // The Add Sync command with the main list on its second-to-last line and
-  // the sub list on its last line. The lists were drawn before the sub
-  // operation existed, so the sub list's last line is its final blank line:
-  // the place after the last sub operation. The main list's second-to-last
-  // line is its last operation, unless sync markers stand after that
-  // operation; a marker line gives no place and no sync is added.
-  bool markerAtEnd = false;
-  for (int k = 1; k <= kMaxSyncs; ++k)
-    if (st.Sync(kMainSpindle, k) == mainCount + 1) markerAtEnd = true;
   bool added = false;
-  if (!markerAtEnd && mainCount >= 1)
-    added = AddSync(st, mainCount, st.SubOpCount + 1, prompter) == AddSyncResult::Added;
+  ws.Changes.Apply(ws.Study, {QStringLiteral("Add Eject Part"), {}}, [&](TimeStudy& st) {
+    const int mainCount = st.MainOpCount;
+    st.SubOpCount = static_cast<std::int16_t>(st.SubOpCount + 1);
+    st.Op(kSubSpindle, st.SubOpCount).ToolNo = kEjectPartTool;
+
+    // The Add Sync command with the main list on its second-to-last line and
+    // the sub list on its last line. The lists were drawn before the sub
+    // operation existed, so the sub list's last line is its final blank
+    // line: the place after the last sub operation. The main list's
+    // second-to-last line is its last operation, unless sync markers stand
+    // after that operation; a marker line gives no place and no sync is
+    // added.
+    bool markerAtEnd = false;
+    for (int k = 1; k <= kMaxSyncs; ++k)
+      if (st.Sync(kMainSpindle, k) == mainCount + 1) markerAtEnd = true;
+    if (!markerAtEnd && mainCount >= 1)
+      added = AddSync(st, mainCount, st.SubOpCount + 1, prompter) == AddSyncResult::Added;
+    return true;
+  });
   // The lists are drawn again, which recalculates.
   GetTime(ws);
   return added;

@@ -32,10 +32,11 @@ QString BundledDataFolder() {
   return {};
 }
 
-QString ChooseAppFolder(const QString& requested) {
+QString ChooseAppFolder(const QString& requested, const QString& stored) {
   if (!requested.isEmpty()) return WithTrailingSeparator(QDir(requested).absolutePath());
   const QString env = qEnvironmentVariable("ARVEX_APP_FOLDER");
   if (!env.isEmpty()) return WithTrailingSeparator(QDir(env).absolutePath());
+  if (!stored.isEmpty()) return WithTrailingSeparator(QDir(stored).absolutePath());
   QString standard = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
   if (standard.isEmpty()) standard = QDir::homePath() + QStringLiteral("/.local/share/Arvex/Arvex");
   return WithTrailingSeparator(standard);
@@ -48,22 +49,35 @@ bool PrepareAppFolder(const QString& appFolder, const QString& bundledFolder, QS
     return false;
   }
   if (QFileInfo::exists(appFolder + kMarker) || bundledFolder.isEmpty()) return true;
+  FillAppFolder(appFolder, bundledFolder);
+  QFile marker(appFolder + kMarker);
+  if (marker.open(QIODevice::WriteOnly)) marker.write("Arvex application folder\n");
+  return true;
+}
+
+FolderFillReport FillAppFolder(const QString& appFolder, const QString& bundledFolder) {
+  FolderFillReport report;
+  if (bundledFolder.isEmpty()) return report;
   const QDir source(bundledFolder);
   QDirIterator it(bundledFolder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
   while (it.hasNext()) {
     const QString from = it.next();
     const QString relative = source.relativeFilePath(from);
     const QString to = appFolder + relative;
-    if (QFileInfo::exists(to)) continue;
+    if (QFileInfo::exists(to)) {
+      ++report.Kept;
+      continue;
+    }
     QDir().mkpath(QFileInfo(to).absolutePath());
     if (QFile::copy(from, to)) {
       // Bundled files may be read-only in an install; the user's copies are not.
       QFile::setPermissions(to, QFile::permissions(to) | QFileDevice::WriteOwner | QFileDevice::ReadOwner);
+      ++report.Copied;
+    } else {
+      report.Failed << relative;
     }
   }
-  QFile marker(appFolder + kMarker);
-  if (marker.open(QIODevice::WriteOnly)) marker.write("Arvex application folder\n");
-  return true;
+  return report;
 }
 
 }  // namespace arvex

@@ -5,6 +5,7 @@
 // install folder is never written.
 
 #include <QString>
+#include <QStringList>
 
 namespace arvex {
 
@@ -14,14 +15,25 @@ namespace arvex {
 QString BundledDataFolder();
 
 // The folder to use: `requested` when not empty, else the environment
-// variable ARVEX_APP_FOLDER, else the per-user application data folder.
+// variable ARVEX_APP_FOLDER, else `stored` (the folder the user chose in
+// the folder setup window), else the per-user application data folder.
 // The result ends with "/".
-QString ChooseAppFolder(const QString& requested);
+QString ChooseAppFolder(const QString& requested, const QString& stored = QString());
 
 // Creates the folder when missing and, the first time, copies every bundled
 // file that is not yet there (existing files are never replaced). Returns
 // false with *error set when the folder cannot be created.
 bool PrepareAppFolder(const QString& appFolder, const QString& bundledFolder, QString* error);
+
+// What filling a folder from the bundled data did.
+struct FolderFillReport {
+  int Copied = 0;  // files that were missing and are there now
+  int Kept = 0;    // files that were there already and were left alone
+  QStringList Failed;  // files that could not be copied
+};
+// Copies every bundled file that the folder lacks, whether or not it was
+// filled before; existing files are never replaced.
+FolderFillReport FillAppFolder(const QString& appFolder, const QString& bundledFolder);
 
 // The folder with exactly one trailing "/".
 QString WithTrailingSeparator(const QString& folder);

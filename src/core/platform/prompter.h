@@ -17,6 +17,20 @@ enum class MessageIcon { None, Information, Exclamation, Critical, Question };
 enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel };
 enum class Answer { Ok, Cancel, Yes, No, Retry };
 
+// What a file dialog is asked for.
+struct FileRequest {
+  QString Title;
+  // Patterns separated by ";" ("*.bmp;*.jpg;*.gif", "*.rvx").
+  QString Filter;
+  bool ForSaving = false;
+  // The file or folder the dialog starts at ("" for the last folder used).
+  QString Proposal;
+  // Show the one-line header preview of the time study under the cursor.
+  bool StudyPreview = false;
+  // Choose a folder, not a file.
+  bool Folder = false;
+};
+
 class Prompter {
  public:
   virtual ~Prompter() = default;
@@ -31,9 +45,13 @@ class Prompter {
   // An input box; nullopt when cancelled.
   virtual std::optional<QString> AskText(const QString& prompt, const QString& caption = kProgramTitle,
                                          const QString& defaultText = QString()) = 0;
-  // A file dialog; filter such as "*.bmp;*.jpg;*.gif"; nullopt when cancelled.
-  virtual std::optional<QString> ChooseFile(const QString& title, const QString& filter,
-                                            bool forSaving = false) = 0;
+  // A file dialog; nullopt when cancelled. The dialog asks no question of
+  // its own (replacing a file, a missing file): the caller does.
+  virtual std::optional<QString> ChooseFile(const FileRequest& request) = 0;
+  // The same for a title and a filter such as "*.bmp;*.jpg;*.gif".
+  std::optional<QString> ChooseFile(const QString& title, const QString& filter, bool forSaving = false) {
+    return ChooseFile(FileRequest{title, filter, forSaving, QString(), false});
+  }
 };
 
 }  // namespace arvex

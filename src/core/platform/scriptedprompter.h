@@ -22,6 +22,9 @@ class ScriptedPrompter : public Prompter {
     MessageIcon Icon = MessageIcon::None;
     Buttons ButtonSet = Buttons::Ok;
     Answer Default = Answer::Ok;
+    // For a file choice: the whole request (Text is its title, Caption its
+    // filter).
+    FileRequest File;
   };
 
   // Answers given to the next questions, in order. When none is left the
@@ -37,7 +40,8 @@ class ScriptedPrompter : public Prompter {
              MessageIcon icon) override;
   std::optional<QString> AskText(const QString& prompt, const QString& caption,
                                  const QString& defaultText) override;
-  std::optional<QString> ChooseFile(const QString& title, const QString& filter, bool forSaving) override;
+  using Prompter::ChooseFile;
+  std::optional<QString> ChooseFile(const FileRequest& request) override;
 
   const QList<Entry>& Entries() const { return entries_; }
   // The texts of every message and question, in order.

@@ -1,0 +1,83 @@
+#include "session/studysession.h"
+
+#include "cutting/materiallists.h"
+#include "engine/printchecks.h"
+#include "machine/machinefile.h"
+#include "platform/appfolder.h"
+#include "platform/prompter.h"
+#include "platform/settingsstore.h"
+#include "report/reportsettings.h"
+#include "session/filedialogs.h"
+#include "session/recentfiles.h"
+#include "workspace.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace arvex {
+
+bool PrepareApplicationFolder(Workspace& ws, QSettings& store, const QString& requested, QString* error) {
+  ws.AppFolder = ChooseAppFolder(requested, ReadSetting(store, kSettingsSection, kAppFolderKey, {}));
+  return PrepareAppFolder(ws.AppFolder, BundledDataFolder(), error);
+}
+
+void LoadProgramValues(Workspace& ws, QSettings& store, QString* warning) {
+  ws.Report = LoadReportSettings(store);
+  QString error, tooMany;
+  if (!LoadMaterialListsAtStartUp(ws, &error, &tooMany)) {
+    if (warning) *warning = error;
+  } else if (warning) {
+    *warning = tooMany;
+  }
+}
+
+QString StudyFolder(QSettings& store) {
+  const QString stored = ReadSetting(store, kSettingsSection, kStudyFolderKey, {});
+  if (!stored.isEmpty() && QFileInfo(stored).isDir()) return QDir(stored).absolutePath();
+  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  return documents.isEmpty() ? QDir::homePath() : documents;
+}
+
+void NewStudy(Workspace& ws) {
+  ws.Study.Clear();
+  ws.MaterialGroupIndex = 0;
+  ws.Changes.Replaced(ws.Study);
+}
+
+TimeStudyReadResult OpenStudy(Workspace& ws, const QString& path, Prompter& prompter) {
+  const QString absolute = path.isEmpty() ? path : QFileInfo(path).absoluteFilePath();
+  const TimeStudyReadResult result = ReadTimeStudy(ws, absolute, prompter);
+  if (!result.FileRead) return result;
+  ws.Study.FilePath = absolute;
+  ws.Changes.Replaced(ws.Study);
+  return result;
+}
+
+bool ReloadStudyMachine(Workspace& ws, Prompter& prompter) {
+  const bool loaded = LoadMachineDefinition(ws, ws.Study.Header.MachineName, prompter);
+  ws.Changes.MachineLoaded();
+  return loaded;
+}
+
+bool WriteStudy(Workspace& ws, const QString& path, Prompter& prompter, QSettings& store) {
+  if (!WriteTimeStudy(ws.Study, path, prompter)) return false;
+  ws.Study.FilePath = path;
+  AddRecentFile(store, path);
+  ws.Changes.Saved(ws.Study);
+  return true;
+}
+
+SaveOutcome SaveStudy(Workspace& ws, Prompter& prompter, QSettings& store) {
+  CheckSyncsBeforePrint(ws, prompter);
+  const QString proposal =
+      ws.Study.FilePath.isEmpty() ? StudyFolder(store) + u'/' : ws.Study.FilePath;
+  const QString path = SaveFileDialog(prompter, kSaveStudyTitle, proposal);
+  if (path.isEmpty()) {
+    ws.Study.FilePath.clear();
+    return SaveOutcome::Cancelled;
+  }
+  return WriteStudy(ws, path, prompter, store) ? SaveOutcome::Saved : SaveOutcome::Failed;
+}
+
+}  // namespace arvex

@@ -1,0 +1,44 @@
+#include "accessibility.h"
+
+#include <QFont>
+#include <QFontDatabase>
+#include <QLabel>
+#include <QWidget>
+
+namespace arvex {
+
+QString WithoutAccessKey(const QString& caption) {
+  QString out;
+  out.reserve(caption.size());
+  for (qsizetype i = 0; i < caption.size(); ++i) {
+    if (caption[i] == u'&') {
+      if (i + 1 < caption.size() && caption[i + 1] == u'&') {
+        out += u'&';
+        ++i;
+      }
+      continue;
+    }
+    out += caption[i];
+  }
+  return out;
+}
+
+void NameAfterLabel(QWidget* control, QLabel* label) {
+  label->setBuddy(control);
+  QString name = WithoutAccessKey(label->text()).trimmed();
+  if (name.endsWith(u':')) name.chop(1);
+  control->setAccessibleName(name.trimmed());
+}
+
+void NameControl(QWidget* control, const QString& caption, const QString& description) {
+  control->setAccessibleName(WithoutAccessKey(caption).trimmed());
+  if (!description.isEmpty()) control->setAccessibleDescription(description);
+}
+
+QFont FixedPitchFont() {
+  QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  font.setStyleHint(QFont::Monospace);
+  return font;
+}
+
+}  // namespace arvex

@@ -1,0 +1,27 @@
+#pragma once
+// Names for assistive technology: every control is found by the words a
+// user sees. Buttons and check boxes carry their caption (Qt drops the "&"
+// itself); a control beside a label takes the label as its buddy and its
+// name; views (lists, grids, text areas) get the label's text explicitly,
+// since they do not take a buddy's text by themselves.
+
+#include <QString>
+
+class QLabel;
+class QWidget;
+
+namespace arvex {
+
+// A caption without its access-key marks: "M&ain Spindle" -> "Main Spindle",
+// "&&" -> "&".
+QString WithoutAccessKey(const QString& caption);
+
+// Makes label the buddy of control and names control after the label.
+void NameAfterLabel(QWidget* control, QLabel* label);
+// Names a control with a caption of its own (a tool button, a value label).
+void NameControl(QWidget* control, const QString& caption, const QString& description = QString());
+
+// The font of operation lists and tables whose columns must line up.
+class QFont FixedPitchFont();
+
+}  // namespace arvex

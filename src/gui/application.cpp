@@ -1,0 +1,68 @@
+#include "application.h"
+
+#include "mainwindow.h"
+#include "platform/numtext.h"
+#include "platform/settingsstore.h"
+#include "session/help.h"
+#include "session/startup.h"
+#include "session/studysession.h"
+#include "widgetprompter.h"
+#include "windowcontext.h"
+#include "workspace.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QProcess>
+#include <QTimer>
+
+namespace arvex {
+
+namespace {
+
+class DesktopHelpStarter : public HelpStarter {
+ public:
+  bool StartProgram(const QString& program, const QStringList& arguments) override {
+    return QProcess::startDetached(program, arguments);
+  }
+  bool OpenUrl(const QUrl& url) override { return QDesktopServices::openUrl(url); }
+};
+
+}  // namespace
+
+int RunWindows(const QStringList& arguments) {
+  QStringList args = arguments;
+  QString appFolderOption;
+  TakeOption(args, QStringLiteral("--app-folder"), &appFolderOption);
+  const StartUpLine line = ParseStartUpLine(args);
+
+  auto store = OpenSettingsStore();
+  Workspace ws;
+  WidgetPrompter prompter;
+  DesktopHelpStarter help;
+  const AppWindows windows = BuiltWindows();
+  WindowContext context{ws, prompter, *store, help, windows};
+
+  QString error;
+  if (!PrepareApplicationFolder(ws, *store, appFolderOption, &error)) {
+    prompter.ShowMessage(error, kProgramTitle, MessageIcon::Critical);
+    return 1;
+  }
+  // The first run, or a request for it.
+  if (Val(ReadSetting(*store, kSettingsSection, kSetupDoneKey, QStringLiteral("0"))) == 0 || line.FolderSetup)
+    windows.FolderSetup(context, nullptr);
+
+  LoadProgramValues(ws, *store);
+  ws.Study.Header.PartsCatcherUsed = 1;
+  ws.Study.Dirty = false;
+
+  MainWindow window(context);
+  window.Form().Load();
+  window.show();
+  if (!line.OpenPath.isEmpty()) {
+    const QString path = line.OpenPath;
+    QTimer::singleShot(0, &window, [&window, path] { window.Form().OpenAtStartUp(path); });
+  }
+  return QApplication::exec();
+}
+
+}  // namespace arvex

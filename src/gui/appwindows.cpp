@@ -1,0 +1,20 @@
+// The table of the windows this build has. Each window adds its opener here.
+#include "foldersetupdialog.h"
+#include "windowcontext.h"
+
+#include "session/help.h"
+#include "workspace.h"
+
+namespace arvex {
+
+void WindowContext::ShowHelp(const QString& topic) const {
+  arvex::ShowHelp(Ws.AppFolder, Store, topic, Help, Prompt);
+}
+
+AppWindows BuiltWindows() {
+  AppWindows w;
+  w.FolderSetup = OpenFolderSetup;
+  return w;
+}
+
+}  // namespace arvex

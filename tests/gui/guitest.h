@@ -1,0 +1,57 @@
+#pragma once
+// Helpers of the window tests: a workspace on a temporary application
+// folder, a scripted prompter, and controls found by their objectName.
+
+#include "platform/scriptedprompter.h"
+#include "session/help.h"
+#include "support/testsupport.h"
+#include "windowcontext.h"
+#include "workspace.h"
+
+#include <QSettings>
+#include <QTemporaryFile>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace arvex::test {
+
+// Records the help topics asked for instead of starting a viewer.
+class RecordingHelpStarter : public HelpStarter {
+ public:
+  bool StartProgram(const QString& program, const QStringList& arguments) override {
+    Started << program + u' ' + arguments.join(u' ');
+    return true;
+  }
+  bool OpenUrl(const QUrl& url) override {
+    Started << url.toString();
+    return true;
+  }
+  QStringList Started;
+};
+
+// A workspace on a filled temporary application folder, a settings file of
+// its own, the scripted prompter and the window table of this build.
+struct GuiFixture {
+  GuiFixture();
+  TempAppFolder Folder{true};
+  QTemporaryFile SettingsFile;
+  std::unique_ptr<QSettings> Store;
+  Workspace Ws;
+  ScriptedPrompter Prompter;
+  RecordingHelpStarter Help;
+  AppWindows Windows;
+  WindowContext Context{Ws, Prompter, *Store, Help, Windows};
+};
+
+// The child of `parent` with the objectName; fails the test when absent.
+template <class T>
+T* Find(QObject* parent, const QString& name) {
+  T* child = parent->findChild<T*>(name);
+  EXPECT_NE(child, nullptr) << "no " << name.toStdString();
+  return child;
+}
+
+}  // namespace arvex::test
