@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 class QSettings;
 class QWidget;
@@ -45,8 +46,18 @@ struct AppWindows {
   WindowOpener Print;             // toolbar Print: the report on the default printer
   WindowOpener PrintWithSetup;    // "&Print current T/S": printer dialog first
   WindowOpener PrinterSetup;      // "Printer Setup"
-  WindowOpener Calculator;        // frmCalc; leaves LastCalcText
   WindowOpener FolderSetup;       // "CNC Program Folder Setup"
+
+  // The shop windows, opened from the header and cutting data windows.
+  WindowOpener Calculator;        // frmCalc; leaves LastCalcText
+  WindowOpener CenterDrill;       // center drill table
+  WindowOpener TapDrill;          // tap drill; leaves TapDrillResult and ChosenTapText
+  WindowOpener DrillChart;        // drill chart
+  WindowOpener Triangle;          // right triangle
+  // frmAutoSet: inserts into CurrentSpindle's list before `place` (the
+  // operation selected in the cutting data window; nullopt: after the last).
+  std::function<void(WindowContext& context, QWidget* parent, std::optional<int> place)> AutoSet;
+  WindowOpener ToolImage;         // frmTPic: the tooling image of CurrentSpindle
 };
 
 // The windows of this build.
