@@ -16,10 +16,12 @@ struct CommandEntry {
 };
 
 const std::array<CommandEntry, 7> kCommands = {{
-    {"estimate", RunEstimateCommand, "estimate [--json] FILE.rvx [FILE.rvx ...]   cycle time of each study"},
+    {"estimate", RunEstimateCommand,
+     "estimate [--json] [--rate N] [--setup-rate N] [--bar-price N] [--quantity N] [--efficiency N] "
+     "FILE.rvx [FILE.rvx ...]   cycle time (and cost) of each study"},
     {"report", RunReportCommand,
      "report FILE.rvx -o OUT.pdf [--no-cutting-data] [--no-tool-holders] [--no-setup-data] [--no-images] "
-     "[--repair]"},
+     "[--no-timeline] [--repair]"},
     {"print", RunPrintCommand, "print [--repair] FILE.rvx   print the report on the default printer"},
     {"convert", RunConvertCommand, "convert IN.rvx -o OUT.rvx   rewrite a study in the current format"},
     {"eval", RunEvalCommand,

@@ -1,5 +1,5 @@
-// arvex estimate [--json] FILE.rvx [FILE.rvx ...]
-// arvex estimate [--json] --sample
+// arvex estimate [--json] [COST OPTIONS] FILE.rvx [FILE.rvx ...]
+// arvex estimate [--json] [COST OPTIONS] --sample
 //
 // The cycle time of each study, for batch quoting: reads the file, loads
 // its machine from the application folder and runs the spindle comparison.
@@ -10,11 +10,20 @@
 //   {"file", "machine", "metric", "mainOpCount", "subOpCount", "syncCount",
 //    "mainGroups", "subGroups", "groups": [{"name", "spindle", "first",
 //    "last", "cut", "idle", "total", "lines": [[description, value], ...]}],
-//    "total", "formula", "setupMinutes"}
+//    "total", "formula", "setupMinutes", "cost"}
 // Groups come in the order A, B1, C1, B2, C2, ... D, only those that hold an
 // operation. Times are written with the seven digits of a Single. A file
 // that cannot be estimated gives {"file", "error"} and the next file
 // follows; the exit status is then 1.
+//
+// "cost" is null unless a machine or setup rate is set, else
+//   {"machineRate", "setupRate", "barPrice", "quantity", "efficiency",
+//    "partsPerBar", "barLoadPerPart", "perPart": [{"efficiency", "cost"}, ...],
+//    "setupCost", "quotedPerPart", "quote"}
+// with a cost of null where it is undefined (no part fits on the bar, a
+// cycle of 0). The rates come from the report settings (section "Arvex");
+// --rate, --setup-rate, --bar-price, --quantity and --efficiency take their
+// place for this run.
 //
 // Without --json each file gets a readable summary. --sample estimates the
 // first *.rvx (by name) of the application folder's samples/ folder.
@@ -26,6 +35,9 @@
 #include "engine/comparison.h"
 #include "platform/numtext.h"
 #include "platform/prompter.h"
+#include "platform/settingsstore.h"
+#include "report/costs.h"
+#include "session/startup.h"
 #include "terminalprompter.h"
 #include "workspace.h"
 
@@ -34,6 +46,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cmath>
 #include <thread>
 #include <vector>
 
@@ -121,6 +134,56 @@ void AppendLabels(QString& out, const TimeStudy& st, int spindle) {
   out += u']';
 }
 
+// A money figure with all its digits, or null.
+void AppendJsonAmount(QString& out, std::optional<double> value) {
+  if (!value) out += QLatin1String("null");
+  else out += JsonNumber(NumberText(*value));
+}
+
+void AppendCost(QString& out, const Workspace& ws) {
+  const CostSettings& c = ws.Report.Costs;
+  const ReportFigures figures = ComputeReportFigures(ws);
+  const CostFigures costs = ComputeCostFigures(figures, ws.Comparison.SetupMinutes, c);
+  if (!costs.Shown) {
+    out += QLatin1String("null");
+    return;
+  }
+  out += u'{';
+  AppendKey(out, "machineRate", true);
+  AppendJsonAmount(out, c.MachineRate);
+  AppendKey(out, "setupRate");
+  AppendJsonAmount(out, c.SetupRate);
+  AppendKey(out, "barPrice");
+  AppendJsonAmount(out, c.BarPrice);
+  AppendKey(out, "quantity");
+  AppendJsonInt(out, c.Quantity);
+  AppendKey(out, "efficiency");
+  AppendJsonAmount(out, c.Efficiency);
+  AppendKey(out, "partsPerBar");
+  AppendJsonInt(out, figures.PartsPerBar);
+  AppendKey(out, "barLoadPerPart");
+  AppendJsonAmount(out, figures.BarLoadPerPart);
+  AppendKey(out, "perPart");
+  out += u'[';
+  for (size_t i = 0; i < kEfficiencies.size(); ++i) {
+    if (i > 0) out += u',';
+    out += u'{';
+    AppendKey(out, "efficiency", true);
+    AppendJsonInt(out, kEfficiencies[i]);
+    AppendKey(out, "cost");
+    AppendJsonAmount(out, costs.PerPart[i]);
+    out += u'}';
+  }
+  out += u']';
+  AppendKey(out, "setupCost");
+  AppendJsonAmount(out, costs.SetupCost);
+  AppendKey(out, "quotedPerPart");
+  AppendJsonAmount(out, costs.QuotedPerPart);
+  AppendKey(out, "quote");
+  AppendJsonAmount(out, costs.Quote);
+  out += u'}';
+}
+
 QString JsonEstimate(const QString& file, Workspace& ws) {
   const TimeStudy& st = ws.Study;
   const CycleComparison& r = ws.Comparison;
@@ -187,6 +250,8 @@ QString JsonEstimate(const QString& file, Workspace& ws) {
   AppendJsonString(out, r.Formula);
   AppendKey(out, "setupMinutes");
   AppendJsonInt(out, r.SetupMinutes);
+  AppendKey(out, "cost");
+  AppendCost(out, ws);
   out += QLatin1String("}\n");
   return out;
 }
@@ -260,6 +325,14 @@ QString TextEstimate(const QString& file, const Workspace& ws) {
   out += QStringLiteral("\n  Cycle time: ") + Format(r.Total, kTimeFormat) + QStringLiteral(" s ") + r.Formula +
          u'\n';
   out += QStringLiteral("  Approximate setup time:") + Str(r.SetupMinutes) + QStringLiteral(" min.\n");
+  const CostSettings& c = ws.Report.Costs;
+  const CostFigures costs = ComputeCostFigures(ComputeReportFigures(ws), r.SetupMinutes, c);
+  if (costs.Shown) {
+    out += QStringLiteral("  Cost per part at") + Str(c.Efficiency) + QStringLiteral("%: ") +
+           MoneyText(costs.QuotedPerPart) + QStringLiteral("; setup cost: ") + MoneyText(costs.SetupCost) + u'\n';
+    out += QStringLiteral("  Batch quote for") + Str(c.Quantity) + QStringLiteral(" parts: ") + MoneyText(costs.Quote) +
+           u'\n';
+  }
   return out;
 }
 
@@ -329,10 +402,50 @@ QString FirstSample(const QString& appFolder) {
 
 }  // namespace
 
+// The report settings of the store with the cost options of the command
+// line in place of the stored rates. False after writing the message.
+bool TakeCostOptions(CliContext& ctx, QStringList& args, ReportSettings* settings) {
+  ReportSettingsTexts texts;
+  {
+    auto store = OpenSettingsStore();
+    texts = ReadReportSettingsTexts(*store);
+  }
+  const struct {
+    const char* Name;
+    QString* Text;
+  } options[] = {{"--rate", &texts.Costs.MachineRate},
+                 {"--setup-rate", &texts.Costs.SetupRate},
+                 {"--bar-price", &texts.Costs.BarPrice},
+                 {"--quantity", &texts.Costs.Quantity},
+                 {"--efficiency", &texts.Costs.Efficiency}};
+  for (const auto& option : options) {
+    const QString name = QString::fromLatin1(option.Name);
+    QString value;
+    bool missing = false;
+    if (!TakeOption(args, name, &value, &missing)) {
+      if (!missing) continue;
+      ctx.Fail(QStringLiteral("estimate: ") + name + QStringLiteral(" needs a number"));
+      return false;
+    }
+    bool isNumber = false;
+    const double number = value.trimmed().toDouble(&isNumber);
+    if (!isNumber || !std::isfinite(number) || number < 0) {
+      ctx.Fail(QStringLiteral("estimate: ") + name + QStringLiteral(" needs a number of 0 or more, not \"") + value +
+               u'"');
+      return false;
+    }
+    *option.Text = value.trimmed();
+  }
+  *settings = ReportSettingsFromTexts(texts);
+  return true;
+}
+
 int RunEstimateCommand(CliContext& ctx) {
   QStringList args = ctx.Args;
   const bool json = TakeFlag(args, QStringLiteral("--json"));
   const bool sample = TakeFlag(args, QStringLiteral("--sample"));
+  ReportSettings settings;
+  if (!TakeCostOptions(ctx, args, &settings)) return 2;
   QStringList files;
   bool onlyFiles = false;
   for (const QString& a : args) {
@@ -367,7 +480,10 @@ int RunEstimateCommand(CliContext& ctx) {
   const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
   const int workers = files.size() < 16 ? 1 : static_cast<int>(std::min(cores, 4u));
   std::vector<Worker> pool(static_cast<size_t>(workers));
-  for (Worker& w : pool) w.Ws.AppFolder = ws.AppFolder;
+  for (Worker& w : pool) {
+    w.Ws.AppFolder = ws.AppFolder;
+    w.Ws.Report = settings;
+  }
   const qsizetype block = 32 * workers;
   bool failed = false;
   bool firstSummary = true;

@@ -66,6 +66,7 @@ bool ParseReportOptions(CliContext& ctx, bool wantOutput, ReportCommandOptions* 
   if (TakeFlag(args, QStringLiteral("--no-tool-holders"))) options->Switches.PrintToolHolders = false;
   if (TakeFlag(args, QStringLiteral("--no-setup-data"))) options->Switches.PrintSetupData = false;
   if (TakeFlag(args, QStringLiteral("--no-images"))) options->Switches.PrintToolImage = false;
+  if (TakeFlag(args, QStringLiteral("--no-timeline"))) options->Switches.PrintTimeline = false;
   options->Repair = TakeFlag(args, QStringLiteral("--repair"));
   args.removeAll(QStringLiteral("--"));
   for (const QString& a : args) {

@@ -25,7 +25,8 @@ struct ReportCommandOptions {
 
 // Takes the report options out of ctx.Args (the stored switches from the
 // settings store, then --no-cutting-data, --no-tool-holders,
-// --no-setup-data, --no-images, --repair, and -o/--output when wantOutput).
+// --no-setup-data, --no-images, --no-timeline, --repair, and -o/--output
+// when wantOutput).
 // The study path may be quoted. False after writing the message.
 bool ParseReportOptions(CliContext& ctx, bool wantOutput, ReportCommandOptions* options);
 

@@ -6,6 +6,7 @@
 
 #include "cutting/materiallists.h"
 #include "document/studychanges.h"
+#include "document/studyhistory.h"
 #include "document/timestudy.h"
 #include "engine/cyclecomparison.h"
 #include "machine/machinedefinition.h"
@@ -15,16 +16,22 @@
 #include <QString>
 
 #include <cstdint>
+#include <memory>
 
 namespace arvex {
 
 struct Workspace {
+  Workspace() { Changes.SetRecorder(History.get()); }
+
   // The application folder, always ending with the directory separator.
   QString AppFolder;
 
   TimeStudy Study;
   // The one path of every change of Study, and the views that follow it.
   StudyChanges Changes;
+  // The undo history, the recorder of Changes (kept on the heap, so that
+  // the recorder stays where Changes points when a workspace is moved).
+  std::unique_ptr<StudyHistory> History = std::make_unique<StudyHistory>();
   MachineDefinition Machine;
   CycleComparison Comparison;
   ReportSettings Report;

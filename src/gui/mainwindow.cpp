@@ -5,6 +5,8 @@
 #include "icons.h"
 #include "platform/prompter.h"
 #include "session/recentfiles.h"
+#include "studyundo.h"
+#include "timelineview.h"
 #include "workspace.h"
 
 #include <QAction>
@@ -98,6 +100,7 @@ MainWindow::MainWindow(WindowContext& context, QWidget* parent) : QMainWindow(pa
 
   layout->addWidget(BuildLists(), 1);
   layout->addWidget(BuildTotals());
+  layout->addWidget(BuildTimeline());
   setCentralWidget(central);
 
   fileLabel_ = new QLabel(this);
@@ -160,6 +163,12 @@ void MainWindow::BuildMenus() {
   QAction* exit = fileMenu_->addAction(QStringLiteral("E&xit"));
   exit->setObjectName(QStringLiteral("mnuExit"));
   connect(exit, &QAction::triggered, this, &QWidget::close);
+
+  QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+  edit->setObjectName(QStringLiteral("mnuEdit"));
+  undo_ = InstallStudyUndo(this, context_.Ws);
+  edit->addAction(undo_->Undo());
+  edit->addAction(undo_->Redo());
 
   QMenu* settings = menuBar()->addMenu(QStringLiteral("&Settings"));
   settings->setObjectName(QStringLiteral("mnuSettings"));
@@ -332,6 +341,16 @@ QWidget* MainWindow::BuildTotals() {
   return box;
 }
 
+QWidget* MainWindow::BuildTimeline() {
+  auto* box = new QGroupBox(QStringLiteral("Spindle Timeline"), this);
+  box->setObjectName(QStringLiteral("fraTimeline"));
+  auto* layout = new QVBoxLayout(box);
+  layout->setContentsMargins(4, 2, 4, 4);
+  timeline_ = new TimelineView(*form_, box);
+  layout->addWidget(timeline_);
+  return box;
+}
+
 // ---- refreshing -------------------------------------------------------------------
 
 void MainWindow::RefreshList(int side) {
@@ -368,6 +387,7 @@ void MainWindow::Refresh() {
   fileLabel_->setText(form_->FileLabel());
   dirtyLabel_->setText(context_.Ws.Study.Dirty ? QStringLiteral("Changed, not saved") : QString());
   RefreshRecentFiles();
+  timeline_->update();
 }
 
 void MainWindow::RefreshRecentFiles() {

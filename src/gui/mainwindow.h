@@ -22,6 +22,9 @@ class QToolButton;
 
 namespace arvex {
 
+class StudyUndoActions;
+class TimelineView;
+
 class MainWindow : public QMainWindow, public MainWindowHost {
   Q_OBJECT
  public:
@@ -52,6 +55,7 @@ class MainWindow : public QMainWindow, public MainWindowHost {
   void BuildToolBar();
   QWidget* BuildLists();
   QWidget* BuildTotals();
+  QWidget* BuildTimeline();
   void RefreshList(int side);
   void RefreshRecentFiles();
   void UpdatePrinterToolTips();
@@ -76,6 +80,8 @@ class MainWindow : public QMainWindow, public MainWindowHost {
   std::array<QAction*, 9> recentActions_{};  // mnuRecentFile(1..9)
   QAction* printButton_ = nullptr;
   QAction* previewButton_ = nullptr;
+  StudyUndoActions* undo_ = nullptr;
+  TimelineView* timeline_ = nullptr;
 };
 
 }  // namespace arvex

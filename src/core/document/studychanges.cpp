@@ -34,6 +34,8 @@ void StudyChanges::Saved(const TimeStudy& study) {
 
 void StudyChanges::MachineLoaded() { Notify({StudyEvent::MachineLoaded, {}}); }
 
+void StudyChanges::Restored(StudyEvent event, const StudyChange& step) { Notify({event, step}); }
+
 int StudyChanges::Listen(Listener listener) {
   const int id = nextId_++;
   listeners_.emplace(id, std::move(listener));

@@ -6,7 +6,8 @@
 // study as it stood before each change.
 //
 // Besides edits the views hear of the events that replace or save the
-// study, or load another machine, so that each can redisplay.
+// study, or load another machine, and of an undo or redo (the history put
+// an earlier state back), so that each can redisplay.
 //
 // The workspace owns one StudyChanges; nothing about it is global.
 
@@ -30,6 +31,8 @@ struct StudyChange {
 
 enum class StudyEvent {
   Edited,         // a change went through Apply (or MarkDirty)
+  Undone,         // the history put back the study as it was before a step
+  Redone,         // the history made an undone step again
   Replaced,       // a new, opened or read study took the place of the old one
   Saved,          // the study was written and Dirty cleared
   MachineLoaded,  // the workspace loaded another machine definition
@@ -37,7 +40,7 @@ enum class StudyEvent {
 
 struct StudyNotice {
   StudyEvent Event = StudyEvent::Edited;
-  StudyChange Change;  // for Edited
+  StudyChange Change;  // for Edited, and the step for Undone and Redone
 };
 
 // Sees every change before it is made (the undo history).
@@ -78,6 +81,10 @@ class StudyChanges {
   void Saved(const TimeStudy& study);
   // Another machine definition was loaded.
   void MachineLoaded();
+  // The undo history put an earlier state of the study back (Undone) or
+  // made an undone step again (Redone). Not an edit: the recorder is not
+  // told; the listeners hear the event with the step.
+  void Restored(StudyEvent event, const StudyChange& step);
 
   // Listeners, by the number Listen returns. A listener may forget itself
   // or others while it is called.

@@ -146,10 +146,12 @@ void MainWindowForm::FillList() {
   if (st.MainOpCount == 0 && st.SubOpCount == 0) {
     lines_ = {};
     selection_ = {-1, -1};
+    timeline_ = {};
     Changed();
     return;
   }
   labels_ = ws_.Comparison.Labels;
+  timeline_ = ComputeTimeline(st, ws_.Comparison);
   groupChoice_ = 0;
   BuildList(kMainSpindle);
   BuildList(kSubSpindle);
@@ -191,6 +193,20 @@ void MainWindowForm::DoubleClickLine(int side) {
   const auto n = static_cast<std::int16_t>(OperationNumber(*line));
   (side == kMainSpindle ? st.EditMainOp : st.EditSubOp) = n;
   host_.ShowOperationEditor();
+}
+
+void MainWindowForm::ClickTimeline(const TimelineFrame& frame, const QPointF& point) {
+  const TimelineHit hit = HitTimeline(timeline_, frame, point);
+  if (hit.What != TimelineHit::Part::Operation) return;
+  const int line = LineOfOperation(hit.Spindle, hit.Operation);
+  if (line < 0) return;
+  selection_[Index(hit.Spindle)] = line;
+  host_.FocusList(hit.Spindle);
+  Changed();
+}
+
+QString MainWindowForm::TimelineToolTip(const TimelineFrame& frame, const QPointF& point) const {
+  return arvex::TimelineToolTip(timeline_, ws_.Study, ws_.Comparison, HitTimeline(timeline_, frame, point));
 }
 
 void MainWindowForm::ListKeyDown(int side, int keyCode) {

@@ -13,6 +13,8 @@
 //   final line  " " (the place after the last operation; never an operation)
 // Both lists are empty when neither holds an operation.
 
+#include "report/timeline.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -88,6 +90,11 @@ class MainWindowForm {
   bool SyncCommandsEnabled() const { return !syncsHidden_; }
   // "&Main Spl" (side 1) and "S&ub Spl" (side 2).
   bool EditorEnabled(int side) const { return editorEnabled_[Index(side)]; }
+  // The spindle timeline under the totals, from the comparison of the last
+  // redisplay; empty when neither list holds an operation.
+  const Timeline& SpindleTimeline() const { return timeline_; }
+  // The tool tip of a point of the timeline drawn in `frame`.
+  QString TimelineToolTip(const TimelineFrame& frame, const QPointF& point) const;
   // lblFile: the study's file path.
   QString FileLabel() const;
   // The recent files, most recent first, and their menu captions.
@@ -113,6 +120,9 @@ class MainWindowForm {
   void ClickLine(int side, int index);
   // Double-click on the selected line.
   void DoubleClickLine(int side);
+  // A click on the timeline drawn in `frame`: the operation under the
+  // pointer becomes the selection of its list, which gets the focus.
+  void ClickTimeline(const TimelineFrame& frame, const QPointF& point);
   // A key pressed in a list: 13 (Enter) opens the operation, 46 (Delete)
   // deletes it; other keys do nothing.
   void ListKeyDown(int side, int keyCode);
@@ -170,6 +180,7 @@ class MainWindowForm {
   bool syncsHidden_ = false;
   std::array<bool, 2> editorEnabled_{false, false};
   QStringList recent_;
+  Timeline timeline_;
 };
 
 }  // namespace arvex

@@ -3,6 +3,8 @@
 #include "engine/comparison.h"
 #include "engine/itemtextcache.h"
 #include "platform/numtext.h"
+#include "report/costs.h"
+#include "report/timeline.h"
 #include "workspace.h"
 
 #include <QDir>
@@ -187,9 +189,12 @@ void SpindleSummary(ReportDocument& doc, const QString& caption, const QString& 
   CentredLine(doc, QStringLiteral("Total Time (") + name + QStringLiteral("): ") + TimeText(total));
 }
 
-void CuttingDataSection(const Workspace& ws, const ReportFigures& figures, ReportDocument& doc) {
+// Starts on a new page, unless the page was begun by the spindle timeline,
+// which then stands above the comparison it draws.
+void CuttingDataSection(const Workspace& ws, const ReportFigures& figures, ReportDocument& doc, bool newPage) {
   const CycleComparison& c = ws.Comparison;
-  doc.NewPage();
+  if (newPage) doc.NewPage();
+  else MoveY(doc, 400);
   // 15a
   Font(doc, 14, true);
   CentredLine(doc, QStringLiteral("Comparing Times by Groups"));
@@ -307,6 +312,73 @@ void ToolImagesSection(const Workspace& ws, ReportDocument& doc) {
     doc.DrawPicture(picture, QRectF(QPointF(doc.PageWidth() / 2 - size.width() / 2, doc.CurrentY()), size));
     MoveY(doc, size.height());
   }
+}
+
+// The spindle timeline, across the body, with its heading; on a new page
+// when it does not fit on this one. True when it began a page.
+bool TimelineSection(const Workspace& ws, ReportDocument& doc) {
+  constexpr double kChartHeight = 1800;
+  MoveY(doc, 300);
+  Font(doc, 12, true);
+  const bool newPage = doc.EnsureSpace(doc.LineHeight() + 100 + kChartHeight);
+  CentredLine(doc, QStringLiteral("Spindle Timeline"));
+  doc.SetFontBold(false);
+  MoveY(doc, 100);
+  const QRectF box(doc.MarginLeft(), doc.CurrentY(), doc.PageWidth() - doc.MarginLeft() - doc.MarginRight(),
+                   kChartHeight);
+  doc.DrawDrawing(box, [timeline = ComputeTimeline(ws.Study, ws.Comparison)](QPainter& painter, const QRectF& r) {
+    TimelineStyle style;
+    style.Font = QFontOf(ReportFont{QStringLiteral("Arial"), 8, false});
+    style.Line = 10;
+    PaintTimeline(painter, timeline, r, style);
+  });
+  MoveY(doc, kChartHeight);
+  return newPage;
+}
+
+// The cost of a part at each efficiency, the setup cost and the batch quote.
+void CostSection(const Workspace& ws, const ReportFigures& figures, const CostFigures& costs, ReportDocument& doc) {
+  const CostSettings& c = ws.Report.Costs;
+  MoveY(doc, 300);
+  Font(doc, 12, true);
+  doc.EnsureSpace(doc.LineHeight() * 2 + 1200);
+  CentredLine(doc, QStringLiteral("Cost"));
+  MoveY(doc, 60);
+  Font(doc, 10, false);
+  QString layout = QStringLiteral("<+1700");
+  QString header = QStringLiteral("Efficiency");
+  QStringList row{QStringLiteral("Cost per part")};
+  for (size_t i = 0; i < kEfficiencies.size(); ++i) {
+    layout += QStringLiteral("|^+1100");
+    header += u'|' + Str(kEfficiencies[i]) + u'%';
+    row << MoneyText(costs.PerPart[i]);
+  }
+  doc.AddTable(ParseTableLayout(layout + u';'), SplitTableRow(header + u';'), {row});
+  MoveY(doc, 50);
+  doc.SetFontSize(8);
+  QString basis = QStringLiteral("Machine rate") + Str(c.MachineRate) +
+                  QStringLiteral(" per hour x (cycle time / efficiency +") + Str(figures.BarLoadPerPart) +
+                  QStringLiteral(" sec bar load per part)");
+  if (c.BarPrice > 0)
+    basis += QStringLiteral(", plus bar price") + Str(c.BarPrice) + QStringLiteral(" /") + Str(figures.PartsPerBar) +
+             QStringLiteral(" parts per bar");
+  CentredLine(doc, basis + u'.');
+  MoveY(doc, 100);
+  doc.SetFontSize(10);
+  doc.SetCurrentX(0);
+  doc.Paragraph(QStringLiteral("Setup cost:") + Str(ws.Comparison.SetupMinutes) + QStringLiteral(" min. x") +
+                Str(c.SetupRate) + QStringLiteral(" per hour = ") + MoneyText(costs.SetupCost));
+  doc.SetFontBold(true);
+  doc.SetCurrentX(0);
+  const QString quantity = c.Quantity == 0 ? QStringLiteral("0") : Format(c.Quantity, u"#,###");
+  QString quote = QStringLiteral("Batch quote for ") + quantity + QStringLiteral(" parts at") + Str(c.Efficiency) +
+                  QStringLiteral("% efficiency: ") + MoneyText(costs.Quote);
+  doc.Print(quote);
+  doc.SetFontBold(false);
+  if (costs.Quote)
+    doc.Print(QStringLiteral("  (setup ") + MoneyText(costs.SetupCost) + QStringLiteral(" + ") + quantity +
+              QStringLiteral(" x ") + Format(*costs.QuotedPerPart, u"#,##0.0000") + u')');
+  doc.LineBreak();
 }
 
 void Logo(const Workspace& ws, ReportDocument& doc) {
@@ -479,6 +551,9 @@ void ComposeReport(const Workspace& ws, ReportDocument& doc, const ComposeOption
     doc.SetIndentLeft(350);
     doc.SetFontSize(10);
   }
+  // The cost of a part and the batch quote, when the shop has set a rate.
+  const CostFigures costs = ComputeCostFigures(figures, ws.Comparison.SetupMinutes, ws.Report.Costs);
+  if (costs.Shown) CostSection(ws, figures, costs, doc);
   // 14: the notes at Y = 12700, or below the body when it already reaches
   // further down.
   {
@@ -490,8 +565,10 @@ void ComposeReport(const Workspace& ws, ReportDocument& doc, const ComposeOption
     doc.SetFontBold(false);
     doc.Paragraph(h.Notes);
   }
+  // The spindle timeline.
+  const bool timelinePage = sw.PrintTimeline && TimelineSection(ws, doc);
   // 15
-  if (sw.PrintCutData) CuttingDataSection(ws, figures, doc);
+  if (sw.PrintCutData) CuttingDataSection(ws, figures, doc, !timelinePage);
   // 16
   if (sw.PrintToolHolders) ToolHoldersSection(ws, doc);
   // 17

@@ -454,6 +454,11 @@ void ReportDocument::DrawPicture(const QImage& picture, const QRectF& box) {
   Current().Items.push_back(ReportPictureItem{picture, box});
 }
 
+void ReportDocument::DrawDrawing(const QRectF& box, std::function<void(QPainter&, const QRectF&)> paint) {
+  if (!composing_ || !paint || !box.isValid()) return;
+  Current().Items.push_back(ReportDrawingItem{box, std::move(paint)});
+}
+
 // ---- tables ---------------------------------------------------------------------------
 
 void ReportDocument::AddTable(const QString& layout, const QString& header, const QStringList& rows) {

@@ -23,8 +23,11 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <variant>
 #include <vector>
+
+class QPainter;
 
 namespace arvex {
 
@@ -86,7 +89,14 @@ struct ReportPictureItem {
   QImage Picture;
   QRectF Box;
 };
-using ReportItem = std::variant<ReportTextItem, ReportLineItem, ReportFillItem, ReportPictureItem>;
+// A drawing of its own (a chart) in a box: Paint draws it there on any
+// painter whose coordinates are twips of the page.
+struct ReportDrawingItem {
+  QRectF Box;
+  std::function<void(QPainter& painter, const QRectF& box)> Paint;
+};
+using ReportItem =
+    std::variant<ReportTextItem, ReportLineItem, ReportFillItem, ReportPictureItem, ReportDrawingItem>;
 
 struct ReportPage {
   std::vector<ReportItem> Items;
@@ -187,6 +197,9 @@ class ReportDocument {
 
   // Draws a picture in a box (twips on the current page); X and Y stay.
   void DrawPicture(const QImage& picture, const QRectF& box);
+  // A drawing in a box of the current page, painted by `paint` on every
+  // device the document goes to; X and Y stay.
+  void DrawDrawing(const QRectF& box, std::function<void(QPainter&, const QRectF&)> paint);
 
   // A table with a header row, centred between the margins (wider tables
   // extend into the margins, tables wider than the page are scaled to it).

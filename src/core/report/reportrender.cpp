@@ -27,6 +27,10 @@ void PaintReportPage(QPainter& painter, const ReportDocument& doc, int page) {
       painter.fillRect(f->Box, f->Color);
     } else if (const auto* p = std::get_if<ReportPictureItem>(&item)) {
       painter.drawImage(p->Box, p->Picture);
+    } else if (const auto* d = std::get_if<ReportDrawingItem>(&item)) {
+      painter.save();
+      d->Paint(painter, d->Box);
+      painter.restore();
     }
   }
   painter.restore();

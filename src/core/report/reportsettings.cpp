@@ -3,6 +3,7 @@
 #include "platform/numtext.h"
 #include "platform/settingsstore.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace arvex {
@@ -16,6 +17,11 @@ ReportSettingsTexts ReadReportSettingsTexts(QSettings& store) {
   t.Disclaimer = ReadSetting(store, kSettingsSection, kDisclaimerKey, d.Disclaimer);
   t.LogoPic = ReadSetting(store, kSettingsSection, kLogoPicKey, d.LogoPic);
   t.LogoSize = ReadSetting(store, kSettingsSection, kLogoSizeKey, d.LogoSize);
+  t.Costs.MachineRate = ReadSetting(store, kSettingsSection, kMachineRateKey, d.Costs.MachineRate);
+  t.Costs.SetupRate = ReadSetting(store, kSettingsSection, kSetupRateKey, d.Costs.SetupRate);
+  t.Costs.BarPrice = ReadSetting(store, kSettingsSection, kBarPriceKey, d.Costs.BarPrice);
+  t.Costs.Quantity = ReadSetting(store, kSettingsSection, kBatchQuantityKey, d.Costs.Quantity);
+  t.Costs.Efficiency = ReadSetting(store, kSettingsSection, kQuotedEfficiencyKey, d.Costs.Efficiency);
   return t;
 }
 
@@ -26,6 +32,11 @@ void WriteReportSettingsTexts(QSettings& store, const ReportSettingsTexts& t) {
   WriteSetting(store, kSettingsSection, kDisclaimerKey, t.Disclaimer);
   WriteSetting(store, kSettingsSection, kLogoPicKey, t.LogoPic);
   WriteSetting(store, kSettingsSection, kLogoSizeKey, t.LogoSize);
+  WriteSetting(store, kSettingsSection, kMachineRateKey, t.Costs.MachineRate);
+  WriteSetting(store, kSettingsSection, kSetupRateKey, t.Costs.SetupRate);
+  WriteSetting(store, kSettingsSection, kBarPriceKey, t.Costs.BarPrice);
+  WriteSetting(store, kSettingsSection, kBatchQuantityKey, t.Costs.Quantity);
+  WriteSetting(store, kSettingsSection, kQuotedEfficiencyKey, t.Costs.Efficiency);
   store.sync();
 }
 
@@ -41,7 +52,22 @@ ReportSettings ReportSettingsFromTexts(const ReportSettingsTexts& t) {
   s.Disclaimer = t.Disclaimer;
   s.LogoPic = t.LogoPic;
   if (ValChecked(t.LogoSize, &value)) s.LogoSize = ToInt16Or(value, s.LogoSize);
+  s.Costs = CostSettingsFromTexts(t.Costs);
   return s;
+}
+
+CostSettings CostSettingsFromTexts(const CostSettingsTexts& t) {
+  CostSettings c;
+  double value = 0;
+  auto amount = [&](const QString& text, double& field) {
+    if (ValChecked(text, &value) && std::isfinite(value)) field = std::max(0.0, value);
+  };
+  amount(t.MachineRate, c.MachineRate);
+  amount(t.SetupRate, c.SetupRate);
+  amount(t.BarPrice, c.BarPrice);
+  if (ValChecked(t.Quantity, &value)) c.Quantity = std::max(0, ToInt32(value).value_or(c.Quantity));
+  if (ValChecked(t.Efficiency, &value) && std::isfinite(value)) c.Efficiency = value;
+  return c;
 }
 
 namespace {
@@ -56,6 +82,7 @@ ReportSwitches LoadReportSwitches(QSettings& store) {
   s.PrintToolHolders = SwitchOn(store, kPrintToolHoldersKey);
   s.PrintSetupData = SwitchOn(store, kPrintSetupDataKey);
   s.PrintToolImage = SwitchOn(store, kPrintToolImageKey);
+  s.PrintTimeline = SwitchOn(store, kPrintTimelineKey);
   return s;
 }
 
@@ -69,6 +96,7 @@ void SaveReportSwitches(QSettings& store, const ReportSwitches& s) {
   SaveReportSwitch(store, kPrintToolHoldersKey, s.PrintToolHolders);
   SaveReportSwitch(store, kPrintSetupDataKey, s.PrintSetupData);
   SaveReportSwitch(store, kPrintToolImageKey, s.PrintToolImage);
+  SaveReportSwitch(store, kPrintTimelineKey, s.PrintTimeline);
 }
 
 }  // namespace arvex

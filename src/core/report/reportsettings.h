@@ -1,6 +1,7 @@
 #pragma once
-// Shop hours, disclaimer and logo of the printed report, and the four
-// section switches of the report, with their storage in the settings store.
+// Shop hours, disclaimer and logo of the printed report, the shop's rates
+// for the cost of a part and the batch quote, and the five section switches
+// of the report, with their storage in the settings store.
 
 #include <QString>
 
@@ -13,6 +14,28 @@ namespace arvex {
 inline const QString kDefaultDisclaimer =
     QStringLiteral("*** This is a time estimate, the actual machining time will vary. ***");
 
+// What a part and a batch cost: the machine's and the setup's rate per
+// hour, the price of a bar, the batch quantity and the efficiency the quote
+// is made at. Costs are worked out only when a rate is set.
+struct CostSettings {
+  double MachineRate = 0;  // per hour; 0 when not set
+  double SetupRate = 0;    // per hour; 0 when not set
+  double BarPrice = 0;     // per bar; 0 when not set
+  std::int32_t Quantity = 1000;
+  double Efficiency = 85;  // percent
+  bool RateSet() const { return MachineRate > 0 || SetupRate > 0; }
+  bool operator==(const CostSettings&) const = default;
+};
+
+struct CostSettingsTexts {
+  QString MachineRate;
+  QString SetupRate;
+  QString BarPrice;
+  QString Quantity = QStringLiteral("1000");
+  QString Efficiency = QStringLiteral("85");
+  bool operator==(const CostSettingsTexts&) const = default;
+};
+
 struct ReportSettings {
   float HoursShift = 10;
   std::int16_t HoursDay = 20;
@@ -20,11 +43,12 @@ struct ReportSettings {
   QString Disclaimer = kDefaultDisclaimer;
   QString LogoPic;
   std::int16_t LogoSize = 100;
+  CostSettings Costs;
   bool operator==(const ReportSettings&) const = default;
 };
 
-// The six values as the settings store and the settings window hold them:
-// texts, in the store's order.
+// The values as the settings store and the settings window hold them:
+// texts, in the store's order; the costs after the six.
 struct ReportSettingsTexts {
   QString HoursShift = QStringLiteral("10");
   QString HoursDay = QStringLiteral("20");
@@ -32,6 +56,7 @@ struct ReportSettingsTexts {
   QString Disclaimer = kDefaultDisclaimer;
   QString LogoPic;
   QString LogoSize = QStringLiteral("100");
+  CostSettingsTexts Costs;
   bool operator==(const ReportSettingsTexts&) const = default;
 };
 
@@ -42,16 +67,26 @@ inline const QString kDaysWeekKey = QStringLiteral("DaysWeek");
 inline const QString kDisclaimerKey = QStringLiteral("Disclaimer");
 inline const QString kLogoPicKey = QStringLiteral("LogoPic");
 inline const QString kLogoSizeKey = QStringLiteral("LogoSize");
+inline const QString kMachineRateKey = QStringLiteral("MachineRate");
+inline const QString kSetupRateKey = QStringLiteral("SetupRate");
+inline const QString kBarPriceKey = QStringLiteral("BarPrice");
+inline const QString kBatchQuantityKey = QStringLiteral("BatchQuantity");
+inline const QString kQuotedEfficiencyKey = QStringLiteral("QuotedEfficiency");
 
 // Each stored text of the section "Arvex", or its default when absent.
 ReportSettingsTexts ReadReportSettingsTexts(QSettings& store);
 // Writes the six texts in the order HoursShift, HoursDay, DaysWeek,
-// Disclaimer, LogoPic, LogoSize.
+// Disclaimer, LogoPic, LogoSize, then the five cost texts.
 void WriteReportSettingsTexts(QSettings& store, const ReportSettingsTexts& texts);
 // The values the report uses: each number is the text's leading number; the
 // integers are rounded to the nearest, halves to even ("7.5" hours a day is
 // 8). A number too large for its field keeps the default.
 ReportSettings ReportSettingsFromTexts(const ReportSettingsTexts& texts);
+// The costs: each number is the text's leading number; a rate or a price
+// below 0 counts as not set, a negative quantity as 0; a number that is too
+// large keeps the default. The quantity is rounded to the nearest, halves
+// to even.
+CostSettings CostSettingsFromTexts(const CostSettingsTexts& texts);
 // The values as the store holds them.
 inline ReportSettings LoadReportSettings(QSettings& store) {
   return ReportSettingsFromTexts(ReadReportSettingsTexts(store));
@@ -64,8 +99,9 @@ struct ReportSwitches {
   bool PrintToolHolders = true;
   bool PrintSetupData = true;
   bool PrintToolImage = true;
+  bool PrintTimeline = true;
   bool operator==(const ReportSwitches&) const = default;
-  static ReportSwitches AllOff() { return {false, false, false, false}; }
+  static ReportSwitches AllOff() { return {false, false, false, false, false}; }
 };
 
 inline const QString kPrintPreviewSection = QStringLiteral("PrintPreview");
@@ -73,6 +109,7 @@ inline const QString kPrintCutDataKey = QStringLiteral("PrintCutData");
 inline const QString kPrintToolHoldersKey = QStringLiteral("PrintToolHolders");
 inline const QString kPrintSetupDataKey = QStringLiteral("PrintSetupData");
 inline const QString kPrintToolImageKey = QStringLiteral("PrintToolImage");
+inline const QString kPrintTimelineKey = QStringLiteral("PrintTimeline");
 
 // A switch is on when its stored text reads as a number other than 0.
 ReportSwitches LoadReportSwitches(QSettings& store);

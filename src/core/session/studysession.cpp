@@ -80,4 +80,16 @@ SaveOutcome SaveStudy(Workspace& ws, Prompter& prompter, QSettings& store) {
   return WriteStudy(ws, path, prompter, store) ? SaveOutcome::Saved : SaveOutcome::Failed;
 }
 
+bool UndoStudyStep(Workspace& ws) {
+  const std::optional<StudyChange> step = ws.History ? ws.History->Undo(ws.Study) : std::nullopt;
+  if (step) ws.Changes.Restored(StudyEvent::Undone, *step);
+  return step.has_value();
+}
+
+bool RedoStudyStep(Workspace& ws) {
+  const std::optional<StudyChange> step = ws.History ? ws.History->Redo(ws.Study) : std::nullopt;
+  if (step) ws.Changes.Restored(StudyEvent::Redone, *step);
+  return step.has_value();
+}
+
 }  // namespace arvex

@@ -63,4 +63,9 @@ SaveOutcome SaveStudy(Workspace& ws, Prompter& prompter, QSettings& store);
 // Writes the study to path and tells the views (no dialog, no checks).
 bool WriteStudy(Workspace& ws, const QString& path, Prompter& prompter, QSettings& store);
 
+// Undo and redo of the last step of ws.History: the study takes its earlier
+// state and the views hear Undone or Redone. False when there is no step.
+bool UndoStudyStep(Workspace& ws);
+bool RedoStudyStep(Workspace& ws);
+
 }  // namespace arvex
