@@ -33,7 +33,8 @@ int RunWindows(const QStringList& arguments) {
   QStringList args = arguments;
   QString appFolderOption;
   TakeOption(args, QStringLiteral("--app-folder"), &appFolderOption);
-  const StartUpLine line = ParseStartUpLine(args);
+  const bool sample = TakeFlag(args, QStringLiteral("--sample"));
+  StartUpLine line = ParseStartUpLine(args);
 
   auto store = OpenSettingsStore();
   Workspace ws;
@@ -52,6 +53,7 @@ int RunWindows(const QStringList& arguments) {
     windows.FolderSetup(context, nullptr);
 
   LoadProgramValues(ws, *store);
+  if (sample && line.OpenPath.isEmpty()) line.OpenPath = FirstSample(ws.AppFolder);
   ws.Study.Header.PartsCatcherUsed = 1;
   ws.Study.Dirty = false;
 

@@ -23,6 +23,8 @@
 #include <QMenuBar>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QScreen>
+#include <QStyle>
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QToolBar>
@@ -113,7 +115,12 @@ MainWindow::MainWindow(WindowContext& context, QWidget* parent) : QMainWindow(pa
   statusBar()->addPermanentWidget(dirtyLabel_);
 
   form_->SetOnChanged([this] { Refresh(); });
-  resize(1100, 720);
+  // Most of the screen, centred: the lists are the work.
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect area = screen->availableGeometry();
+    const QSize size(std::min(1500, area.width() * 9 / 10), std::min(1000, area.height() * 9 / 10));
+    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size, area));
+  }
 }
 
 MainWindow::~MainWindow() = default;
@@ -325,6 +332,15 @@ QWidget* MainWindow::BuildTotals() {
     value->setMinimumWidth(220);
     NameAfterLabel(value, caption);
     values_[static_cast<size_t>(i)] = value;
+    if (i == 4) {
+      // The figure a quote is made from.
+      QFont big = valueFont;
+      big.setPointSizeF(valueFont.pointSizeF() * 1.3);
+      value->setFont(big);
+      QFont bold = caption->font();
+      bold.setBold(true);
+      caption->setFont(bold);
+    }
     const int row = i < 4 ? i : 4;
     grid->addWidget(caption, row, 0);
     grid->addWidget(value, row, 1);
