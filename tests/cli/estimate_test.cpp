@@ -19,7 +19,10 @@ enum Data { kNoData, kBundledData };
 struct AppFolder {
   explicit AppFolder(Data data) : Folder(data == kBundledData) {
     if (data == kNoData) Folder.Write(".arvex-folder", QByteArray());
+    // A settings store of this run: no rate unless a test sets one.
+    qputenv("ARVEX_SETTINGS_FILE", Folder.FilePath("settings.ini").toLocal8Bit());
   }
+  ~AppFolder() { qunsetenv("ARVEX_SETTINGS_FILE"); }
   QString Sample(const QString& name) const { return Folder.FilePath("samples/" + name); }
   arvex::test::CliResult Run(const QStringList& args) const {
     return RunArvex(QStringList{"--app-folder", Folder.Path()} + args);
@@ -88,7 +91,7 @@ TEST(EstimateCommandTest, BundledSamplesEstimateWithoutError) {
                               "[\"Tool Change Gang to Gang\",\" 4 x 0.60 = 2.40\"],"
                               "[\"Extra Rapids\",\" 9 x 0.30 = 2.70\"]]},"))
       << inch.toStdString();
-  EXPECT_TRUE(inch.endsWith(",\"total\":81.44382,\"formula\":\"( B1 B2 D)\",\"setupMinutes\":267}"))
+  EXPECT_TRUE(inch.endsWith(",\"total\":81.44382,\"formula\":\"( B1 B2 D)\",\"setupMinutes\":267,\"cost\":null}"))
       << inch.toStdString();
   const QJsonObject o = JsonLine(inch);
   QStringList names;
@@ -116,6 +119,43 @@ TEST(EstimateCommandTest, BundledSamplesEstimateWithoutError) {
   EXPECT_EQ(main["groups"].toArray()[0].toObject()["lines"].toArray()[6].toArray(),
             (QJsonArray{"Parts Catcher from Main", "2.00"}));
   EXPECT_EQ(main["setupMinutes"].toInt(), 102);
+}
+
+TEST(EstimateCommandTest, CostsFromTheStoredRatesOrTheOptions) {
+  AppFolder app(kBundledData);
+  app.Folder.Write("settings.ini", "[Arvex]\nMachineRate=90\nSetupRate=60\nBarPrice=20\nBatchQuantity=250\n");
+  const QString file = app.Sample(kMainOnlySample);
+  auto r = app.Run({"estimate", "--json", "--rate=120", "--efficiency", "90", file});
+  ASSERT_EQ(r.Status, 0) << r.Err.toStdString();
+  const QJsonObject o = JsonLine(r.Out);
+  const QJsonObject cost = o["cost"].toObject();
+  EXPECT_EQ(cost["machineRate"].toDouble(), 120);  // the option
+  EXPECT_EQ(cost["setupRate"].toDouble(), 60);     // the store
+  EXPECT_EQ(cost["quantity"].toInt(), 250);
+  EXPECT_EQ(cost["efficiency"].toDouble(), 90);
+  EXPECT_EQ(cost["setupCost"].toDouble(), 102);  // 102 min. at 60 an hour
+  const double perPart90 = 120 * (o["total"].toDouble() / 0.9 + cost["barLoadPerPart"].toDouble()) / 3600 +
+                           20.0 / cost["partsPerBar"].toInt();
+  EXPECT_NEAR(cost["quotedPerPart"].toDouble(), perPart90, 1e-5);
+  EXPECT_EQ(cost["perPart"].toArray()[4].toObject()["efficiency"].toInt(), 90);
+  EXPECT_EQ(cost["perPart"].toArray()[4].toObject()["cost"].toDouble(), cost["quotedPerPart"].toDouble());
+  EXPECT_NEAR(cost["quote"].toDouble(), 102 + 250 * cost["quotedPerPart"].toDouble(), 1e-9);
+
+  // A part longer than the bar has no cost: null, never inf or nan.
+  QByteArray study = app.Folder.Read("samples/" + kMainOnlySample);
+  study.replace("\"Round\",\".625\"", "\"Round\",\"300\"");
+  app.Folder.Write("long-part.rvx", study);
+  r = app.Run({"estimate", "--json", app.Folder.FilePath("long-part.rvx")});
+  const QJsonObject none = JsonLine(r.Out)["cost"].toObject();
+  EXPECT_EQ(none["partsPerBar"].toInt(), 0);
+  EXPECT_TRUE(none["quote"].isNull());
+  EXPECT_TRUE(none["perPart"].toArray()[0].toObject()["cost"].isNull());
+  EXPECT_FALSE(r.Out.contains("inf") || r.Out.contains("nan"));
+  EXPECT_TRUE(app.Run({"estimate", file}).Out.contains("  Batch quote for 250 parts: "));
+
+  r = app.Run({"estimate", "--quantity", "many", file});
+  EXPECT_EQ(r.Status, 2);
+  EXPECT_EQ(r.Err, "arvex: estimate: --quantity needs a number of 0 or more, not \"many\"\n");
 }
 
 TEST(EstimateCommandTest, ReadableSummary) {

@@ -120,19 +120,22 @@ TEST_F(ReportCommandTest, EveryBundledSampleGivesAPdfWithTitleTotalAndProduction
     }
     EXPECT_TRUE(HasText(text, "Comparing Times by Groups"));
     EXPECT_TRUE(HasText(text, "Tool Holders needed:"));
+    EXPECT_TRUE(HasText(text, "Spindle Timeline"));
   }
 }
 
 TEST_F(ReportCommandTest, SwitchesLeaveOutTheirSections) {
   const QString out = folder.FilePath("off.pdf");
   const CliResult r = Report(
-      {Sample(kInch), "-o", out, "--no-cutting-data", "--no-tool-holders", "--no-setup-data", "--no-images"});
+      {Sample(kInch), "-o", out, "--no-cutting-data", "--no-tool-holders", "--no-setup-data", "--no-images",
+       "--no-timeline"});
   ASSERT_EQ(r.Status, 0) << r.Err.toStdString();
   EXPECT_EQ(PdfPages(out), 1);
   const QString text = PdfText(out);
   EXPECT_TRUE(HasText(text, "Approximate Setup Time:"));
   EXPECT_TRUE(HasText(text, "*Notes*"));
-  for (const char* absent : {"Comparing Times by Groups", "Tool Holders needed:", "Setup time does not include"})
+  for (const char* absent :
+       {"Comparing Times by Groups", "Tool Holders needed:", "Setup time does not include", "Spindle Timeline"})
     EXPECT_FALSE(HasText(text, absent)) << absent;
   EXPECT_TRUE(HasText(text, "Page  1 of 1"));
 }

@@ -616,11 +616,11 @@ AutoSetResult AutoSetForm::Generate(std::optional<int> place) {
   if (kind_ == AutoSetKind::Drill) n = 2;
   if (kind_ == AutoSetKind::Tap) n = holes + 2;
   if (kind_ == AutoSetKind::Ream) n = 3;
-  TimeStudy& study = ws_.Study;
+  const TimeStudy& study = ws_.Study;
   const int spindle = study.CurrentSpindle;
   const int last = study.LastUsedPlace(spindle);
   const int at = (place && *place >= 1 && *place <= kMaxOperations) ? *place : last + 1;
-  if (!study.InsertOperations(at, n)) {
+  if (!study.CanInsert(spindle, at, n)) {
     const bool listTooFull = last + n > kMaxOperations && at <= last + 1;
     prompter_.ShowMessage(NoRoomMessage(n, at, listTooFull));
     result.Outcome = AutoSetOutcome::NoRoom;
@@ -629,9 +629,15 @@ AutoSetResult AutoSetForm::Generate(std::optional<int> place) {
   const std::vector<Operation> ops = kind_ == AutoSetKind::MillFlats ? std::vector<Operation>{MillOperation(t1)}
                                      : kind_ == AutoSetKind::Threads ? std::vector<Operation>{ThreadOperation(t1)}
                                                                      : HoleSequence(t1, t2, t3, holes);
-  for (int i = 0; i < n; ++i) study.Op(spindle, at + i) = ops[static_cast<std::size_t>(i)];
-  study.Dirty = true;
-  study.RecountOps();
+  // One step of the change path (and of the undo history).
+  const QString label = QStringLiteral("Auto Set ") + QString::number(n) +
+                        (n == 1 ? QStringLiteral(" Operation") : QStringLiteral(" Operations"));
+  ws_.Changes.Apply(ws_.Study, {label, {}}, [&](TimeStudy& st) {
+    if (!st.InsertOperations(at, n)) return false;
+    for (int i = 0; i < n; ++i) st.Op(spindle, at + i) = ops[static_cast<std::size_t>(i)];
+    st.RecountOps();
+    return true;
+  });
 
   prompter_.ShowMessage(kCheckAddedMessage);
   closed_ = true;

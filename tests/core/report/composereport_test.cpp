@@ -1,5 +1,7 @@
 #include "report/composereport.h"
 
+#include "report/costs.h"
+
 #include "platform/numtext.h"
 #include "support/qstringprint.h"
 #include "workspace.h"
@@ -653,6 +655,83 @@ TEST(ComposeReportTest, HundredAndHundredOperations) {
   EXPECT_GE(doc.PageCount(), 8);
   EXPECT_TRUE(doc.Page(doc.PageCount()).TextStrings().contains("Page " + Str(doc.PageCount()) + " of " +
                                                                 QString::number(doc.PageCount())));
+  ExpectCleanLayout(doc);
+}
+
+TEST(ComposeReportTest, SixtySecondCycleCostsAsByHand) {
+  // 60 s a part; 97 parts on a bar (134 usable / 1.375) loaded in 97 s: one
+  // second of bar load and one bar price unit a part; 90 an hour on the
+  // machine, 60 for the 90 minutes of setup; 500 parts quoted at 85 %.
+  Workspace ws = WithTotalA(60);
+  ws.Machine.BarLoadTimeSec = 97;
+  ws.Comparison.SetupMinutes = 90;
+  ws.Report.Costs = {90, 60, 97, 500, 85};
+  const ReportFigures figures = ComputeReportFigures(ws);
+  const CostFigures costs = ComputeCostFigures(figures, 90, ws.Report.Costs);
+  ASSERT_TRUE(costs.Shown);
+  EXPECT_DOUBLE_EQ(*costs.PerPart[6], 90 * (60 + 1) / 3600.0 + 1);         // 100 %: 2.525
+  EXPECT_DOUBLE_EQ(*costs.PerPart[3], 90 * (60 / 0.85 + 1) / 3600.0 + 1);  // 85 %: 2.7897...
+  EXPECT_DOUBLE_EQ(*costs.PerPart[0], 90 * (60 / 0.7 + 1) / 3600.0 + 1);   // 70 %: 3.1678...
+  EXPECT_DOUBLE_EQ(costs.SetupCost, 90);
+  EXPECT_DOUBLE_EQ(*costs.QuotedPerPart, *costs.PerPart[3]);
+  EXPECT_NEAR(*costs.Quote, 1484.852941, 1e-6);  // 90 + 500 x 2.7897...
+
+  ReportDocument doc = ComposeAllOff(ws);
+  EXPECT_EQ(LineOf(doc, Find(doc, "Cost per part")),
+            (QStringList{"Cost per part", "3.17", "3.03", "2.90", "2.79", "2.69", "2.60", "2.53"}));
+  EXPECT_EQ(LineOf(doc, Find(doc, "Efficiency", 1)).mid(0, 3), (QStringList{"Efficiency", "1 hr", "Shift"}));
+  EXPECT_TRUE(Find(doc, "Setup cost: 90 min. x 60 per hour = 90.00"));
+  EXPECT_EQ(LineOf(doc, Find(doc, "Batch quote for 500 parts at 85% efficiency: 1,484.85")),
+            (QStringList{"Batch quote for 500 parts at 85% efficiency: 1,484.85", "  (setup 90.00 + 500 x 2.7897)"}));
+  EXPECT_LT(Find(doc, "Cost").Item->Box.top(), Find(doc, "*Notes*").Item->Box.top());
+  ExpectCleanLayout(doc);
+
+  // No part on the bar, or no cycle: no cost, never inf or nan.
+  ws.Study.Header.PartLength = "200";
+  doc = ComposeAllOff(ws);
+  EXPECT_EQ(LineOf(doc, Find(doc, "Cost per part")), (QStringList{"Cost per part"} << QStringList(7, "\u2014")));
+  EXPECT_EQ(LineOf(doc, Find(doc, "Batch quote for", 1, true)),
+            QStringList{"Batch quote for 500 parts at 85% efficiency: \u2014"});
+  ExpectNoNumberFault(AllTexts(doc));
+  Workspace idle = WithTotalA(0);
+  idle.Report.Costs = ws.Report.Costs;
+  const CostFigures none = ComputeCostFigures(ComputeReportFigures(idle), 90, idle.Report.Costs);
+  EXPECT_FALSE(none.PerPart[6] || none.Quote);
+  EXPECT_DOUBLE_EQ(none.SetupCost, 90);
+  // Without a rate there is no cost section.
+  ws.Report.Costs = {};
+  EXPECT_FALSE(Find(ComposeAllOff(ws), "Cost"));
+}
+
+TEST(ComposeReportTest, TimelineIsASectionOfItsOwnAboveTheComparison) {
+  Workspace ws = SampleWorkspace();
+  auto drawings = [](const ReportDocument& doc, int page) {
+    std::vector<QRectF> boxes;
+    for (const ReportItem& item : doc.Page(page).Items)
+      if (const auto* d = std::get_if<ReportDrawingItem>(&item)) boxes.push_back(d->Box);
+    return boxes;
+  };
+  ReportDocument doc = Compose(ws, Only(&ReportSwitches::PrintTimeline));
+  const Found heading = Find(doc, "Spindle Timeline");
+  ASSERT_TRUE(heading);
+  const std::vector<QRectF> boxes = drawings(doc, heading.Page);
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_GT(boxes[0].top(), heading.Item->Box.bottom());
+  EXPECT_EQ(boxes[0].left(), doc.MarginLeft());
+  EXPECT_EQ(boxes[0].right(), doc.PageWidth() - doc.MarginRight());
+  EXPECT_LE(boxes[0].bottom(), doc.BodyBottom());
+  EXPECT_FALSE(Find(ComposeAllOff(ws), "Spindle Timeline"));
+
+  // A timeline that needs a page of its own shares it with the comparison.
+  ws.Study.Header.Notes = u"Long notes. "_s.repeated(20);
+  doc = Compose(ws, Only(&ReportSwitches::PrintTimeline));
+  const Found moved = Find(doc, "Spindle Timeline");
+  EXPECT_EQ(moved.Page, 2);
+  ReportSwitches both = Only(&ReportSwitches::PrintTimeline);
+  both.PrintCutData = true;
+  doc = Compose(ws, both);
+  EXPECT_EQ(Find(doc, "Comparing Times by Groups").Page, 2);
+  EXPECT_GT(Find(doc, "Comparing Times by Groups").Item->Box.top(), drawings(doc, 2)[0].bottom());
   ExpectCleanLayout(doc);
 }
 

@@ -95,6 +95,22 @@ TEST_F(ReportSettingsTest, StoredUnderTheProgramSectionInTheirOrder) {
   EXPECT_EQ(ReadReportSettingsTexts(*store).Disclaimer, "Estimate, not a promise; \"quoted\"");
 }
 
+TEST_F(ReportSettingsTest, CostsAreStoredBesideTheSixAndReadByTheirLeadingNumber) {
+  EXPECT_EQ(LoadReportSettings(*Store()).Costs, CostSettings());
+  EXPECT_FALSE(CostSettings().RateSet());
+  ReportSettingsTexts texts;
+  texts.Costs = {"85 per hour", "-60", "", "2.5", "87.5"};
+  WriteReportSettingsTexts(*Store(), texts);
+  auto store = Store();
+  EXPECT_EQ(ReadReportSettingsTexts(*store), texts);
+  EXPECT_EQ(ReadSetting(*store, "Arvex", "MachineRate", QString()), "85 per hour");
+  EXPECT_EQ(ReadSetting(*store, "Arvex", "QuotedEfficiency", QString()), "87.5");
+  EXPECT_EQ(ReadSetting(*store, "Arvex", "HoursShift", QString()), "10");  // the six stay as they are
+  // A negative rate is no rate; the quantity rounds halves to even.
+  EXPECT_EQ(LoadReportSettings(*store).Costs, (CostSettings{85, 0, 0, 2, 87.5}));
+  EXPECT_EQ(CostSettingsFromTexts({"", "", "", "99999999999", "x"}), (CostSettings{0, 0, 0, 1000, 0}));
+}
+
 TEST_F(ReportSettingsTest, ValueWithCommasWrittenByHandIsOneText) {
   test::WriteBytes(dir.filePath("settings.ini"), "[Arvex]\nDisclaimer=An estimate, not a quote\n");
   EXPECT_EQ(ReadReportSettingsTexts(*Store()).Disclaimer, "An estimate, not a quote");
@@ -105,13 +121,16 @@ TEST_F(ReportSettingsTest, SectionSwitchesAreOnUntilStoredOff) {
   EXPECT_EQ(LoadReportSwitches(*store), ReportSwitches());
   SaveReportSwitch(*store, kPrintCutDataKey, false);
   SaveReportSwitch(*store, kPrintToolImageKey, false);
+  SaveReportSwitch(*store, kPrintTimelineKey, false);
   auto again = Store();
   const ReportSwitches s = LoadReportSwitches(*again);
   EXPECT_FALSE(s.PrintCutData);
   EXPECT_TRUE(s.PrintToolHolders);
   EXPECT_TRUE(s.PrintSetupData);
   EXPECT_FALSE(s.PrintToolImage);
+  EXPECT_FALSE(s.PrintTimeline);
   EXPECT_EQ(ReadSetting(*again, "PrintPreview", "PrintCutData", QString()), "0");
+  EXPECT_EQ(ReadSetting(*again, "PrintPreview", "PrintTimeline", QString()), "0");
   SaveReportSwitches(*again, ReportSwitches());
   EXPECT_EQ(ReadSetting(*again, "PrintPreview", "PrintToolImage", QString()), "1");
   EXPECT_EQ(LoadReportSwitches(*again), ReportSwitches());

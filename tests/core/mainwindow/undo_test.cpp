@@ -1,0 +1,173 @@
+// Undo and redo of every kind of change of the study, made the way the
+// program makes it, with the main window's lists following each step.
+
+#include "autoset/autosetform.h"
+#include "engine/printchecks.h"
+#include "mainwindow/mainwindowform.h"
+#include "platform/scriptedprompter.h"
+#include "session/studysession.h"
+#include "support/qstringprint.h"
+#include "support/testsupport.h"
+#include "workspace.h"
+
+#include <QSettings>
+#include <QTemporaryFile>
+
+#include <gtest/gtest.h>
+
+using namespace arvex;
+
+namespace {
+
+class QuietHost : public MainWindowHost {
+ public:
+  void ShowOperationEditor() override {}
+  void ShowHeaderWindow() override {}
+  void FocusList(int) override {}
+  void ProcessPendingEvents() override {}
+};
+
+// What a step must put back: the document and the lists on screen.
+struct Shown {
+  TimeStudyHeader Header;
+  TimeStudy::OperationList Main, Sub;
+  std::array<TimeStudy::SyncColumn, 3> Syncs;
+  QStringList MainLines, SubLines;
+  bool operator==(const Shown&) const = default;
+};
+
+void PrintTo(const Shown& s, std::ostream* os) {
+  *os << "main ";
+  PrintTo(s.MainLines, os);
+  *os << " sub ";
+  PrintTo(s.SubLines, os);
+  *os << " syncs";
+  for (int k = 1; k <= kMaxSyncs && s.Syncs[1][static_cast<size_t>(k)]; ++k)
+    *os << ' ' << s.Syncs[1][static_cast<size_t>(k)] << '/' << s.Syncs[2][static_cast<size_t>(k)];
+  for (size_t i = 0; i < s.Main.size(); ++i)
+    if (!s.Main[i].IsBlank()) *os << " [" << i << ' ' << s.Main[i].ToolNo.toStdString() << ' ' << s.Main[i].Group.toStdString() << ']';
+  for (size_t i = 0; i < s.Sub.size(); ++i)
+    if (!s.Sub[i].IsBlank()) *os << " {" << i << ' ' << s.Sub[i].ToolNo.toStdString() << ' ' << s.Sub[i].Group.toStdString() << '}';
+}
+
+class UndoTest : public ::testing::Test {
+ protected:
+  UndoTest() : folder_(true) {
+    settingsFile_.open();
+    store_ = std::make_unique<QSettings>(settingsFile_.fileName(), QSettings::IniFormat);
+    ws_.AppFolder = folder_.Path();
+    ws_.Machine.MainTools1List = SplitToolString(QStringLiteral("Gang,T01,T02,T03,T04"));
+    TimeStudy& st = ws_.Study;
+    st.Header.SubSpindleUsed = 1;
+    st.Header.PartsCatcherUsed = 1;
+    for (int i = 1; i <= 4; ++i) {
+      Operation& op = st.Op(kMainSpindle, i);
+      op.ToolNo = QStringLiteral("T0%1").arg(i);
+      op.OpName = QStringLiteral("Op %1").arg(i);
+      op.IPM = 6;
+      op.CutLength = i;
+      op.UpdateCutTime();
+    }
+    st.RecountOps();
+    ws_.Changes.Replaced(st);
+    form_ = std::make_unique<MainWindowForm>(ws_, prompter_, *store_, host_);
+    form_->FillList();
+  }
+
+  Shown Now() const {
+    Shown now{ws_.Study.Header, ws_.Study.Ops[kMainSpindle], ws_.Study.Ops[kSubSpindle], ws_.Study.Syncs,
+              form_->Lines(kMainSpindle), form_->Lines(kSubSpindle)};
+    // Place 0 is the recalculation's scratch copy, not the document.
+    now.Main[0] = now.Sub[0] = Operation{};
+    return now;
+  }
+  void Select(int side, const QString& lineStart) {
+    const QStringList& lines = form_->Lines(side);
+    for (qsizetype i = 0; i < lines.size(); ++i)
+      if (lines[i].startsWith(lineStart)) return form_->ClickLine(side, static_cast<int>(i));
+    ADD_FAILURE() << "no line " << lineStart.toStdString();
+  }
+  // Makes the change, then undoes and redoes it: the study and the lists
+  // must be exactly as they were before, then after.
+  void ExpectUndoable(const QString& step, const std::function<void()>& change) {
+    SCOPED_TRACE(step.toStdString());
+    const Shown before = Now();
+    change();
+    const Shown after = Now();
+    ASSERT_FALSE(before == after);
+    EXPECT_EQ(ws_.History->UndoMenuText(), QStringLiteral("&Undo ") + step);
+    ASSERT_TRUE(UndoStudyStep(ws_));
+    EXPECT_EQ(Now(), before);
+    ASSERT_TRUE(RedoStudyStep(ws_));
+    EXPECT_EQ(Now(), after);
+  }
+
+  test::TempAppFolder folder_;
+  QTemporaryFile settingsFile_;
+  std::unique_ptr<QSettings> store_;
+  Workspace ws_;
+  ScriptedPrompter prompter_;
+  QuietHost host_;
+  std::unique_ptr<MainWindowForm> form_;
+};
+
+}  // namespace
+
+TEST_F(UndoTest, EveryKindOfChangeIsOneStepBackAndForth) {
+  ExpectUndoable("Add Eject Part", [&] {
+    prompter_.QueueAnswer(Answer::Yes);
+    CheckSyncsBeforePrint(ws_, prompter_);
+  });
+  ExpectUndoable("Copy Operation 1 to Sub", [&] {
+    Select(kMainSpindle, "1)");
+    form_->CopyMainToSub();
+  });
+  ExpectUndoable("Move Operation 2 Down", [&] {
+    Select(kMainSpindle, "2)");
+    form_->MoveDown(kMainSpindle);
+  });
+  ExpectUndoable("Delete Operation 3", [&] {
+    Select(kMainSpindle, "3)");
+    prompter_.QueueAnswer(Answer::Yes);
+    form_->ListKeyDown(kMainSpindle, 46);
+  });
+  ExpectUndoable("Add Sync", [&] {
+    Select(kMainSpindle, "2)");
+    Select(kSubSpindle, "2)");
+    form_->AddSync();
+  });
+  ExpectUndoable("Move Sync 1 Up", [&] {
+    Select(kMainSpindle, "     Sync 1");
+    form_->MoveUp(kMainSpindle);
+  });
+  ExpectUndoable("Remove Sync 1", [&] {
+    Select(kMainSpindle, "     Sync 1");
+    form_->RemoveSync();
+  });
+  ExpectUndoable("Edit Part Name", [&] {
+    for (const char* text : {"V", "Va", "Valve"})
+      ws_.Changes.Apply(ws_.Study, {"Edit Part Name", "header:PartName"}, [&](TimeStudy& st) {
+        st.Header.PartName = text;
+        return true;
+      });
+  });
+  ExpectUndoable("Edit IPM", [&] {
+    for (double ipm : {1.0, 12.0, 12.5})
+      ws_.Changes.Apply(ws_.Study, {"Edit IPM", "cut:1:1:6"}, [&](TimeStudy& st) {
+        st.Op(kMainSpindle, 1).IPM = ipm;
+        st.Op(kMainSpindle, 1).UpdateCutTime();
+        return true;
+      });
+  });
+  ExpectUndoable("Auto Set 2 Operations", [&] {
+    AutoSetForm autoSet(ws_, prompter_);
+    ws_.Study.CurrentSpindle = kMainSpindle;
+    autoSet.Load();
+    autoSet.ChooseKind(0);  // drill: center drill and drill
+    autoSet.SetFirstToolIndex(1);
+    autoSet.Change({AutoSetArray::DR, 0}, ".25");
+    autoSet.Change({AutoSetArray::DR, 5}, "1");
+    ASSERT_EQ(autoSet.Generate(2).Outcome, AutoSetOutcome::Added);
+  });
+  EXPECT_EQ(ws_.History->UndoCount(), 10);
+}
