@@ -201,8 +201,10 @@ void MainWindowForm::ClickTimeline(const TimelineFrame& frame, const QPointF& po
   const int line = LineOfOperation(hit.Spindle, hit.Operation);
   if (line < 0) return;
   selection_[Index(hit.Spindle)] = line;
-  host_.FocusList(hit.Spindle);
+  // The list shows the selection before it takes the focus, so that the
+  // focus does not choose a line of its own.
   Changed();
+  host_.FocusList(hit.Spindle);
 }
 
 QString MainWindowForm::TimelineToolTip(const TimelineFrame& frame, const QPointF& point) const {
