@@ -163,7 +163,7 @@ void AppendCost(QString& out, const Workspace& ws) {
   AppendKey(out, "partsPerBar");
   AppendJsonInt(out, figures.PartsPerBar);
   AppendKey(out, "barLoadPerPart");
-  AppendJsonAmount(out, figures.BarLoadPerPart);
+  out += JsonNumber(NumberText(figures.BarLoadPerPart));  // a Single, with its seven digits
   AppendKey(out, "perPart");
   out += u'[';
   for (size_t i = 0; i < kEfficiencies.size(); ++i) {

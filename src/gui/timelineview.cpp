@@ -30,7 +30,7 @@ TimelineView::TimelineView(MainWindowForm& form, QWidget* parent) : QWidget(pare
 
 QSize TimelineView::sizeHint() const {
   const int h = fontMetrics().height();
-  return {600, h * 7};
+  return {600, h * 8};
 }
 
 QSize TimelineView::minimumSizeHint() const { return {240, sizeHint().height()}; }

@@ -85,13 +85,14 @@ void Hatch(QPainter& p, const QRectF& r, double spacing, double line) {
   p.restore();
 }
 
-// Text centred in a rectangle when it fits there.
+// Text centred in a rectangle, on a ground that hides the lines below it,
+// when it fits there.
 bool CentredText(QPainter& p, const QFontMetricsF& fm, const QRectF& r, const QString& text, const QColor& colour,
-                 bool backing) {
+                 const QColor& ground) {
   const double w = fm.horizontalAdvance(text);
-  if (w + fm.height() * 0.4 > r.width() || fm.height() > r.height() * 1.05) return false;
+  if (w + fm.height() * 0.2 > r.width() || fm.height() > r.height() * 1.05) return false;
   const QRectF box(r.center().x() - w / 2, r.center().y() - fm.height() / 2, w, fm.height());
-  if (backing) p.fillRect(box.adjusted(-fm.height() * 0.15, 0, fm.height() * 0.15, 0), Qt::white);
+  p.fillRect(box.adjusted(-fm.height() * 0.08, 0, fm.height() * 0.08, 0).intersected(r), ground);
   p.setPen(colour);
   p.drawText(QPointF(box.left(), box.top() + fm.ascent()), text);
   return true;
@@ -212,7 +213,9 @@ void PaintTimeline(QPainter& p, const Timeline& t, const QRectF& box, const Time
   for (const TimelineWait& w : t.Waits) {
     const QRectF r = f.BarRect(w.Spindle, w.Start, w.End);
     Hatch(p, r, h * 0.45, line);
-    CentredText(p, fm, r, WaitText(w.Length()), kInk, true);
+    // "waits 3.2 s", or the seconds alone in a narrow gap.
+    if (!CentredText(p, fm, r, WaitText(w.Length()), kInk, Qt::white))
+      CentredText(p, fm, r, Format(w.Length(), u"0.0") + QStringLiteral(" s"), kInk, Qt::white);
   }
 
   // The groups: cutting time solid with the operation boundaries, then the
@@ -231,8 +234,12 @@ void PaintTimeline(QPainter& p, const Timeline& t, const QRectF& box, const Time
     p.setPen(QPen(bar.Counts ? kInk : colours.Solid, bar.Counts ? line * 1.5 : line));
     p.setBrush(Qt::NoBrush);
     p.drawRect(whole);
-    const bool onSolid = whole.center().x() < cut.right();
-    CentredText(p, fm, whole, bar.Name, onSolid ? Qt::white : kInk, false);
+    // The group's name on its cutting time, else on its non-cutting time,
+    // else across the bar on a white ground.
+    const QRectF idle(QPointF(cut.right(), whole.top()), whole.bottomRight());
+    if (!CentredText(p, fm, cut, bar.Name, Qt::white, colours.Solid) &&
+        !CentredText(p, fm, idle, bar.Name, kInk, colours.Light))
+      CentredText(p, fm, whole, bar.Name, kInk, Qt::white);
   }
 
   // The axis in seconds, ending at the cycle total.
