@@ -4,6 +4,7 @@
 
 #include "document/rvxfile.h"
 #include "engine/comparison.h"
+#include "guibenchmain.h"
 #include "platform/scriptedprompter.h"
 #include "report/composereport.h"
 #include "report/reportrender.h"
@@ -116,11 +117,4 @@ BENCHMARK(BM_WritePdf200Operations)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return arvex::bench::RunWithGuiApplication(argc, argv); }

@@ -5,6 +5,7 @@
 
 #include "benchstudy.h"
 #include "engine/comparison.h"
+#include "guibenchmain.h"
 #include "mainwindow/mainwindowform.h"
 #include "platform/scriptedprompter.h"
 #include "report/timeline.h"
@@ -98,11 +99,4 @@ BENCHMARK(BM_UndoOrRedoWithRedisplay)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return arvex::bench::RunWithGuiApplication(argc, argv); }

@@ -4,6 +4,7 @@
 #include "classickeys.h"
 #include "icons.h"
 #include "platform/prompter.h"
+#include "report/timeline.h"
 #include "session/recentfiles.h"
 #include "studyundo.h"
 #include "timelineview.h"
@@ -403,6 +404,7 @@ void MainWindow::Refresh() {
   fileLabel_->setText(form_->FileLabel());
   dirtyLabel_->setText(context_.Ws.Study.Dirty ? QStringLiteral("Changed, not saved") : QString());
   RefreshRecentFiles();
+  timeline_->setAccessibleDescription(TimelineSummary(form_->SpindleTimeline()));
   timeline_->update();
 }
 

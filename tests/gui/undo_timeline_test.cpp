@@ -81,6 +81,7 @@ TEST_F(UndoWindowTest, TheTimelineShowsTheFormsChartAndAClickSelectsTheOperation
   EXPECT_EQ(view->accessibleName(), "Spindle Timeline");
   const Timeline& chart = window->Form().SpindleTimeline();
   ASSERT_FALSE(chart.IsEmpty());
+  EXPECT_EQ(view->accessibleDescription(), TimelineSummary(chart));
   const TimelineFrame frame = view->Frame();
   const TimelineOperation& op = chart.Bars.front().Operations.at(1);  // B1, operation 2
   const QPoint at(static_cast<int>(frame.X((op.Start + op.End) / 2)), static_cast<int>(frame.MainLane.center().y()));

@@ -64,30 +64,19 @@ void StudyHistory::Restore(TimeStudy& study, const TimeStudy& state) {
   keep(study.EditSubOp, study.SubOpCount);
 }
 
-void StudyHistory::UpdateDirty(TimeStudy& study) const { study.Dirty = UndoCount() != savedAt_; }
-
-std::optional<StudyChange> StudyHistory::Undo(TimeStudy& study) {
-  if (undo_.empty()) return std::nullopt;
-  Step step = std::move(undo_.back());
-  undo_.pop_back();
-  TimeStudy after = study;
+std::optional<StudyChange> StudyHistory::TakeStep(std::deque<Step>& from, std::deque<Step>& to, TimeStudy& study) {
+  if (from.empty()) return std::nullopt;
+  Step step = std::move(from.back());
+  from.pop_back();
+  // The state the step leaves goes the other way, under the same name.
+  to.push_back({study, step.Change});
   Restore(study, step.State);
-  redo_.push_back({std::move(after), step.Change});
   mergeOpen_ = false;
-  UpdateDirty(study);
+  study.Dirty = UndoCount() != savedAt_;
   return step.Change;
 }
 
-std::optional<StudyChange> StudyHistory::Redo(TimeStudy& study) {
-  if (redo_.empty()) return std::nullopt;
-  Step step = std::move(redo_.back());
-  redo_.pop_back();
-  TimeStudy before = study;
-  Restore(study, step.State);
-  undo_.push_back({std::move(before), step.Change});
-  mergeOpen_ = false;
-  UpdateDirty(study);
-  return step.Change;
-}
+std::optional<StudyChange> StudyHistory::Undo(TimeStudy& study) { return TakeStep(undo_, redo_, study); }
+std::optional<StudyChange> StudyHistory::Redo(TimeStudy& study) { return TakeStep(redo_, undo_, study); }
 
 }  // namespace arvex

@@ -18,7 +18,6 @@
 
 #include <deque>
 #include <optional>
-#include <vector>
 
 namespace arvex {
 
@@ -65,11 +64,12 @@ class StudyHistory final : public StudyChangeRecorder {
     StudyChange Change;
   };
   static void Restore(TimeStudy& study, const TimeStudy& state);
-  void UpdateDirty(TimeStudy& study) const;
+  // Puts back the last step of `from` and keeps the state it replaces in `to`.
+  std::optional<StudyChange> TakeStep(std::deque<Step>& from, std::deque<Step>& to, TimeStudy& study);
 
   int steps_;
   std::deque<Step> undo_;   // oldest first; each holds the study before its step
-  std::vector<Step> redo_;  // last undone last; each holds the study after its step
+  std::deque<Step> redo_;   // last undone last; each holds the study after its step
   // The number of undo steps at the state last saved; -1 when that state
   // can no longer be reached.
   int savedAt_ = 0;

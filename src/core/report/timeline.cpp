@@ -152,6 +152,21 @@ Timeline ComputeTimeline(const TimeStudy& study, const CycleComparison& c) {
   return t;
 }
 
+QString TimelineSummary(const Timeline& t) {
+  QStringList parts;
+  for (const TimelineBar& bar : t.Bars) {
+    if (!bar.Counts) continue;
+    QString part = bar.Name + u' ' + Seconds(bar.Total) + QStringLiteral(" s");
+    for (const TimelineWait& w : t.Waits)
+      if (w.For == bar.Name)
+        part += QStringLiteral(" (") + (w.Spindle == kSubSpindle ? QStringLiteral("sub") : QStringLiteral("main")) +
+                QStringLiteral(" waits ") + Seconds(w.Length()) + QStringLiteral(" s)");
+    parts << part;
+  }
+  return parts.join(QStringLiteral(", ")) + (parts.isEmpty() ? QString() : QStringLiteral("; ")) +
+         QStringLiteral("cycle ") + Seconds(t.Total) + QStringLiteral(" s");
+}
+
 // ---- frame --------------------------------------------------------------------------------
 
 const QRectF& TimelineFrame::Lane(int spindle) const { return spindle == kSubSpindle ? SubLane : MainLane; }

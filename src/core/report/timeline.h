@@ -74,6 +74,11 @@ struct Timeline {
 // operations are the study's, by the group labels the recalculation wrote.
 Timeline ComputeTimeline(const TimeStudy& study, const CycleComparison& comparison);
 
+// The chart in words, for a screen reader: the group that counts in each
+// stretch with its time and the spindle that waits, then the cycle
+// ("A 9.28 s, B1 13.57 s (sub waits 4.21 s), D 18.05 s; cycle 40.90 s").
+QString TimelineSummary(const Timeline& timeline);
+
 // ---- drawing ----------------------------------------------------------------------------
 
 struct TimelineStyle {

@@ -86,6 +86,9 @@ TEST_F(FiveSyncs, LanesBarsAndWaitsFollowTheComparison) {
   EXPECT_EQ(waits, (std::vector<std::tuple<int, QString, double, double>>{
                        {2, "B1", 7, 13}, {1, "C2", 15, 18}, {1, "C3", 18, 22}, {2, "B4", 23, 28}}));
   EXPECT_EQ(timeline.Syncs, (std::vector<double>{5, 13, 18, 22, 28}));
+  EXPECT_EQ(TimelineSummary(timeline),
+            "A 5.00 s, B1 8.00 s (sub waits 6.00 s), C2 5.00 s (main waits 3.00 s), C3 4.00 s (main waits 4.00 s), "
+            "B4 6.00 s (sub waits 5.00 s), D 3.00 s; cycle 31.00 s");
   // The operations of B1 share its cutting time; a tick between them at 9 s.
   const TimelineBar& b1 = timeline.Bars[1];
   ASSERT_EQ(b1.Operations.size(), 2u);
