@@ -74,6 +74,15 @@ PrintResult PrintStudyReport(Workspace& ws, Prompter& prompter, const PrintTarge
   return PrintComposedReport(ws, doc, target, queues);
 }
 
+PrintResult PrintCommand(Workspace& ws, Prompter& prompter, QSettings& store, PrintQueues& queues) {
+  const PrintTarget target = ResolvePrintTarget(ws.Printer, queues);
+  ReportDocument doc;
+  const PrintResult result = PrintStudyReport(ws, prompter, target, queues, LoadReportSwitches(store), doc);
+  if (!result.Printed() && result.Outcome != PrintOutcome::NothingToPrint)
+    prompter.ShowMessage(PrintFailureText(result, target), kProgramTitle, MessageIcon::Exclamation);
+  return result;
+}
+
 QString PrintFailureText(const PrintResult& result, const PrintTarget& target) {
   switch (result.Outcome) {
     case PrintOutcome::Printed:

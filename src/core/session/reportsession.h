@@ -10,6 +10,8 @@
 
 #include <QString>
 
+class QSettings;
+
 namespace arvex {
 
 class Prompter;
@@ -53,6 +55,12 @@ PrintResult PrintComposedReport(const Workspace& ws, const ReportDocument& doc, 
 // Only step 1 talks to the user; the caller says why a print failed.
 PrintResult PrintStudyReport(Workspace& ws, Prompter& prompter, const PrintTarget& target, PrintQueues& queues,
                              const ReportSwitches& switches, ReportDocument& doc);
+
+// The windows' print command (the toolbar's Print, and "&Print current
+// T/S" after its printer dialog): PrintStudyReport on the run's printer
+// (ws.Printer) with the stored switches; a print that did not happen is a
+// message.
+PrintResult PrintCommand(Workspace& ws, Prompter& prompter, QSettings& store, PrintQueues& queues);
 
 // The message a window shows for a print that did not happen.
 QString PrintFailureText(const PrintResult& result, const PrintTarget& target);
