@@ -45,6 +45,38 @@ PrinterPaper PaperOf(const cups_size_t& size) {
   return paper;
 }
 
+// The printer's own word on why it refuses jobs ("printer-state-message",
+// set by cupsreject -r), asked of the server; "" when it gave none.
+QString StateMessage(const cups_dest_t* dest) {
+  const char* uri = cupsGetOption("printer-uri-supported", dest->num_options, dest->options);
+  if (!uri) return {};
+  ipp_t* request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
+  ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
+  ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr, "printer-state-message");
+  ipp_t* response = cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/");
+  QString message;
+  if (ipp_attribute_t* attr = ippFindAttribute(response, "printer-state-message", IPP_TAG_ZERO))
+    message = QString::fromUtf8(ippGetString(attr, 0, nullptr)).trimmed();
+  ippDelete(response);
+  return message;
+}
+
+// The paper the printer uses when a job names none: the user's own default
+// ("media" in lpoptions), else the printer's "media-default".
+bool DefaultMedia(const cups_dest_t* dest, cups_dinfo_t* info, cups_size_t* size) {
+  QByteArray name = cupsGetOption("media", dest->num_options, dest->options);
+  if (name.isEmpty()) {
+    if (ipp_attribute_t* attr = cupsFindDestDefault(CUPS_HTTP_DEFAULT, const_cast<cups_dest_t*>(dest), info, "media"))
+      name = ippGetString(attr, 0, nullptr);
+  }
+  if (!name.isEmpty() &&
+      cupsGetDestMediaByName(CUPS_HTTP_DEFAULT, const_cast<cups_dest_t*>(dest), info, name.constData(),
+                             CUPS_MEDIA_FLAGS_DEFAULT, size))
+    return true;
+  return cupsGetDestMediaDefault(CUPS_HTTP_DEFAULT, const_cast<cups_dest_t*>(dest), info, CUPS_MEDIA_FLAGS_DEFAULT,
+                                 size) != 0;
+}
+
 QString LastError() {
   const char* text = cupsLastErrorString();
   return text && *text ? QString::fromUtf8(text) : QStringLiteral("the print system gave no reason");
@@ -63,8 +95,7 @@ std::optional<PrinterPaper> CupsPrintQueues::DefaultPaper(const QString& printer
   const InfoPtr info(cupsCopyDestInfo(CUPS_HTTP_DEFAULT, dest.get()));
   if (!info) return std::nullopt;
   cups_size_t size{};
-  if (!cupsGetDestMediaDefault(CUPS_HTTP_DEFAULT, dest.get(), info.get(), CUPS_MEDIA_FLAGS_DEFAULT, &size))
-    return std::nullopt;
+  if (!DefaultMedia(dest.get(), info.get(), &size)) return std::nullopt;
   return PaperOf(size);
 }
 
@@ -88,7 +119,7 @@ bool CupsPrintQueues::AcceptsJobs(const QString& printer, QString* why) {
   }
   if (Option(dest.get(), "printer-is-accepting-jobs") != QStringLiteral("false")) return true;
   if (why) {
-    QString reason = Option(dest.get(), "printer-state-message");
+    QString reason = StateMessage(dest.get());
     if (reason.isEmpty()) reason = Option(dest.get(), "printer-state-reasons");
     *why = QStringLiteral("the printer ") + printer + QStringLiteral(" is not accepting jobs") +
            (reason.isEmpty() || reason == QStringLiteral("none") ? QString() : QStringLiteral(" (") + reason + u')');
