@@ -71,9 +71,11 @@ PrintPreviewWindow::PrintPreviewWindow(WindowContext& context, PrintQueues& queu
   connect(view_, &ReportPreviewView::PageRequested, this, [this](int page) { form_.SetPage(page); });
   right->addWidget(view_, 1);
   auto* pages = new QHBoxLayout;
+  auto* scrollLabel = new QLabel(QStringLiteral("Page:"), this);
   scroll_ = new QScrollBar(Qt::Horizontal, this);
   scroll_->setObjectName(QStringLiteral("scrlPage"));
   scroll_->setAccessibleName(QStringLiteral("Page"));
+  pages->addWidget(scrollLabel);
   connect(scroll_, &QScrollBar::valueChanged, this, [this](int page) { form_.SetPage(page); });
   pageLabel_ = new QLabel(this);
   pageLabel_->setObjectName(QStringLiteral("lblPage"));

@@ -77,7 +77,7 @@ ReportSettingsDialog::ReportSettingsDialog(ReportSettingsForm& form, QWidget* pa
   QPushButton* save = buttons->addButton(ReportSettingsForm::kSaveCaption, QDialogButtonBox::AcceptRole);
   save->setObjectName(QStringLiteral("Command1"));
   save->setDefault(true);
-  QPushButton* cancel = buttons->addButton(QDialogButtonBox::Cancel);
+  QPushButton* cancel = buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
   cancel->setObjectName(QStringLiteral("cmdCancel"));
   connect(buttons, &QDialogButtonBox::accepted, this, [this] {
     form_.Save();
