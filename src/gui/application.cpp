@@ -67,6 +67,7 @@ int RunWindows(const QStringList& arguments) {
   MainWindow window(context);
   window.Form().Load();
   window.show();
+  window.activateWindow();  // also where no window manager gives the focus
   const QString path = line.OpenPath;
   QTimer::singleShot(0, &window, [&window, path, probe] {
     if (!path.isEmpty()) window.Form().OpenAtStartUp(path);
