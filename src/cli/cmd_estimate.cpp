@@ -408,11 +408,11 @@ bool TakeCostOptions(CliContext& ctx, QStringList& args, ReportSettings* setting
   const struct {
     const char* Name;
     QString* Text;
-  } options[] = {{"--rate", &texts.Costs.MachineRate},
-                 {"--setup-rate", &texts.Costs.SetupRate},
-                 {"--bar-price", &texts.Costs.BarPrice},
-                 {"--quantity", &texts.Costs.Quantity},
-                 {"--efficiency", &texts.Costs.Efficiency}};
+  } options[] = {{"--rate", &texts.MachineRate},
+                 {"--setup-rate", &texts.SetupRate},
+                 {"--bar-price", &texts.BarPrice},
+                 {"--quantity", &texts.BatchQuantity},
+                 {"--efficiency", &texts.QuotedEfficiency}};
   for (const auto& option : options) {
     const QString name = QString::fromLatin1(option.Name);
     QString value;

@@ -8,35 +8,34 @@
 
 namespace arvex {
 
+const std::vector<ReportSettingField>& ReportSettingFields() {
+  static const std::vector<ReportSettingField> fields{
+      {QStringLiteral("Hours worked in a shift:"), kHoursShiftKey, &ReportSettingsTexts::HoursShift, {}},
+      {QStringLiteral("Hours worked in a day:"), kHoursDayKey, &ReportSettingsTexts::HoursDay, {}},
+      {QStringLiteral("Days worked a week:"), kDaysWeekKey, &ReportSettingsTexts::DaysWeek, {}},
+      {QStringLiteral("Disclaimer wording:"), kDisclaimerKey, &ReportSettingsTexts::Disclaimer, {}},
+      {QStringLiteral("Logo file for printout:"), kLogoPicKey, &ReportSettingsTexts::LogoPic, {}},
+      {QStringLiteral("Logo size adjustment (%):"), kLogoSizeKey, &ReportSettingsTexts::LogoSize, {}},
+      {QStringLiteral("Machine rate per hour:"), kMachineRateKey, &ReportSettingsTexts::MachineRate, kCostsGroup},
+      {QStringLiteral("Setup rate per hour:"), kSetupRateKey, &ReportSettingsTexts::SetupRate, kCostsGroup},
+      {QStringLiteral("Bar price (optional):"), kBarPriceKey, &ReportSettingsTexts::BarPrice, kCostsGroup},
+      {QStringLiteral("Batch quantity:"), kBatchQuantityKey, &ReportSettingsTexts::BatchQuantity, kCostsGroup},
+      {QStringLiteral("Efficiency quoted (%):"), kQuotedEfficiencyKey, &ReportSettingsTexts::QuotedEfficiency,
+       kCostsGroup},
+  };
+  return fields;
+}
+
 ReportSettingsTexts ReadReportSettingsTexts(QSettings& store) {
   const ReportSettingsTexts d;
   ReportSettingsTexts t;
-  t.HoursShift = ReadSetting(store, kSettingsSection, kHoursShiftKey, d.HoursShift);
-  t.HoursDay = ReadSetting(store, kSettingsSection, kHoursDayKey, d.HoursDay);
-  t.DaysWeek = ReadSetting(store, kSettingsSection, kDaysWeekKey, d.DaysWeek);
-  t.Disclaimer = ReadSetting(store, kSettingsSection, kDisclaimerKey, d.Disclaimer);
-  t.LogoPic = ReadSetting(store, kSettingsSection, kLogoPicKey, d.LogoPic);
-  t.LogoSize = ReadSetting(store, kSettingsSection, kLogoSizeKey, d.LogoSize);
-  t.Costs.MachineRate = ReadSetting(store, kSettingsSection, kMachineRateKey, d.Costs.MachineRate);
-  t.Costs.SetupRate = ReadSetting(store, kSettingsSection, kSetupRateKey, d.Costs.SetupRate);
-  t.Costs.BarPrice = ReadSetting(store, kSettingsSection, kBarPriceKey, d.Costs.BarPrice);
-  t.Costs.Quantity = ReadSetting(store, kSettingsSection, kBatchQuantityKey, d.Costs.Quantity);
-  t.Costs.Efficiency = ReadSetting(store, kSettingsSection, kQuotedEfficiencyKey, d.Costs.Efficiency);
+  for (const ReportSettingField& f : ReportSettingFields())
+    t.*f.Member = ReadSetting(store, kSettingsSection, f.Key, d.*f.Member);
   return t;
 }
 
 void WriteReportSettingsTexts(QSettings& store, const ReportSettingsTexts& t) {
-  WriteSetting(store, kSettingsSection, kHoursShiftKey, t.HoursShift);
-  WriteSetting(store, kSettingsSection, kHoursDayKey, t.HoursDay);
-  WriteSetting(store, kSettingsSection, kDaysWeekKey, t.DaysWeek);
-  WriteSetting(store, kSettingsSection, kDisclaimerKey, t.Disclaimer);
-  WriteSetting(store, kSettingsSection, kLogoPicKey, t.LogoPic);
-  WriteSetting(store, kSettingsSection, kLogoSizeKey, t.LogoSize);
-  WriteSetting(store, kSettingsSection, kMachineRateKey, t.Costs.MachineRate);
-  WriteSetting(store, kSettingsSection, kSetupRateKey, t.Costs.SetupRate);
-  WriteSetting(store, kSettingsSection, kBarPriceKey, t.Costs.BarPrice);
-  WriteSetting(store, kSettingsSection, kBatchQuantityKey, t.Costs.Quantity);
-  WriteSetting(store, kSettingsSection, kQuotedEfficiencyKey, t.Costs.Efficiency);
+  for (const ReportSettingField& f : ReportSettingFields()) WriteSetting(store, kSettingsSection, f.Key, t.*f.Member);
   store.sync();
 }
 
@@ -52,11 +51,11 @@ ReportSettings ReportSettingsFromTexts(const ReportSettingsTexts& t) {
   s.Disclaimer = t.Disclaimer;
   s.LogoPic = t.LogoPic;
   if (ValChecked(t.LogoSize, &value)) s.LogoSize = ToInt16Or(value, s.LogoSize);
-  s.Costs = CostSettingsFromTexts(t.Costs);
+  s.Costs = CostSettingsFromTexts(t);
   return s;
 }
 
-CostSettings CostSettingsFromTexts(const CostSettingsTexts& t) {
+CostSettings CostSettingsFromTexts(const ReportSettingsTexts& t) {
   CostSettings c;
   double value = 0;
   auto amount = [&](const QString& text, double& field) {
@@ -65,24 +64,32 @@ CostSettings CostSettingsFromTexts(const CostSettingsTexts& t) {
   amount(t.MachineRate, c.MachineRate);
   amount(t.SetupRate, c.SetupRate);
   amount(t.BarPrice, c.BarPrice);
-  if (ValChecked(t.Quantity, &value)) c.Quantity = std::max(0, ToInt32(value).value_or(c.Quantity));
-  if (ValChecked(t.Efficiency, &value) && std::isfinite(value)) c.Efficiency = value;
+  if (ValChecked(t.BatchQuantity, &value)) c.Quantity = std::max(0, ToInt32(value).value_or(c.Quantity));
+  if (ValChecked(t.QuotedEfficiency, &value) && std::isfinite(value)) c.Efficiency = value;
   return c;
 }
 
-namespace {
-bool SwitchOn(QSettings& store, const QString& key) {
-  return Val(ReadSetting(store, kPrintPreviewSection, key, QStringLiteral("1"))) != 0;
+ReportSwitches ReportSwitches::AllOff() {
+  ReportSwitches s;
+  for (const ReportSwitchField& f : ReportSwitchFields()) s.*f.Member = false;
+  return s;
 }
-}  // namespace
+
+const std::vector<ReportSwitchField>& ReportSwitchFields() {
+  static const std::vector<ReportSwitchField> fields{
+      {QStringLiteral("Print Cutting Data"), kPrintCutDataKey, &ReportSwitches::PrintCutData},
+      {QStringLiteral("Print Tool Holders"), kPrintToolHoldersKey, &ReportSwitches::PrintToolHolders},
+      {QStringLiteral("Print Setup Data"), kPrintSetupDataKey, &ReportSwitches::PrintSetupData},
+      {QStringLiteral("Print Tooling Layout Images"), kPrintToolImageKey, &ReportSwitches::PrintToolImage},
+      {QStringLiteral("Print Timeline"), kPrintTimelineKey, &ReportSwitches::PrintTimeline},
+  };
+  return fields;
+}
 
 ReportSwitches LoadReportSwitches(QSettings& store) {
   ReportSwitches s;
-  s.PrintCutData = SwitchOn(store, kPrintCutDataKey);
-  s.PrintToolHolders = SwitchOn(store, kPrintToolHoldersKey);
-  s.PrintSetupData = SwitchOn(store, kPrintSetupDataKey);
-  s.PrintToolImage = SwitchOn(store, kPrintToolImageKey);
-  s.PrintTimeline = SwitchOn(store, kPrintTimelineKey);
+  for (const ReportSwitchField& f : ReportSwitchFields())
+    s.*f.Member = Val(ReadSetting(store, kPrintPreviewSection, f.Key, QStringLiteral("1"))) != 0;
   return s;
 }
 
@@ -92,11 +99,7 @@ void SaveReportSwitch(QSettings& store, const QString& key, bool on) {
 }
 
 void SaveReportSwitches(QSettings& store, const ReportSwitches& s) {
-  SaveReportSwitch(store, kPrintCutDataKey, s.PrintCutData);
-  SaveReportSwitch(store, kPrintToolHoldersKey, s.PrintToolHolders);
-  SaveReportSwitch(store, kPrintSetupDataKey, s.PrintSetupData);
-  SaveReportSwitch(store, kPrintToolImageKey, s.PrintToolImage);
-  SaveReportSwitch(store, kPrintTimelineKey, s.PrintTimeline);
+  for (const ReportSwitchField& f : ReportSwitchFields()) SaveReportSwitch(store, f.Key, s.*f.Member);
 }
 
 }  // namespace arvex

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <vector>
 
 class QSettings;
 
@@ -27,15 +28,6 @@ struct CostSettings {
   bool operator==(const CostSettings&) const = default;
 };
 
-struct CostSettingsTexts {
-  QString MachineRate;
-  QString SetupRate;
-  QString BarPrice;
-  QString Quantity = QStringLiteral("1000");
-  QString Efficiency = QStringLiteral("85");
-  bool operator==(const CostSettingsTexts&) const = default;
-};
-
 struct ReportSettings {
   float HoursShift = 10;
   std::int16_t HoursDay = 20;
@@ -48,7 +40,7 @@ struct ReportSettings {
 };
 
 // The values as the settings store and the settings window hold them:
-// texts, in the store's order; the costs after the six.
+// texts, in the store's order: the six, then the five costs.
 struct ReportSettingsTexts {
   QString HoursShift = QStringLiteral("10");
   QString HoursDay = QStringLiteral("20");
@@ -56,7 +48,11 @@ struct ReportSettingsTexts {
   QString Disclaimer = kDefaultDisclaimer;
   QString LogoPic;
   QString LogoSize = QStringLiteral("100");
-  CostSettingsTexts Costs;
+  QString MachineRate;
+  QString SetupRate;
+  QString BarPrice;
+  QString BatchQuantity = QStringLiteral("1000");
+  QString QuotedEfficiency = QStringLiteral("85");
   bool operator==(const ReportSettingsTexts&) const = default;
 };
 
@@ -72,11 +68,27 @@ inline const QString kSetupRateKey = QStringLiteral("SetupRate");
 inline const QString kBarPriceKey = QStringLiteral("BarPrice");
 inline const QString kBatchQuantityKey = QStringLiteral("BatchQuantity");
 inline const QString kQuotedEfficiencyKey = QStringLiteral("QuotedEfficiency");
+// The box of the cost settings in the settings window.
+inline const QString kCostsGroup = QStringLiteral("Costs");
+
+// One box of the report settings window: its label, its key and the text
+// it edits. The table drives the window, the store and the save order; a
+// new setting is a member above and a line in the table. Group names a box
+// of its own in the window ("" for the shop hours).
+struct ReportSettingField {
+  QString Label;
+  QString Key;
+  QString ReportSettingsTexts::*Member;
+  QString Group;
+};
+// In the store's (and the window's) order.
+const std::vector<ReportSettingField>& ReportSettingFields();
 
 // Each stored text of the section "Arvex", or its default when absent.
 ReportSettingsTexts ReadReportSettingsTexts(QSettings& store);
-// Writes the six texts in the order HoursShift, HoursDay, DaysWeek,
-// Disclaimer, LogoPic, LogoSize, then the five cost texts.
+// Writes the texts in the order HoursShift, HoursDay, DaysWeek, Disclaimer,
+// LogoPic, LogoSize, MachineRate, SetupRate, BarPrice, BatchQuantity,
+// QuotedEfficiency.
 void WriteReportSettingsTexts(QSettings& store, const ReportSettingsTexts& texts);
 // The values the report uses: each number is the text's leading number; the
 // integers are rounded to the nearest, halves to even ("7.5" hours a day is
@@ -86,7 +98,7 @@ ReportSettings ReportSettingsFromTexts(const ReportSettingsTexts& texts);
 // below 0 counts as not set, a negative quantity as 0; a number that is too
 // large keeps the default. The quantity is rounded to the nearest, halves
 // to even.
-CostSettings CostSettingsFromTexts(const CostSettingsTexts& texts);
+CostSettings CostSettingsFromTexts(const ReportSettingsTexts& texts);
 // The values as the store holds them.
 inline ReportSettings LoadReportSettings(QSettings& store) {
   return ReportSettingsFromTexts(ReadReportSettingsTexts(store));
@@ -101,7 +113,7 @@ struct ReportSwitches {
   bool PrintToolImage = true;
   bool PrintTimeline = true;
   bool operator==(const ReportSwitches&) const = default;
-  static ReportSwitches AllOff() { return {false, false, false, false, false}; }
+  static ReportSwitches AllOff();
 };
 
 inline const QString kPrintPreviewSection = QStringLiteral("PrintPreview");
@@ -110,6 +122,17 @@ inline const QString kPrintToolHoldersKey = QStringLiteral("PrintToolHolders");
 inline const QString kPrintSetupDataKey = QStringLiteral("PrintSetupData");
 inline const QString kPrintToolImageKey = QStringLiteral("PrintToolImage");
 inline const QString kPrintTimelineKey = QStringLiteral("PrintTimeline");
+
+// One switch: the caption of its check box, its key and its member. The
+// table drives the preview window's check boxes (Check1, Check2, ... in
+// this order) and the store; a new switch is a member above and a line in
+// the table.
+struct ReportSwitchField {
+  QString Caption;
+  QString Key;
+  bool ReportSwitches::*Member;
+};
+const std::vector<ReportSwitchField>& ReportSwitchFields();
 
 // A switch is on when its stored text reads as a number other than 0.
 ReportSwitches LoadReportSwitches(QSettings& store);

@@ -99,7 +99,10 @@ TEST_F(ReportSettingsTest, CostsAreStoredBesideTheSixAndReadByTheirLeadingNumber
   EXPECT_EQ(LoadReportSettings(*Store()).Costs, CostSettings());
   EXPECT_FALSE(CostSettings().RateSet());
   ReportSettingsTexts texts;
-  texts.Costs = {"85 per hour", "-60", "", "2.5", "87.5"};
+  texts.MachineRate = "85 per hour";
+  texts.SetupRate = "-60";
+  texts.BatchQuantity = "2.5";
+  texts.QuotedEfficiency = "87.5";
   WriteReportSettingsTexts(*Store(), texts);
   auto store = Store();
   EXPECT_EQ(ReadReportSettingsTexts(*store), texts);
@@ -108,7 +111,10 @@ TEST_F(ReportSettingsTest, CostsAreStoredBesideTheSixAndReadByTheirLeadingNumber
   EXPECT_EQ(ReadSetting(*store, "Arvex", "HoursShift", QString()), "10");  // the six stay as they are
   // A negative rate is no rate; the quantity rounds halves to even.
   EXPECT_EQ(LoadReportSettings(*store).Costs, (CostSettings{85, 0, 0, 2, 87.5}));
-  EXPECT_EQ(CostSettingsFromTexts({"", "", "", "99999999999", "x"}), (CostSettings{0, 0, 0, 1000, 0}));
+  texts.MachineRate = "";
+  texts.BatchQuantity = "99999999999";
+  texts.QuotedEfficiency = "x";
+  EXPECT_EQ(CostSettingsFromTexts(texts), (CostSettings{0, 0, 0, 1000, 0}));
 }
 
 TEST_F(ReportSettingsTest, ValueWithCommasWrittenByHandIsOneText) {
