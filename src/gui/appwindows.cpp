@@ -1,5 +1,7 @@
 // The table of the windows this build has. Each window adds its opener here.
 #include "foldersetupdialog.h"
+#include "headerwindow.h"
+#include "machinesetupwindow.h"
 #include "windowcontext.h"
 
 #include "session/help.h"
@@ -13,6 +15,8 @@ void WindowContext::ShowHelp(const QString& topic) const {
 
 AppWindows BuiltWindows() {
   AppWindows w;
+  w.HeaderData = OpenHeaderData;
+  w.MachineSetup = OpenMachineSetup;
   w.FolderSetup = OpenFolderSetup;
   return w;
 }
