@@ -90,6 +90,7 @@ HeaderWindow::HeaderWindow(HeaderForm& form, WindowContext& context, QWidget* pa
   material_->completer()->setFilterMode(Qt::MatchContains);
   material_->completer()->setCompletionMode(QCompleter::PopupCompletion);
   NameAfterLabel(material_, materialLabel);
+  NameParts(material_);
   keys->Watch(material_->lineEdit());
   connect(material_->lineEdit(), &QLineEdit::textChanged, this, [this](const QString& text) {
     if (!form_.SetMaterialText(text)) Refresh();
@@ -137,6 +138,7 @@ HeaderWindow::HeaderWindow(HeaderForm& form, WindowContext& context, QWidget* pa
   machine_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   machine_->addItems(form_.Machines());
   NameAfterLabel(machine_, machineLabel);
+  NameParts(machine_);
   connect(machine_, &QComboBox::activated, this, [this](int index) {
     form_.ChooseMachine(index);
     Refresh();
@@ -186,6 +188,7 @@ HeaderWindow::HeaderWindow(HeaderForm& form, WindowContext& context, QWidget* pa
   notes_->setTabChangesFocus(true);
   notes_->setFixedHeight(notes_->fontMetrics().lineSpacing() * 4 + 12);
   NameAfterLabel(notes_, notesLabel);
+  NameScrollBars(notes_);
   keys->Watch(notes_);
   notes_->installEventFilter(this);
   connect(notes_, &QPlainTextEdit::textChanged, this, [this] {
@@ -221,8 +224,10 @@ HeaderWindow::HeaderWindow(HeaderForm& form, WindowContext& context, QWidget* pa
   root->addLayout(commands);
 
   // Tab follows the order the header is filled in.
-  QWidget* chain[] = {texts_[0], texts_[1], texts_[2], texts_[3], material_, texts_[5], shapes_[0],
-                      texts_[6], machine_,  subSpindle_, partsCatcher_, inch_, notes_, ok, cancel, calc};
+  QWidget* chain[] = {texts_[0],   texts_[1],     texts_[2],  texts_[3],  material_, texts_[5],
+                      shapes_[0],  shapes_[1],    shapes_[2], shapes_[3], texts_[6], machine_,
+                      subSpindle_, partsCatcher_, inch_,      metric_,    notes_,    ok,
+                      cancel,      calc};
   for (size_t i = 1; i < std::size(chain); ++i) setTabOrder(chain[i - 1], chain[i]);
 
   Refresh();

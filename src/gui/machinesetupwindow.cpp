@@ -84,6 +84,7 @@ MachineSetupWindow::MachineSetupWindow(MachineSetupForm& form, WindowContext& co
   machine_->setMinimumContentsLength(24);
   machine_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   NameAfterLabel(machine_, nameLabel);
+  NameParts(machine_);
   connect(machine_, &QComboBox::activated, this, [this](int index) {
     form_.ChooseMachine(index);
     Refresh();
@@ -158,7 +159,7 @@ QLineEdit* MachineSetupWindow::FieldEdit(int field, QWidget* parent) {
   auto* edit = new QLineEdit(parent);
   edit->setObjectName(Indexed("txtTools", field));
   const int digit = edit->fontMetrics().horizontalAdvance(QLatin1Char('0'));
-  if (IsWideField(field)) edit->setMinimumWidth(digit * (IsToolList(field) ? 30 : 18));
+  if (IsWideField(field)) edit->setMinimumWidth(digit * (IsToolList(field) ? 40 : 18));
   else edit->setFixedWidth(digit * 9 + 12);
   connect(edit, &QLineEdit::textEdited, this, [this, field](const QString& text) { form_.SetField(field, text); });
   fields_[static_cast<size_t>(field)] = edit;
@@ -256,6 +257,7 @@ QWidget* MachineSetupWindow::BuildHoldersPage() {
     auto* list = new QListWidget(frame);
     list->setObjectName(Indexed("lstTHolder", kind));
     NameAfterLabel(list, label);
+    NameScrollBars(list);
     connect(list, &QListWidget::currentRowChanged, this, [this, kind](int row) { form_.SelectHolder(kind, row); });
     auto* entry = new QLineEdit(frame);
     entry->setObjectName(Indexed("txtTHolder", kind));
