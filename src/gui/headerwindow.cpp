@@ -2,6 +2,7 @@
 
 #include "accessibility.h"
 #include "classickeys.h"
+#include "dialogparts.h"
 #include "mainwindow/headerform.h"
 #include "session/help.h"
 #include "windowcontext.h"
@@ -17,7 +18,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -26,11 +26,6 @@
 
 namespace arvex {
 
-namespace {
-
-QString Indexed(const char* name, int i) { return QString::fromLatin1(name) + u'_' + QString::number(i); }
-
-}  // namespace
 
 HeaderWindow::HeaderWindow(HeaderForm& form, WindowContext& context, QWidget* parent)
     : QDialog(parent), form_(form), context_(context) {
@@ -38,12 +33,7 @@ HeaderWindow::HeaderWindow(HeaderForm& form, WindowContext& context, QWidget* pa
   setWindowTitle(HeaderForm::kCaption);
 
   auto* root = new QVBoxLayout(this);
-  auto* menu = new QMenuBar(this);
-  QAction* help = menu->addAction(HeaderForm::kHelpCaption);
-  help->setObjectName(QStringLiteral("mnuHelp"));
-  help->setShortcut(QKeySequence::HelpContents);
-  connect(help, &QAction::triggered, this, [this] { context_.ShowHelp(kHeaderHelpTopic); });
-  root->setMenuBar(menu);
+  AddHelpMenu(this, root, context_, kHeaderHelpTopic);
 
   // A typed double quote is refused in every text box.
   auto* keys = new ClassicKeyFilter(this, [this](const ClassicKeyFilter::Key& key) {
@@ -60,7 +50,7 @@ HeaderWindow::HeaderWindow(HeaderForm& form, WindowContext& context, QWidget* pa
   auto addText = [&](int box, int span = 2) {
     auto* label = new QLabel(HeaderForm::kTextLabels[static_cast<size_t>(box)], this);
     auto* edit = new QLineEdit(this);
-    edit->setObjectName(Indexed("Text1", box));
+    edit->setObjectName(ElementName("Text1", box));
     NameAfterLabel(edit, label);
     keys->Watch(edit);
     connect(edit, &QLineEdit::textEdited, this, [this, box](const QString& text) {
@@ -110,7 +100,7 @@ HeaderWindow::HeaderWindow(HeaderForm& form, WindowContext& context, QWidget* pa
   shapeGroup_ = new QButtonGroup(this);
   for (int i = 0; i < 4; ++i) {
     auto* option = new QRadioButton(HeaderForm::kShapes[static_cast<size_t>(i)], shapeBox);
-    option->setObjectName(Indexed("Option1", i));
+    option->setObjectName(ElementName("Option1", i));
     shapeGroup_->addButton(option, i);
     shapeRow->addWidget(option);
     shapes_[static_cast<size_t>(i)] = option;

@@ -2,6 +2,7 @@
 
 #include "accessibility.h"
 #include "classickeys.h"
+#include "dialogparts.h"
 #include "machine/machinesetupform.h"
 #include "session/help.h"
 #include "windowcontext.h"
@@ -17,7 +18,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMenuBar>
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
@@ -28,8 +28,6 @@
 namespace arvex {
 
 namespace {
-
-QString Indexed(const char* name, int i) { return QString::fromLatin1(name) + u'_' + QString::number(i); }
 
 // Fields holding names and tool lists take the column's width; numbers and
 // the one-letter begin/end codes keep a narrow box.
@@ -67,12 +65,7 @@ MachineSetupWindow::MachineSetupWindow(MachineSetupForm& form, WindowContext& co
 
   auto* root = new QVBoxLayout(this);
   root->setSpacing(6);
-  auto* menu = new QMenuBar(this);
-  QAction* help = menu->addAction(MachineSetupForm::kHelpCaption);
-  help->setObjectName(QStringLiteral("mnuHelp"));
-  help->setShortcut(QKeySequence::HelpContents);
-  connect(help, &QAction::triggered, this, [this] { context_.ShowHelp(kMachineHelpTopic); });
-  root->setMenuBar(menu);
+  AddHelpMenu(this, root, context_, kMachineHelpTopic);
 
   // The machine and what it has.
   auto* top = new QHBoxLayout;
@@ -117,7 +110,7 @@ MachineSetupWindow::MachineSetupWindow(MachineSetupForm& form, WindowContext& co
   auto* group = new QButtonGroup(this);
   for (int p = 0; p < MachineSetupForm::kPageCount; ++p) {
     auto* b = new QRadioButton(MachineSetupForm::kPageCaptions[static_cast<size_t>(p)], this);
-    b->setObjectName(Indexed("Option1", p));
+    b->setObjectName(ElementName("Option1", p));
     group->addButton(b, p);
     pageRow->addWidget(b);
     pageRow->addSpacing(8);
@@ -157,7 +150,7 @@ MachineSetupWindow::MachineSetupWindow(MachineSetupForm& form, WindowContext& co
 
 QLineEdit* MachineSetupWindow::FieldEdit(int field, QWidget* parent) {
   auto* edit = new QLineEdit(parent);
-  edit->setObjectName(Indexed("txtTools", field));
+  edit->setObjectName(ElementName("txtTools", field));
   const int digit = edit->fontMetrics().horizontalAdvance(QLatin1Char('0'));
   if (IsWideField(field)) edit->setMinimumWidth(digit * (IsToolList(field) ? 40 : 18));
   else edit->setFixedWidth(digit * 9 + 12);
@@ -166,14 +159,20 @@ QLineEdit* MachineSetupWindow::FieldEdit(int field, QWidget* parent) {
   return edit;
 }
 
-QWidget* MachineSetupWindow::BuildFieldPage(int page) {
+QWidget* MachineSetupWindow::PageFrame(int page, QBoxLayout* layout) {
   auto* frame = new QWidget(this);
-  frame->setObjectName(Indexed("Frame1", page));
-  auto* layout = new QVBoxLayout(frame);
+  frame->setObjectName(ElementName("Frame1", page));
+  frame->setLayout(layout);
   layout->setContentsMargins(0, 0, 0, 0);
+  return frame;
+}
+
+QWidget* MachineSetupWindow::BuildFieldPage(int page) {
+  auto* layout = new QVBoxLayout;
+  QWidget* frame = PageFrame(page, layout);
   if (page != MachineSetupForm::kLivePage) {
     auto* hint = new QLabel(MachineSetupForm::kToolsHint, frame);
-    hint->setObjectName(Indexed("lblHint", page));
+    hint->setObjectName(ElementName("lblHint", page));
     layout->addWidget(hint);
   }
   auto* columns = new QHBoxLayout;
@@ -230,10 +229,8 @@ QWidget* MachineSetupWindow::BuildFieldPage(int page) {
 }
 
 QWidget* MachineSetupWindow::BuildHoldersPage() {
-  auto* frame = new QWidget(this);
-  frame->setObjectName(Indexed("Frame1", MachineSetupForm::kHoldersPage));
-  auto* layout = new QVBoxLayout(frame);
-  layout->setContentsMargins(0, 0, 0, 0);
+  auto* layout = new QVBoxLayout;
+  QWidget* frame = PageFrame(MachineSetupForm::kHoldersPage, layout);
   auto* columns = new QHBoxLayout;
   columns->setSpacing(16);
   layout->addLayout(columns, 1);
@@ -255,21 +252,21 @@ QWidget* MachineSetupWindow::BuildHoldersPage() {
     auto* column = new QVBoxLayout;
     auto* label = new QLabel(caption, frame);
     auto* list = new QListWidget(frame);
-    list->setObjectName(Indexed("lstTHolder", kind));
+    list->setObjectName(ElementName("lstTHolder", kind));
     NameAfterLabel(list, label);
     NameScrollBars(list);
     connect(list, &QListWidget::currentRowChanged, this, [this, kind](int row) { form_.SelectHolder(kind, row); });
     auto* entry = new QLineEdit(frame);
-    entry->setObjectName(Indexed("txtTHolder", kind));
+    entry->setObjectName(ElementName("txtTHolder", kind));
     NameControl(entry, name + QStringLiteral(" entry"));
     entry->setPlaceholderText(QStringLiteral("New holder"));
     keys->Watch(entry);
     connect(entry, &QLineEdit::textEdited, this, [this, kind](const QString& text) {
       if (!form_.SetHolderEntry(kind, text)) Refresh();
     });
-    auto* add = Button(MachineSetupForm::kAddHolderCaption, Indexed("cmdTHolder", kind), frame);
+    auto* add = Button(MachineSetupForm::kAddHolderCaption, ElementName("cmdTHolder", kind), frame);
     NameControl(add, MachineSetupForm::kAddHolderCaption + QStringLiteral(" to ") + name);
-    auto* remove = Button(MachineSetupForm::kRemoveCaption, Indexed("cmdRemove", kind), frame);
+    auto* remove = Button(MachineSetupForm::kRemoveCaption, ElementName("cmdRemove", kind), frame);
     NameControl(remove, MachineSetupForm::kRemoveCaption + QStringLiteral(" from ") + name);
     connect(add, &QPushButton::clicked, this, [this, kind] {
       form_.AddHolder(kind);
@@ -280,7 +277,7 @@ QWidget* MachineSetupWindow::BuildHoldersPage() {
       Refresh();
     });
     auto* count = new QLabel(frame);
-    count->setObjectName(Indexed("lblHolderCount", kind));
+    count->setObjectName(ElementName("lblHolderCount", kind));
     holderCounts_[static_cast<size_t>(kind)] = count;
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(add);
@@ -302,17 +299,20 @@ QWidget* MachineSetupWindow::BuildHoldersPage() {
 }
 
 QWidget* MachineSetupWindow::BuildImagesPage() {
-  auto* frame = new QWidget(this);
-  frame->setObjectName(Indexed("Frame1", MachineSetupForm::kImagesPage));
-  auto* grid = new QGridLayout(frame);
-  grid->setContentsMargins(0, 0, 0, 0);
+  auto* layout = new QVBoxLayout;
+  QWidget* frame = PageFrame(MachineSetupForm::kImagesPage, layout);
+  auto* grid = new QGridLayout;
+  layout->addLayout(grid, 1);
   for (int i = 0; i < 2; ++i) {
     auto* label = new QLabel(MachineSetupForm::kImageLabels[static_cast<size_t>(i)], frame);
     auto* edit = new QLineEdit(frame);
-    edit->setObjectName(Indexed("txtTPImage", i));
+    edit->setObjectName(ElementName("txtTPImage", i));
     NameAfterLabel(edit, label);
-    connect(edit, &QLineEdit::textEdited, this, [this, i](const QString& text) { form_.SetToolImage(i, text); });
-    auto* choose = Button(MachineSetupForm::kChooseFileCaption, Indexed("Command3", i), frame);
+    connect(edit, &QLineEdit::textEdited, this, [this, i](const QString& text) {
+      form_.SetToolImage(i, text);
+      ShowPreview(i, text);
+    });
+    auto* choose = Button(MachineSetupForm::kChooseFileCaption, ElementName("Command3", i), frame);
     NameControl(choose, MachineSetupForm::kChooseFileCaption + QStringLiteral(" - ") +
                             WithoutColon(MachineSetupForm::kImageLabels[static_cast<size_t>(i)]));
     connect(choose, &QPushButton::clicked, this, [this, i] {
@@ -328,7 +328,7 @@ QWidget* MachineSetupWindow::BuildImagesPage() {
   auto* shown = new QHBoxLayout;
   for (int i = 0; i < 2; ++i) {
     auto* preview = new QLabel(frame);
-    preview->setObjectName(Indexed("imgPreview", i));
+    preview->setObjectName(ElementName("imgPreview", i));
     preview->setFrameShape(QFrame::StyledPanel);
     preview->setAlignment(Qt::AlignCenter);
     preview->setMinimumSize(320, 240);
@@ -355,7 +355,9 @@ void MachineSetupWindow::ShowPreview(int which, const QString& path) {
     return;
   }
   preview->setText(QString());
-  preview->setPixmap(image.scaled(QSize(480, 360), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+  const QSize room(480, 360);
+  const bool fits = image.width() <= room.width() && image.height() <= room.height();
+  preview->setPixmap(fits ? image : image.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation));
 }
 
 void MachineSetupWindow::Refresh() {

@@ -9,6 +9,7 @@
 #include <array>
 #include <optional>
 
+class QBoxLayout;
 class QCheckBox;
 class QLabel;
 class QComboBox;
@@ -32,6 +33,8 @@ class MachineSetupWindow : public QDialog {
   void Refresh();
 
  private:
+  // An empty page with its layout.
+  QWidget* PageFrame(int page, QBoxLayout* layout);
   QWidget* BuildFieldPage(int page);
   QWidget* BuildHoldersPage();
   QWidget* BuildImagesPage();

@@ -33,7 +33,6 @@ class MachineSetupForm {
   static inline const QString kChooseFileCaption = QStringLiteral("Choose File");
   static inline const QString kAddHolderCaption = QStringLiteral("Add");
   static inline const QString kRemoveCaption = QStringLiteral("Remove");
-  static inline const QString kHelpCaption = QStringLiteral("&Help");
   static inline const QString kToolsHint = QStringLiteral("Tools use: \"Name,T#,T#,T#,T#,T#,T#\"");
   static inline const QString kHoldersNote = QStringLiteral("Max amount in each group of holders is 30!");
   static inline const QString kImageDialogTitle = QStringLiteral("Choose an image file");

@@ -46,7 +46,6 @@ class HeaderForm {
   static inline const QString kContinueCaption = QStringLiteral("Continue");
   static inline const QString kCancelCaption = QStringLiteral("Cancel");
   static inline const QString kCalculatorCaption = QStringLiteral("CNC Calculator");
-  static inline const QString kHelpCaption = QStringLiteral("&Help");
 
   static inline const QString kMachineMissing = QStringLiteral("The machine needed does not exist!");
   static inline const QString kPartLengthNeeded = QStringLiteral("You need to input the part length to continue!");

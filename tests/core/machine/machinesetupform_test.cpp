@@ -82,6 +82,12 @@ TEST_F(MachineSetupFormTest, ANewMachineIsWrittenWholeAndReported) {
   EXPECT_EQ(form_.Field(27), "Back,T21,T22,T23,T24,Eject Part");
   form_.SetMachineName("  SH20-Sub Bar Puller ");
   form_.SetField(7, "9000");
+  prompter_.QueueFile("/shop/images/sh20 main.jpg");
+  form_.ChooseToolImage(0);
+  ASSERT_EQ(prompter_.Entries().size(), 1);
+  EXPECT_EQ(prompter_.Entries()[0].File.Title, "Choose an image file");
+  EXPECT_EQ(prompter_.Entries()[0].File.Filter, "*.bmp;*.jpg;*.gif");
+  prompter_.Clear();
   ASSERT_TRUE(form_.Save());
   const QString path = folder_.FilePath("SH20-Sub Bar Puller.ini");
   EXPECT_EQ(prompter_.Messages(), QStringList{"'" + path + "' was saved!"});
@@ -93,6 +99,7 @@ TEST_F(MachineSetupFormTest, ANewMachineIsWrittenWholeAndReported) {
     for (int kind = 0; kind < 3; ++kind) holderKeys += file.Find("SH20-Sub Bar Puller", HolderKey(slot, kind)) ? 1 : 0;
   EXPECT_EQ(holderKeys, 90);
   EXPECT_EQ(file.Value("MainSpindle", "MaxSplSpeed"), "9000");
+  EXPECT_EQ(file.Value("LiveSpindle4", "MainToolImage"), "/shop/images/sh20 main.jpg");
   EXPECT_EQ(file.Value("SubSpindle", "Tools1"), "Back,T21,T22,T23,T24");
   EXPECT_EQ(folder_.Read("SH20-Sub.ini"), test::ReadBytes(test::SourceDataFolder() + "SH20-Sub.ini"));
 
