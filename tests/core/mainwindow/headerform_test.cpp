@@ -207,10 +207,3 @@ TEST_F(HeaderFormTest, ADoubleQuoteIsRefusedTypedOrPasted) {
   EXPECT_EQ(prompter_.Messages(), QStringList(3, kDoubleQuoteMessage));
   EXPECT_FALSE(ws_.Study.Dirty);
 }
-
-TEST(StudySessionTest, AStudyWithoutAMachineReloadsNoneAndSaysNothing) {
-  Workspace ws;
-  ScriptedPrompter prompter;
-  EXPECT_FALSE(ReloadStudyMachine(ws, prompter));
-  EXPECT_TRUE(prompter.Texts().isEmpty());
-}
