@@ -1,5 +1,7 @@
 // The table of the windows this build has. Each window adds its opener here.
 #include "foldersetupdialog.h"
+#include "headerwindow.h"
+#include "machinesetupwindow.h"
 #include "platform/cupsqueues.h"
 #include "printpreviewwindow.h"
 #include "reportsettingsdialog.h"
@@ -18,6 +20,8 @@ void WindowContext::ShowHelp(const QString& topic) const {
 
 AppWindows BuiltWindows() {
   AppWindows w;
+  w.HeaderData = OpenHeaderData;
+  w.MachineSetup = OpenMachineSetup;
   w.FolderSetup = OpenFolderSetup;
   w.ReportSettings = OpenReportSettings;
   // The system's print queues, shared by the print commands.
