@@ -82,6 +82,10 @@ enum class CenterType { CenterDrill, Spot };
 // ---- Texts of the window ---------------------------------------------------------
 
 inline const QString kAutoSetCaption = QStringLiteral("Cutdata Auto Set");
+// The label of Combo1, and the name of the unlabelled tap name box txtTap(0)
+// for assistive technology.
+inline const QString kKindLabel = QStringLiteral("&Kind of sequence:");
+inline const QString kTapNameAccessibleName = QStringLiteral("Tap name");
 inline const QString kFirstToolFrameCaption = QStringLiteral("1st Tool Number");
 inline const QString kOperationFrameCaption = QStringLiteral("Opperation");
 inline const QString kOnCenterCaption = QStringLiteral("On Center");
@@ -137,7 +141,7 @@ QString AutoSetFrameCaption(AutoSetFrame frame);
 
 // What "Add to CutData Exit" did.
 enum class AutoSetOutcome {
-  Added,             // operations inserted, Dirty set, closing message shown, form closed
+  Added,             // operations inserted through ws.Changes, closing message shown, form closed
   NoFirstTool,       // no tool chosen (or a post name at index 0): focus to Combo2
   NoKind,            // no kind chosen
   BadFeatureCount,   // live features negative or out of range
@@ -199,7 +203,8 @@ class AutoSetForm {
   // in the cutting data window (its list index + 1); nullopt, or a place
   // outside 1..100, means no line is selected and the operations are added
   // after the last operation of the list. Nothing is written unless every
-  // check passes and the list has room.
+  // check passes and the list has room. The insertion is one change of the
+  // study ("Auto Set") through ws.Changes, which sets Dirty.
   AutoSetResult Generate(std::optional<int> place);
   // "Exit": closes without changes.
   void Exit() { closed_ = true; }
