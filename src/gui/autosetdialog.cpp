@@ -6,6 +6,7 @@
 #include "windowcontext.h"
 #include "workspace.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -17,6 +18,8 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace arvex {
 
@@ -66,6 +69,7 @@ AutoSetDialog::AutoSetDialog(AutoSetForm& form, WindowContext& context, std::opt
   kind_->setObjectName(QStringLiteral("Combo1"));
   kind_->addItems(form_.KindEntries());
   NameAfterLabel(kind_, kindLabel);
+  kind_->view()->setAccessibleName(kind_->accessibleName());
   connect(kind_, &QComboBox::currentIndexChanged, this, [this](int index) {
     form_.ChooseKind(index);
     Refresh();
@@ -81,6 +85,7 @@ AutoSetDialog::AutoSetDialog(AutoSetForm& form, WindowContext& context, std::opt
   tools_->addItems(form_.ToolEntries());
   tools_->setMaxVisibleItems(20);
   NameControl(tools_, kFirstToolFrameCaption);
+  tools_->view()->setAccessibleName(kFirstToolFrameCaption);
   connect(tools_, &QComboBox::currentIndexChanged, this, [this](int index) { form_.SetFirstToolIndex(index); });
   toolLayout->addWidget(tools_);
   left->addWidget(toolFrame);
@@ -117,8 +122,41 @@ AutoSetDialog::AutoSetDialog(AutoSetForm& form, WindowContext& context, std::opt
   leftWidget->setFixedWidth(300);
   grid->addWidget(leftWidget, 0, 0);
 
-  // ---- middle: center and drill, or mill, or threads; right: tap or ream ----
+  // ---- middle: the tap or ream data, entered first; or mill, or threads ----
   auto* middle = new QVBoxLayout;
+  QGroupBox* tap = AddFrame(AutoSetFrame::Tap, "fraTap");
+  auto* tapLayout = new QFormLayout(tap);
+  auto* pickTap = Button(tap, kPickTapCaption, "cmdTap");
+  pickTap->setEnabled(static_cast<bool>(context_.Windows.TapDrill));
+  connect(pickTap, &QPushButton::clicked, this, [this] {
+    context_.Windows.TapDrill(context_, this);
+    form_.PickTap();
+    Refresh();
+  });
+  tapLayout->addRow(pickTap);
+  for (int i = 0; i < AutoSetArraySize(AutoSetArray::Tap); ++i) AddField(tapLayout, F::Tap(i));
+  middle->addWidget(tap);
+
+  QGroupBox* ream = AddFrame(AutoSetFrame::Ream, "fraReam");
+  auto* reamLayout = new QFormLayout(ream);
+  for (int i = 0; i < AutoSetArraySize(AutoSetArray::Ream); ++i) AddField(reamLayout, F::Ream(i));
+  middle->addWidget(ream);
+
+  QGroupBox* mill = AddFrame(AutoSetFrame::Mill, "fraMill");
+  auto* millLayout = new QFormLayout(mill);
+  for (int i = 0; i < AutoSetArraySize(AutoSetArray::Mill); ++i) AddField(millLayout, F::Mill(i));
+  middle->addWidget(mill);
+
+  QGroupBox* threads = AddFrame(AutoSetFrame::Threads, "fraThreads");
+  auto* threadLayout = new QFormLayout(threads);
+  for (int i = 0; i < AutoSetArraySize(AutoSetArray::Thd); ++i) AddField(threadLayout, F::Thd(i));
+  middle->addWidget(threads);
+
+  middle->addStretch(1);
+  grid->addLayout(middle, 0, 1);
+
+  // ---- right: center and drill, set from the tap or ream data ----
+  auto* right = new QVBoxLayout;
   QGroupBox* cd = AddFrame(AutoSetFrame::CenterType, "fraCD");
   auto* cdLayout = new QFormLayout(cd);
   centerTypes_[0] = AddOption(cd, kUseCenterDrillCaption, "Option1", 0);
@@ -137,7 +175,7 @@ AutoSetDialog::AutoSetDialog(AutoSetForm& form, WindowContext& context, std::opt
   centerOptions->addStretch(1);
   cdLayout->addRow(centerOptions);
   for (int i = 0; i < AutoSetArraySize(AutoSetArray::CD); ++i) AddField(cdLayout, F::CD(i));
-  middle->addWidget(cd);
+  right->addWidget(cd);
 
   QGroupBox* drill = AddFrame(AutoSetFrame::Drill, "fraDrill");
   auto* drillLayout = new QFormLayout(drill);
@@ -151,38 +189,8 @@ AutoSetDialog::AutoSetDialog(AutoSetForm& form, WindowContext& context, std::opt
     });
     drillLayout->addRow(pecks_[static_cast<std::size_t>(i)]);
   }
-  middle->addWidget(drill);
+  right->addWidget(drill);
 
-  QGroupBox* mill = AddFrame(AutoSetFrame::Mill, "fraMill");
-  auto* millLayout = new QFormLayout(mill);
-  for (int i = 0; i < AutoSetArraySize(AutoSetArray::Mill); ++i) AddField(millLayout, F::Mill(i));
-  middle->addWidget(mill);
-
-  QGroupBox* threads = AddFrame(AutoSetFrame::Threads, "fraThreads");
-  auto* threadLayout = new QFormLayout(threads);
-  for (int i = 0; i < AutoSetArraySize(AutoSetArray::Thd); ++i) AddField(threadLayout, F::Thd(i));
-  middle->addWidget(threads);
-  middle->addStretch(1);
-  grid->addLayout(middle, 0, 1);
-
-  auto* right = new QVBoxLayout;
-  QGroupBox* tap = AddFrame(AutoSetFrame::Tap, "fraTap");
-  auto* tapLayout = new QFormLayout(tap);
-  auto* pickTap = Button(tap, kPickTapCaption, "cmdTap");
-  pickTap->setEnabled(static_cast<bool>(context_.Windows.TapDrill));
-  connect(pickTap, &QPushButton::clicked, this, [this] {
-    context_.Windows.TapDrill(context_, this);
-    form_.PickTap();
-    Refresh();
-  });
-  tapLayout->addRow(pickTap);
-  for (int i = 0; i < AutoSetArraySize(AutoSetArray::Tap); ++i) AddField(tapLayout, F::Tap(i));
-  right->addWidget(tap);
-
-  QGroupBox* ream = AddFrame(AutoSetFrame::Ream, "fraReam");
-  auto* reamLayout = new QFormLayout(ream);
-  for (int i = 0; i < AutoSetArraySize(AutoSetArray::Ream); ++i) AddField(reamLayout, F::Ream(i));
-  right->addWidget(ream);
   right->addStretch(1);
   grid->addLayout(right, 0, 2);
 
@@ -212,6 +220,17 @@ AutoSetDialog::AutoSetDialog(AutoSetForm& form, WindowContext& context, std::opt
   grid->addLayout(buttons, 1, 0, 1, 3);
   grid->setRowStretch(0, 1);
 
+  // Room for the tallest kinds from the start, so that choosing a kind does
+  // not resize the window under the user's hand.
+  auto sizeWith = [&](std::initializer_list<AutoSetFrame> shown) {
+    for (std::size_t i = 0; i < frames_.size(); ++i)
+      frames_[i]->setVisible(std::find(shown.begin(), shown.end(), static_cast<AutoSetFrame>(i)) != shown.end());
+    grid->activate();
+    return sizeHint();
+  };
+  const QSize holeKinds = sizeWith({AutoSetFrame::CenterType, AutoSetFrame::Drill, AutoSetFrame::Tap});
+  const QSize millKind = sizeWith({AutoSetFrame::Mill});
+  resize(std::max(holeKinds.width(), millKind.width()), std::max(holeKinds.height(), millKind.height()));
   Refresh();
 }
 
@@ -230,14 +249,20 @@ QRadioButton* AutoSetDialog::AddOption(QWidget* parent, const QString& caption, 
 }
 
 QLineEdit* AutoSetDialog::AddField(QFormLayout* layout, AutoSetField id) {
-  auto* label = new QLabel(form_.Label(id), layout->parentWidget());
   auto* box = new QLineEdit(layout->parentWidget());
   box->setObjectName(FieldName(id));
   const int chars = IsNameField(id) ? 22 : 10;
   box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QString(chars, u'0')));
-  if (label->text().isEmpty()) NameControl(box, kTapNameAccessibleName);
-  else NameAfterLabel(box, label);
-  layout->addRow(label, box);
+  QLabel* label = nullptr;
+  if (form_.Label(id).isEmpty()) {
+    // The tap name has no label of its own: it sits under "Pick Tap".
+    NameControl(box, kTapNameAccessibleName);
+    layout->setWidget(layout->rowCount(), QFormLayout::FieldRole, box);
+  } else {
+    label = new QLabel(form_.Label(id), layout->parentWidget());
+    NameAfterLabel(box, label);
+    layout->addRow(label, box);
+  }
 
   connect(box, &QLineEdit::textEdited, this, [this, id, box](const QString& text) {
     // A refused text (a double quote) gives way to the form's.
@@ -276,7 +301,7 @@ void AutoSetDialog::Refresh() {
   for (std::size_t i = 0; i < frames_.size(); ++i) frames_[i]->setVisible(form_.FrameVisible(static_cast<AutoSetFrame>(i)));
   instruction_->setText(form_.Instruction());
   for (const Field& f : fields_) {
-    f.Label->setText(form_.Label(f.Id));
+    if (f.Label) f.Label->setText(form_.Label(f.Id));
     ShowText(f.Box, form_.Text(f.Id));
   }
   onCenter_->setChecked(!form_.Live());

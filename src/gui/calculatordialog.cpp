@@ -76,6 +76,7 @@ CalculatorDialog::CalculatorDialog(CalculatorForm& form, QWidget* parent) : QDia
   close->setObjectName(QStringLiteral("CSCmd1"));
   close->setFocusPolicy(Qt::NoFocus);
   close->setAutoDefault(false);
+  close->setMinimumHeight(32);
   NameControl(close, CalculatorForm::kCloseCaption);
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
   grid->addWidget(close, 5, 3, 1, 4);

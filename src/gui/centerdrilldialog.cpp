@@ -7,9 +7,11 @@
 #include "workspace.h"
 
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
@@ -47,12 +49,17 @@ CenterDrillDialog::CenterDrillDialog(CenterDrillForm& form, QWidget* parent) : Q
   table_->setTabChangesFocus(true);
   NameControl(table_, CenterDrillForm::kTableName);
   const QFontMetrics metrics(table_->font());
-  table_->setMinimumSize(metrics.horizontalAdvance(QString(62, u'0')), metrics.lineSpacing() * 24);
+  table_->setMinimumSize(metrics.horizontalAdvance(QString(58, u'0')), metrics.lineSpacing() * 16);
   layout->addWidget(table_, 1);
 
   auto* hint = new QLabel(CenterDrillForm::kEditHint, this);
   hint->setObjectName(QStringLiteral("lblHint"));
   layout->addWidget(hint);
+  // Tall enough for the rows the file fills, where the screen allows.
+  int height = metrics.lineSpacing() * (std::max(form_.Table().StoredRows, 16) + 3) + 110;
+  if (const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
+    height = std::min(height, screen->availableGeometry().height() * 9 / 10);
+  resize(sizeHint().width(), height);
   Refresh();
 }
 

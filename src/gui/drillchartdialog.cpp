@@ -22,12 +22,16 @@ DrillChartDialog::DrillChartDialog(const DrillChartForm& form, QWidget* parent) 
   list->setFlow(QListView::TopToBottom);
   list->setWrapping(true);
   list->setResizeMode(QListView::Adjust);
+  // Every column as wide as the longest line, so that none is cut.
+  const QFontMetrics metrics(list->font());
+  int widest = 0;
+  for (const QString& line : form.ListLines()) widest = std::max(widest, metrics.horizontalAdvance(line));
+  list->setGridSize(QSize(widest + metrics.horizontalAdvance(QStringLiteral("  ")), metrics.height() + 4));
   list->setUniformItemSizes(true);
-  list->setSpacing(1);
   list->addItems(form.ListLines());
   NameControl(list, DrillChartForm::kCaption);
   layout->addWidget(list);
-  resize(760, 520);
+  resize(980, 620);
 }
 
 void OpenDrillChart(WindowContext& context, QWidget* parent) {

@@ -28,6 +28,7 @@ TapDrillDialog::TapDrillDialog(TapDrillForm& form, WindowContext& context, QWidg
 
   // Left: the inputs, the choice of tap and the result.
   auto* inputs = new QGridLayout;
+  inputs->setColumnStretch(2, 1);
   auto addBox = [&](int row, const QString& caption, const char* name, Box box, QString TapDrillForm::*text) {
     auto* label = new QLabel(caption, this);
     auto* edit = new QLineEdit(this);
@@ -67,13 +68,16 @@ TapDrillDialog::TapDrillDialog(TapDrillForm& form, WindowContext& context, QWidg
 
   result_ = new QLabel(this);
   result_->setObjectName(QStringLiteral("lblResult"));
+  result_->setFrameShape(QFrame::StyledPanel);
+  result_->setFrameShadow(QFrame::Sunken);
+  result_->setMargin(4);
   result_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   QFont bold = result_->font();
   bold.setBold(true);
   result_->setFont(bold);
   result_->setMinimumWidth(QFontMetrics(bold).horizontalAdvance(QStringLiteral("Tap Drill Size = .0000in / 00.000mm ")));
   NameControl(result_, TapDrillForm::kResultName);
-  inputs->addWidget(result_, 5, 0, 1, 2);
+  inputs->addWidget(result_, 5, 0, 1, 3);
 
   auto* chart = new QPushButton(TapDrillForm::kDrillChartCaption, this);
   chart->setObjectName(QStringLiteral("cmdDrillChart"));
@@ -81,7 +85,7 @@ TapDrillDialog::TapDrillDialog(TapDrillForm& form, WindowContext& context, QWidg
   chart->setEnabled(static_cast<bool>(context_.Windows.DrillChart));
   NameControl(chart, TapDrillForm::kDrillChartCaption);
   connect(chart, &QPushButton::clicked, this, [this] { context_.Windows.DrillChart(context_, this); });
-  inputs->addWidget(chart, 6, 0, 1, 2, Qt::AlignLeft);
+  inputs->addWidget(chart, 6, 0, 1, 3, Qt::AlignLeft);
   inputs->setRowStretch(7, 1);
   layout->addLayout(inputs, 0, 0);
 
@@ -103,7 +107,7 @@ TapDrillDialog::TapDrillDialog(TapDrillForm& form, WindowContext& context, QWidg
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
   layout->addWidget(close, 2, 1, Qt::AlignRight);
 
-  resize(720, 520);
+  resize(680, 560);
   Refresh();
 }
 
@@ -113,7 +117,7 @@ void TapDrillDialog::AddList(QHBoxLayout* lists, const QString& caption, const c
   auto* list = new QListWidget(this);
   list->setObjectName(QString::fromLatin1(name));
   list->addItems(taps);
-  list->setMinimumWidth(list->fontMetrics().horizontalAdvance(QStringLiteral("M00x0.00 ISO fine")));
+  list->setMinimumWidth(list->fontMetrics().horizontalAdvance(QStringLiteral("1-1/2-12 UNF   ")));
   label->setBuddy(list);
   NameControl(list, caption);
   auto pick = [this, list, choose] {
