@@ -129,6 +129,7 @@ AutoSetDialog::AutoSetDialog(AutoSetForm& form, WindowContext& context, std::opt
   auto* pickTap = Button(tap, kPickTapCaption, "cmdTap");
   pickTap->setEnabled(static_cast<bool>(context_.Windows.TapDrill));
   connect(pickTap, &QPushButton::clicked, this, [this] {
+    form_.StartPickTap();
     context_.Windows.TapDrill(context_, this);
     form_.PickTap();
     Refresh();

@@ -15,6 +15,8 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace arvex {
 
 CenterDrillDialog::CenterDrillDialog(CenterDrillForm& form, QWidget* parent) : QDialog(parent), form_(form) {

@@ -8,6 +8,8 @@
 #include <QListWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace arvex {
 
 DrillChartDialog::DrillChartDialog(const DrillChartForm& form, QWidget* parent) : QDialog(parent) {

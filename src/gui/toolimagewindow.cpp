@@ -11,6 +11,9 @@
 #include <QResizeEvent>
 #include <QScreen>
 
+#include <algorithm>
+#include <cmath>
+
 namespace arvex {
 
 namespace {

@@ -9,6 +9,7 @@
 #include "workspace.h"
 
 #include <cmath>
+#include <utility>
 #include <vector>
 
 namespace arvex {
@@ -386,7 +387,23 @@ void AutoSetForm::SetNumberOfPecks() {
     Set(F::DR(3), Format(*pecks, u"##"));
 }
 
+void AutoSetForm::StartPickTap() {
+  beforePickTap_ = PickedTap{ws_.TapDrillResult, ws_.ChosenTapText};
+  ws_.TapDrillResult = {};
+  ws_.ChosenTapText.clear();
+}
+
 void AutoSetForm::PickTap() {
+  if (beforePickTap_) {
+    const PickedTap before = *std::exchange(beforePickTap_, std::nullopt);
+    // Closed without a tap: the fields keep what the user typed, rather
+    // than taking the values of an earlier visit or zeros.
+    if (ws_.ChosenTapText.isEmpty() && ws_.TapDrillResult == TapDrillValues{}) {
+      ws_.TapDrillResult = before.Result;
+      ws_.ChosenTapText = before.Name;
+      return;
+    }
+  }
   Set(F::Tap(0), ws_.ChosenTapText);
   const bool metric = Metric();
   auto text = [metric](float inches) {
