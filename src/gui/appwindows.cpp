@@ -4,6 +4,9 @@
 #include "centerdrilldialog.h"
 #include "drillchartdialog.h"
 #include "foldersetupdialog.h"
+#include "platform/cupsqueues.h"
+#include "printpreviewwindow.h"
+#include "reportsettingsdialog.h"
 #include "tapdrilldialog.h"
 #include "toolimagewindow.h"
 #include "triangledialog.h"
@@ -11,6 +14,8 @@
 
 #include "session/help.h"
 #include "workspace.h"
+
+#include <memory>
 
 namespace arvex {
 
@@ -21,6 +26,13 @@ void WindowContext::ShowHelp(const QString& topic) const {
 AppWindows BuiltWindows() {
   AppWindows w;
   w.FolderSetup = OpenFolderSetup;
+  w.ReportSettings = OpenReportSettings;
+  // The system's print queues, shared by the print commands.
+  auto queues = std::make_shared<CupsPrintQueues>();
+  w.PrintPreview = [queues](WindowContext& c, QWidget* p) { OpenPrintPreview(c, *queues, p); };
+  w.Print = [queues](WindowContext& c, QWidget* p) { PrintReportCommand(c, *queues, p); };
+  w.PrintWithSetup = [queues](WindowContext& c, QWidget* p) { PrintWithPrinterDialog(c, *queues, p); };
+  w.PrinterSetup = [queues](WindowContext& c, QWidget* p) { OpenPrinterSetup(c, *queues, p); };
   w.Calculator = OpenCalculator;
   w.CenterDrill = OpenCenterDrill;
   w.TapDrill = OpenTapDrill;
