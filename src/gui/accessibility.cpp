@@ -1,8 +1,12 @@
 #include "accessibility.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QFont>
 #include <QFontDatabase>
 #include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
 #include <QWidget>
 
 namespace arvex {
@@ -33,6 +37,18 @@ void NameAfterLabel(QWidget* control, QLabel* label) {
 void NameControl(QWidget* control, const QString& caption, const QString& description) {
   control->setAccessibleName(WithoutAccessKey(caption).trimmed());
   if (!description.isEmpty()) control->setAccessibleDescription(description);
+}
+
+void NameParts(QComboBox* combo) {
+  const QString name = combo->accessibleName();
+  combo->view()->setAccessibleName(name + QStringLiteral(" list"));
+  if (QLineEdit* edit = combo->lineEdit()) edit->setAccessibleName(name);
+}
+
+void NameScrollBars(QAbstractScrollArea* area) {
+  const QString name = area->accessibleName();
+  area->verticalScrollBar()->setAccessibleName(name + QStringLiteral(" vertical scroll bar"));
+  area->horizontalScrollBar()->setAccessibleName(name + QStringLiteral(" horizontal scroll bar"));
 }
 
 QFont FixedPitchFont() {

@@ -7,6 +7,8 @@
 
 #include <QString>
 
+class QAbstractScrollArea;
+class QComboBox;
 class QLabel;
 class QWidget;
 
@@ -20,6 +22,12 @@ QString WithoutAccessKey(const QString& caption);
 void NameAfterLabel(QWidget* control, QLabel* label);
 // Names a control with a caption of its own (a tool button, a value label).
 void NameControl(QWidget* control, const QString& caption, const QString& description = QString());
+
+// Names the parts of a combo box that assistive technology sees on their
+// own (its drop-down list, its text field) after the combo's name, and the
+// scroll bars of a scroll area after the area's name.
+void NameParts(QComboBox* combo);
+void NameScrollBars(QAbstractScrollArea* area);
 
 // The font of operation lists and tables whose columns must line up.
 class QFont FixedPitchFont();

@@ -1,8 +1,17 @@
 // The table of the windows this build has. Each window adds its opener here.
+#include "autosetdialog.h"
+#include "calculatordialog.h"
+#include "centerdrilldialog.h"
+#include "drillchartdialog.h"
 #include "foldersetupdialog.h"
+#include "headerwindow.h"
+#include "machinesetupwindow.h"
 #include "platform/cupsqueues.h"
 #include "printpreviewwindow.h"
 #include "reportsettingsdialog.h"
+#include "tapdrilldialog.h"
+#include "toolimagewindow.h"
+#include "triangledialog.h"
 #include "windowcontext.h"
 
 #include "session/help.h"
@@ -18,6 +27,8 @@ void WindowContext::ShowHelp(const QString& topic) const {
 
 AppWindows BuiltWindows() {
   AppWindows w;
+  w.HeaderData = OpenHeaderData;
+  w.MachineSetup = OpenMachineSetup;
   w.FolderSetup = OpenFolderSetup;
   w.ReportSettings = OpenReportSettings;
   // The system's print queues, shared by the print commands.
@@ -26,6 +37,13 @@ AppWindows BuiltWindows() {
   w.Print = [queues](WindowContext& c, QWidget* p) { PrintReportCommand(c, *queues, p); };
   w.PrintWithSetup = [queues](WindowContext& c, QWidget* p) { PrintWithPrinterDialog(c, *queues, p); };
   w.PrinterSetup = [queues](WindowContext& c, QWidget* p) { OpenPrinterSetup(c, *queues, p); };
+  w.Calculator = OpenCalculator;
+  w.CenterDrill = OpenCenterDrill;
+  w.TapDrill = OpenTapDrill;
+  w.DrillChart = OpenDrillChart;
+  w.Triangle = OpenTriangle;
+  w.AutoSet = OpenAutoSet;
+  w.ToolImage = OpenToolImage;
   return w;
 }
 

@@ -9,6 +9,7 @@
 #include "workspace.h"
 
 #include <cmath>
+#include <utility>
 #include <vector>
 
 namespace arvex {
@@ -386,7 +387,23 @@ void AutoSetForm::SetNumberOfPecks() {
     Set(F::DR(3), Format(*pecks, u"##"));
 }
 
+void AutoSetForm::StartPickTap() {
+  beforePickTap_ = PickedTap{ws_.TapDrillResult, ws_.ChosenTapText};
+  ws_.TapDrillResult = {};
+  ws_.ChosenTapText.clear();
+}
+
 void AutoSetForm::PickTap() {
+  if (beforePickTap_) {
+    const PickedTap before = *std::exchange(beforePickTap_, std::nullopt);
+    // Closed without a tap: the fields keep what the user typed, rather
+    // than taking the values of an earlier visit or zeros.
+    if (ws_.ChosenTapText.isEmpty() && ws_.TapDrillResult == TapDrillValues{}) {
+      ws_.TapDrillResult = before.Result;
+      ws_.ChosenTapText = before.Name;
+      return;
+    }
+  }
   Set(F::Tap(0), ws_.ChosenTapText);
   const bool metric = Metric();
   auto text = [metric](float inches) {
@@ -616,28 +633,25 @@ AutoSetResult AutoSetForm::Generate(std::optional<int> place) {
   if (kind_ == AutoSetKind::Drill) n = 2;
   if (kind_ == AutoSetKind::Tap) n = holes + 2;
   if (kind_ == AutoSetKind::Ream) n = 3;
-  const TimeStudy& study = ws_.Study;
+  TimeStudy& study = ws_.Study;
   const int spindle = study.CurrentSpindle;
   const int last = study.LastUsedPlace(spindle);
   const int at = (place && *place >= 1 && *place <= kMaxOperations) ? *place : last + 1;
-  if (!study.CanInsert(spindle, at, n)) {
-    const bool listTooFull = last + n > kMaxOperations && at <= last + 1;
-    prompter_.ShowMessage(NoRoomMessage(n, at, listTooFull));
-    result.Outcome = AutoSetOutcome::NoRoom;
-    return result;
-  }
   const std::vector<Operation> ops = kind_ == AutoSetKind::MillFlats ? std::vector<Operation>{MillOperation(t1)}
                                      : kind_ == AutoSetKind::Threads ? std::vector<Operation>{ThreadOperation(t1)}
                                                                      : HoleSequence(t1, t2, t3, holes);
-  // One step of the change path (and of the undo history).
-  const QString label = QStringLiteral("Auto Set ") + QString::number(n) +
-                        (n == 1 ? QStringLiteral(" Operation") : QStringLiteral(" Operations"));
-  ws_.Changes.Apply(ws_.Study, {label, {}}, [&](TimeStudy& st) {
+  const bool inserted = ws_.Changes.Apply(study, {QStringLiteral("Auto Set"), {}}, [&](TimeStudy& st) {
     if (!st.InsertOperations(at, n)) return false;
     for (int i = 0; i < n; ++i) st.Op(spindle, at + i) = ops[static_cast<std::size_t>(i)];
     st.RecountOps();
     return true;
   });
+  if (!inserted) {
+    const bool listTooFull = last + n > kMaxOperations && at <= last + 1;
+    prompter_.ShowMessage(NoRoomMessage(n, at, listTooFull));
+    result.Outcome = AutoSetOutcome::NoRoom;
+    return result;
+  }
 
   prompter_.ShowMessage(kCheckAddedMessage);
   closed_ = true;

@@ -15,8 +15,8 @@
 //   a field's text changed   -> Change(field, text)        (false: refused)
 //   a key typed in a field   -> KeyPress(field, key)       (true: discard it)
 //   leaving a field          -> LostFocus(field)
-//   "Pick Tap"               -> the window shows the tap drill window
-//                               modally, then calls PickTap()
+//   "Pick Tap"               -> StartPickTap(), the tap drill window
+//                               shown modally, then PickTap()
 //   "Show Tools"             -> ShowTools()   (a path: open the image window)
 //   "Add to CutData Exit"    -> Generate(place)
 //   "Exit"                   -> Exit()
@@ -34,6 +34,7 @@
 #include "document/timestudy.h"
 #include "platform/prompter.h"
 #include "shop/shoptables.h"
+#include "shop/tapdrillresult.h"
 
 #include <QChar>
 #include <QString>
@@ -82,6 +83,10 @@ enum class CenterType { CenterDrill, Spot };
 // ---- Texts of the window ---------------------------------------------------------
 
 inline const QString kAutoSetCaption = QStringLiteral("Cutdata Auto Set");
+// The label of Combo1, and the name of the unlabelled tap name box txtTap(0)
+// for assistive technology.
+inline const QString kKindLabel = QStringLiteral("&Kind of sequence:");
+inline const QString kTapNameAccessibleName = QStringLiteral("Tap name");
 inline const QString kFirstToolFrameCaption = QStringLiteral("1st Tool Number");
 inline const QString kOperationFrameCaption = QStringLiteral("Opperation");
 inline const QString kOnCenterCaption = QStringLiteral("On Center");
@@ -137,7 +142,7 @@ QString AutoSetFrameCaption(AutoSetFrame frame);
 
 // What "Add to CutData Exit" did.
 enum class AutoSetOutcome {
-  Added,             // operations inserted, Dirty set, closing message shown, form closed
+  Added,             // operations inserted through ws.Changes, closing message shown, form closed
   NoFirstTool,       // no tool chosen (or a post name at index 0): focus to Combo2
   NoKind,            // no kind chosen
   BadFeatureCount,   // live features negative or out of range
@@ -188,9 +193,15 @@ class AutoSetForm {
   // Leaving a field: the mill feed-per-tooth coupling and the thread
   // calculations.
   void LostFocus(AutoSetField field);
+  // "Pick Tap", before the tap drill window opens: clears ChosenTapText
+  // and TapDrillResult, so that PickTap can tell whether the window left a
+  // tap of its own.
+  void StartPickTap();
   // After the tap drill window closed: ChosenTapText into txtTap(0), the
   // diameter, pitch and drill size of TapDrillResult (x 25.4 in a metric
   // study) into txtTap(1), txtTap(2) and txtDR(0), then the center data.
+  // After StartPickTap, a window closed without choosing or working out a
+  // tap changes no field and gives both values back as they were.
   void PickTap();
   // "Show Tools": the path of CurrentSpindle's tooling image when it exists,
   // else the missing-image message and nullopt.
@@ -199,7 +210,8 @@ class AutoSetForm {
   // in the cutting data window (its list index + 1); nullopt, or a place
   // outside 1..100, means no line is selected and the operations are added
   // after the last operation of the list. Nothing is written unless every
-  // check passes and the list has room.
+  // check passes and the list has room. The insertion is one change of the
+  // study ("Auto Set") through ws.Changes, which sets Dirty.
   AutoSetResult Generate(std::optional<int> place);
   // "Exit": closes without changes.
   void Exit() { closed_ = true; }
@@ -268,6 +280,12 @@ class AutoSetForm {
   double unitFactor_ = 12;
   QString numberFormat_;
   CenterDrillTable centerTable_;
+  // The tap drill values as StartPickTap found them.
+  struct PickedTap {
+    TapDrillValues Result;
+    QString Name;
+  };
+  std::optional<PickedTap> beforePickTap_;
 };
 
 }  // namespace arvex

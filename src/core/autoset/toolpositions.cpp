@@ -52,6 +52,10 @@ QString ToolImagePath(const MachineDefinition& machine, int spindle, const QStri
   return name;
 }
 
+QString ToolImageCaption(int spindle) {
+  return spindle == kSubSpindle ? QStringLiteral("Sub Spindle Tool Layout") : QStringLiteral("Main Spindle Tool Layout");
+}
+
 QString MissingToolImageMessage(const QString& path) {
   return QStringLiteral("The image file ") + path +
          QStringLiteral(" does not exist or is corrupt! Please use Machine Settings to choose another image file.");

@@ -38,6 +38,10 @@ QString ToolNumberOfEntry(const QString& entry);
 // taken relative to the application folder; any other name stays as it is.
 QString ToolImagePath(const MachineDefinition& machine, int spindle, const QString& appFolder);
 
+// The caption of the image window (frmTPic): "Main Spindle Tool Layout" or
+// "Sub Spindle Tool Layout".
+QString ToolImageCaption(int spindle);
+
 // "The image file " + path + " does not exist or is corrupt! Please use
 // Machine Settings to choose another image file."
 QString MissingToolImageMessage(const QString& path);

@@ -4,10 +4,12 @@
 #include "platform/numtext.h"
 #include "platform/profilefile.h"
 #include "platform/prompter.h"
+#include "platform/textfile.h"
 #include "workspace.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <cmath>
@@ -213,6 +215,29 @@ bool LoadMachineDefinition(Workspace& ws, const QString& name, Prompter& prompte
   machine.LoadedName = name;
   ws.Machine = std::move(machine);
   return true;
+}
+
+QString MachineNameProblem(const QString& name) {
+  if (name.trimmed().isEmpty()) return QStringLiteral("Type a name for the machine.");
+  static const QString kForbidden = QStringLiteral("\\/:*?\"<>|[]");
+  QString bad;
+  for (const QChar c : name)
+    if ((kForbidden.contains(c) || c.unicode() < 0x20 || c.unicode() == 0x7F) && !bad.contains(c)) bad += c;
+  if (!bad.isEmpty())
+    return QStringLiteral("The machine name \"") + name + QStringLiteral("\" cannot be a file name: it holds ") +
+           NameCharacters(bad) + u'.';
+  if (name != name.trimmed())
+    return QStringLiteral("The machine name \"") + name +
+           QStringLiteral("\" cannot be a file name: it begins or ends with a blank.");
+  if (name.endsWith(u'.'))
+    return QStringLiteral("The machine name \"") + name +
+           QStringLiteral("\" cannot be a file name: it ends with a point.");
+  static const QRegularExpression kDevice(QStringLiteral("^(CON|PRN|AUX|NUL|COM[1-9]|LPT[1-9])(\\..*)?$"),
+                                          QRegularExpression::CaseInsensitiveOption);
+  if (kDevice.match(name).hasMatch())
+    return QStringLiteral("The machine name \"") + name +
+           QStringLiteral("\" cannot be a file name: it is the name of a device.");
+  return {};
 }
 
 QString MachineSectionOfFile(const QString& path) {

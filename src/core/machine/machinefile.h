@@ -40,6 +40,14 @@ QStringList ListMachines(const QString& appFolder);
 // Windows installation, a machine name typed in another case).
 QString MachineFilePath(const QString& appFolder, const QString& name);
 
+// Why a machine name cannot name a machine file, or "" when it can. The
+// name is a file name on every system the files are exchanged with and the
+// name of the file's first section: it must not be empty, hold a character
+// from \ / : * ? " < > | [ ] or a control character, begin or end with a
+// blank, end with a point, or be a device name (CON, PRN, AUX, NUL, COM1..9,
+// LPT1..9).
+QString MachineNameProblem(const QString& name);
+
 // The machine's own section of its file: the file name without its last
 // four characters (".ini").
 QString MachineSectionOfFile(const QString& path);

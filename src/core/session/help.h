@@ -18,6 +18,8 @@ inline const QString kHelpFile = QStringLiteral("Arvex.htm");
 inline const QString kHeaderHelpTopic = QStringLiteral("#TSData");
 inline const QString kCutDataHelpTopic = QStringLiteral("#CutDat");
 inline const QString kMachineHelpTopic = QStringLiteral("#MachSetup");
+// The menu command of the windows that open their page of the manual.
+inline const QString kHelpMenuCaption = QStringLiteral("&Help");
 
 // What starts a viewer; the windows start real programs, tests record.
 class HelpStarter {

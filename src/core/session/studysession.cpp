@@ -61,6 +61,9 @@ TimeStudyReadResult OpenStudy(Workspace& ws, const QString& path, Prompter& prom
 }
 
 bool ReloadStudyMachine(Workspace& ws, Prompter& prompter) {
+  // A study that names no machine has none to load; the loader would report
+  // a file named ".ini" as missing.
+  if (ws.Study.Header.MachineName.isEmpty()) return false;
   const bool loaded = LoadMachineDefinition(ws, ws.Study.Header.MachineName, prompter);
   ws.Changes.MachineLoaded();
   return loaded;

@@ -53,7 +53,8 @@ void NewStudy(Workspace& ws);
 TimeStudyReadResult OpenStudy(Workspace& ws, const QString& path, Prompter& prompter);
 
 // Loads the machine the study names again (after the machine setup window,
-// a machine chosen in the header window) and tells the views.
+// a machine chosen in the header window) and tells the views. A study that
+// names no machine loads none, silently, and returns false.
 bool ReloadStudyMachine(Workspace& ws, Prompter& prompter);
 
 enum class SaveOutcome { Saved, Cancelled, Failed };

@@ -149,38 +149,123 @@ void CalculatorForm::ToInches() {
   ApplyFunction([](double x) { return x / kMillimetresPerInch; });
 }
 
-bool CalculatorForm::KeyPress(QChar key) {
-  const char16_t c = key.toUpper().unicode();
-  if (c >= u'0' && c <= u'9') {
-    Number(c - u'0');
-    return true;
+std::array<CalculatorButton, kCalculatorButtonCount> CalculatorForm::AllButtons() {
+  std::array<CalculatorButton, kCalculatorButtonCount> all{};
+  for (int i = 0; i < kCalculatorButtonCount; ++i) all[static_cast<std::size_t>(i)] = static_cast<CalculatorButton>(i);
+  return all;
+}
+
+QString CalculatorForm::ButtonName(CalculatorButton button) {
+  const int b = static_cast<int>(button);
+  if (button <= CalculatorButton::Digit9) return QStringLiteral("cmdNumber_") + QString::number(b);
+  if (button >= CalculatorButton::Add && button <= CalculatorButton::Equals)
+    return QStringLiteral("cmdOperator_") + QString::number(b - static_cast<int>(CalculatorButton::Add));
+  switch (button) {
+    case CalculatorButton::Decimal: return QStringLiteral("cmdDecimal");
+    case CalculatorButton::Percent: return QStringLiteral("cmdPercent");
+    case CalculatorButton::Cancel: return QStringLiteral("cmdCancel");
+    case CalculatorButton::CancelEntry: return QStringLiteral("cmdCancelEntry");
+    case CalculatorButton::Negate: return QStringLiteral("cmdNeg");
+    case CalculatorButton::Sine: return QStringLiteral("cmdSIN");
+    case CalculatorButton::Cosine: return QStringLiteral("cmdCOS");
+    case CalculatorButton::Tangent: return QStringLiteral("cmdTAN");
+    case CalculatorButton::ArcTangent: return QStringLiteral("cmdATN");
+    case CalculatorButton::Square: return QStringLiteral("cmdSQR");
+    case CalculatorButton::SquareRoot: return QStringLiteral("cmdSQRT");
+    case CalculatorButton::SquareAcrossCorners: return QStringLiteral("cmdSquare");
+    case CalculatorButton::HexAcrossCorners: return QStringLiteral("cmdHex");
+    case CalculatorButton::Millimetres: return QStringLiteral("cmdMM");
+    case CalculatorButton::Inches: return QStringLiteral("cmdInch");
+    default: return QString();
   }
+}
+
+QString CalculatorForm::Caption(CalculatorButton button) const {
+  if (button <= CalculatorButton::Digit9) return QString::number(static_cast<int>(button));
+  switch (button) {
+    case CalculatorButton::Decimal: return QString(decimal_);
+    case CalculatorButton::Add: return QStringLiteral("+");
+    case CalculatorButton::Subtract: return QStringLiteral("-");
+    case CalculatorButton::Multiply: return QStringLiteral("*");
+    case CalculatorButton::Divide: return QStringLiteral("/");
+    case CalculatorButton::Equals: return QStringLiteral("=");
+    case CalculatorButton::Percent: return QStringLiteral("%");
+    case CalculatorButton::Cancel: return QStringLiteral("C");
+    case CalculatorButton::CancelEntry: return QStringLiteral("cE");
+    case CalculatorButton::Negate: return QStringLiteral("+/-");
+    case CalculatorButton::Sine: return QStringLiteral("Sin");
+    case CalculatorButton::Cosine: return QStringLiteral("cOs");
+    case CalculatorButton::Tangent: return QStringLiteral("Tan");
+    case CalculatorButton::ArcTangent: return QStringLiteral("Atn");
+    case CalculatorButton::Square: return QStringLiteral("sQr");
+    case CalculatorButton::SquareRoot: return QStringLiteral("sqRt");
+    case CalculatorButton::SquareAcrossCorners: return QStringLiteral("sqr accross corNers");
+    case CalculatorButton::HexAcrossCorners: return QStringLiteral("Hex accross corners");
+    case CalculatorButton::Millimetres: return QStringLiteral("MM");
+    case CalculatorButton::Inches: return QStringLiteral("Inch");
+    default: return QString();
+  }
+}
+
+std::optional<CalculatorButton> CalculatorForm::ButtonOfKey(QChar key) {
+  const char16_t c = key.toUpper().unicode();
+  if (c >= u'0' && c <= u'9') return static_cast<CalculatorButton>(c - u'0');
   switch (c) {
-    case 8: CancelEntry(); return true;
+    case 8: return CalculatorButton::CancelEntry;
     case 13:
-    case 10: Operator(u'='); return true;
-    case 27: Cancel(); return true;
-    case u'%': Percent(); return true;
-    case u'*':
-    case u'+':
-    case u'-':
-    case u'/':
-    case u'=': Operator(QChar(c)); return true;
+    case 10: return CalculatorButton::Equals;
+    case 27: return CalculatorButton::Cancel;
+    case u'%': return CalculatorButton::Percent;
+    case u'+': return CalculatorButton::Add;
+    case u'-': return CalculatorButton::Subtract;
+    case u'*': return CalculatorButton::Multiply;
+    case u'/': return CalculatorButton::Divide;
+    case u'=': return CalculatorButton::Equals;
     case u',':
-    case u'.': DecimalPoint(); return true;
-    case u'S': Sine(); return true;
-    case u'O': Cosine(); return true;
-    case u'T': Tangent(); return true;
-    case u'A': ArcTangent(); return true;
-    case u'C': Cancel(); return true;
-    case u'E': CancelEntry(); return true;
-    case u'Q': Square(); return true;
-    case u'R': SquareRoot(); return true;
-    case u'H': HexAcrossCorners(); return true;
-    case u'N': SquareAcrossCorners(); return true;
-    case u'I': ToInches(); return true;
-    case u'M': ToMillimetres(); return true;
-    default: return false;
+    case u'.': return CalculatorButton::Decimal;
+    case u'S': return CalculatorButton::Sine;
+    case u'O': return CalculatorButton::Cosine;
+    case u'T': return CalculatorButton::Tangent;
+    case u'A': return CalculatorButton::ArcTangent;
+    case u'C': return CalculatorButton::Cancel;
+    case u'E': return CalculatorButton::CancelEntry;
+    case u'Q': return CalculatorButton::Square;
+    case u'R': return CalculatorButton::SquareRoot;
+    case u'H': return CalculatorButton::HexAcrossCorners;
+    case u'N': return CalculatorButton::SquareAcrossCorners;
+    case u'I': return CalculatorButton::Inches;
+    case u'M': return CalculatorButton::Millimetres;
+    default: return std::nullopt;
+  }
+}
+
+void CalculatorForm::Press(CalculatorButton button) {
+  if (button <= CalculatorButton::Digit9) {
+    Number(static_cast<int>(button));
+    return;
+  }
+  switch (button) {
+    case CalculatorButton::Decimal: DecimalPoint(); break;
+    case CalculatorButton::Add: Operator(u'+'); break;
+    case CalculatorButton::Subtract: Operator(u'-'); break;
+    case CalculatorButton::Multiply: Operator(u'*'); break;
+    case CalculatorButton::Divide: Operator(u'/'); break;
+    case CalculatorButton::Equals: Operator(u'='); break;
+    case CalculatorButton::Percent: Percent(); break;
+    case CalculatorButton::Cancel: Cancel(); break;
+    case CalculatorButton::CancelEntry: CancelEntry(); break;
+    case CalculatorButton::Negate: Negate(); break;
+    case CalculatorButton::Sine: Sine(); break;
+    case CalculatorButton::Cosine: Cosine(); break;
+    case CalculatorButton::Tangent: Tangent(); break;
+    case CalculatorButton::ArcTangent: ArcTangent(); break;
+    case CalculatorButton::Square: Square(); break;
+    case CalculatorButton::SquareRoot: SquareRoot(); break;
+    case CalculatorButton::SquareAcrossCorners: SquareAcrossCorners(); break;
+    case CalculatorButton::HexAcrossCorners: HexAcrossCorners(); break;
+    case CalculatorButton::Millimetres: ToMillimetres(); break;
+    case CalculatorButton::Inches: ToInches(); break;
+    default: break;
   }
 }
 

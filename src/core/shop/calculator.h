@@ -17,13 +17,29 @@
 #include <QChar>
 #include <QString>
 
+#include <array>
 #include <cstdint>
+#include <optional>
 
 namespace arvex {
+
+// The buttons of the calculator, in the order the window lays them out.
+enum class CalculatorButton {
+  Digit0, Digit1, Digit2, Digit3, Digit4, Digit5, Digit6, Digit7, Digit8, Digit9,
+  Decimal, Add, Subtract, Multiply, Divide, Equals,
+  Percent, Cancel, CancelEntry, Negate,
+  Sine, Cosine, Tangent, ArcTangent, Square, SquareRoot,
+  SquareAcrossCorners, HexAcrossCorners, Millimetres, Inches,
+};
+inline constexpr int kCalculatorButtonCount = static_cast<int>(CalculatorButton::Inches) + 1;
 
 class CalculatorForm {
  public:
   static inline const QString kCaption = QStringLiteral("CNC Calculator");
+  // CSCmd1.
+  static inline const QString kCloseCaption = QStringLiteral("&Close");
+  // The display and its key trap, for assistive technology.
+  static inline const QString kReadoutName = QStringLiteral("Readout");
   // The picture single-value functions show their result with.
   static inline const QString kDisplayFormat = QStringLiteral("########.########;-########.########;0");
   static inline const QString kDivideByZero = QStringLiteral("Can't divide by zero");
@@ -47,6 +63,16 @@ class CalculatorForm {
   QChar DecimalCharacter() const { return decimal_; }
 
   // ---- buttons ----
+  // Every button: its control name (cmdNumber_0 for element 0 of a control
+  // array) and its caption; the decimal button shows the locale's character.
+  static std::array<CalculatorButton, kCalculatorButtonCount> AllButtons();
+  static QString ButtonName(CalculatorButton button);
+  QString Caption(CalculatorButton button) const;
+  // The button a typed character presses (see KeyPress), if any.
+  static std::optional<CalculatorButton> ButtonOfKey(QChar key);
+  // A button pressed, by mouse or through its key.
+  void Press(CalculatorButton button);
+
   void Number(int digit);        // cmdNumber(0..9)
   void DecimalPoint();           // cmdDecimal
   void Operator(QChar op);       // cmdOperator: '+', '-', '*', '/', '='
@@ -70,7 +96,11 @@ class CalculatorForm {
   // in either case: S sine, O cosine, T tangent, A arctangent, C cancel,
   // E cancel entry, Q square, R square root, H hex and N square across
   // corners, I inch, M millimetre. False for a character with no button.
-  bool KeyPress(QChar key);
+  bool KeyPress(QChar key) {
+    const std::optional<CalculatorButton> button = ButtonOfKey(key);
+    if (button) Press(*button);
+    return button.has_value();
+  }
 
   // CSCmd1 or closing the window: LastCalcText = "Calc = " + readout.
   void Close();

@@ -40,6 +40,8 @@ class CenterDrillForm {
   static constexpr int kChamferDiameter = 2;
   static inline const QString kCaption = QStringLiteral("Center Drill Info.");
   static inline const QString kEditHint = QStringLiteral("To change the above data, edit the file  CEN-INFO.TXT");
+  // The painted table, for assistive technology.
+  static inline const QString kTableName = QStringLiteral("Center drills");
   static inline const QString kNumberFormat = QStringLiteral("#.####;-#.####;0");
   static inline const std::array<QString, 3> kLabels = {
       QStringLiteral("Hole &Diam. ="), QStringLiteral("Cham. &Amount="), QStringLiteral("&Cham. Diam.=")};

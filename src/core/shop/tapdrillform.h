@@ -25,10 +25,20 @@ class TapDrillForm {
   static inline const QString kCaption = QStringLiteral("Tap Drill Size");
   static inline const QString kEditHint =
       QStringLiteral("Edit the file  TAPDRILL.TXT   to change the common tap sizes.");
+  static inline const QString kPitchLabel = QStringLiteral("TPI or &Pitch");
+  static inline const QString kDiameterLabel = QStringLiteral("&DIAM.");
+  static inline const QString kPercentLabel = QStringLiteral("% &OF THD");
+  static inline const QString kCutTapCaption = QStringLiteral("Cut Tap");
+  static inline const QString kRollTapCaption = QStringLiteral("Roll Tap");
+  static inline const QString kDrillChartCaption = QStringLiteral("Drill Chart");
+  static inline const QString kInchListLabel = QStringLiteral("&Inch taps:");
+  static inline const QString kMetricListLabel = QStringLiteral("&Metric taps:");
+  static inline const QString kResultName = QStringLiteral("Tap drill size");
+  static inline const QString kCloseCaption = QStringLiteral("&Close");
 
   TapDrillForm(Workspace& workspace, Prompter& prompter);
 
-  // "TPI or &Pitch", "&DIAM.", "% &OF THD".
+  // kPitchLabel, kDiameterLabel, kPercentLabel.
   QString Text1;
   QString Text2;
   QString Text3;

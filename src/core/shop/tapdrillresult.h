@@ -7,6 +7,7 @@ struct TapDrillValues {
   float Diameter = 0;
   float Pitch = 0;
   float DrillSize = 0;
+  bool operator==(const TapDrillValues&) const = default;
 };
 
 }  // namespace arvex

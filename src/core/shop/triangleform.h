@@ -26,6 +26,19 @@ class TriangleForm {
   static inline const QString kHint = QStringLiteral(
       " Press TAB to move around and CALCULATE for missing info. You need to input 1 angle and 1 side, or 2 "
       "sides. Set others blank.");
+  // CSCmd1 and CSCmd2.
+  static inline const QString kCalculateCaption = QStringLiteral("Calculate");
+  static inline const QString kCloseCaption = QStringLiteral("&Close");
+  // The labels of the five boxes, in the order of Text1.
+  static inline const std::array<QString, 5> kLabels = {
+      QStringLiteral("Angle &B (degrees):"), QStringLiteral("A&ngle C (degrees):"),
+      QStringLiteral("Side &a (hypotenuse):"), QStringLiteral("Side b (&opposite B):"),
+      QStringLiteral("Side c (o&pposite C):")};
+  // The letters of the window's sketch: the corners A (the right angle), B
+  // and C, and the sides a, b and c opposite them.
+  static inline const std::array<QString, 6> kSketchLetters = {
+      QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"),
+      QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")};
 
   explicit TriangleForm(Workspace& workspace) : workspace_(workspace) {}
 

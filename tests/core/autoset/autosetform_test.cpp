@@ -214,6 +214,25 @@ TEST_F(AutoSetFormTest, PickTapTakesTheChosenTapInTheStudysUnits) {
   }
 }
 
+TEST_F(AutoSetFormTest, PickTapClosedWithoutATapKeepsTheFields) {
+  Start(1);
+  Type(F::Tap(1), ".3125");
+  Type(F::DR(0), ".257");
+  ws_.ChosenTapText = QStringLiteral("1/4-20 UNC");  // left by an earlier visit
+  ws_.TapDrillResult = {0.25f, 0.05f, 0.2013f};
+  form_.StartPickTap();
+  form_.PickTap();
+  EXPECT_EQ(Texts({F::Tap(0), F::Tap(1), F::DR(0)}), QStringList({"", ".3125", ".257"}));
+  EXPECT_EQ(ws_.ChosenTapText, "1/4-20 UNC");
+  EXPECT_EQ(ws_.TapDrillResult, (TapDrillValues{0.25f, 0.05f, 0.2013f}));
+  // A tap worked out in the window without choosing one from the lists
+  // comes without the earlier tap's name.
+  form_.StartPickTap();
+  ws_.TapDrillResult = {0.3125f, 0.0555556f, 0.2577f};
+  form_.PickTap();
+  EXPECT_EQ(Texts({F::Tap(0), F::Tap(1), F::DR(0)}), QStringList({"", ".3125", ".2577"}));
+}
+
 // ---- keys ------------------------------------------------------------------------------
 
 TEST_F(AutoSetFormTest, UnitKeysConvertLengthsAndSurfaceSpeeds) {

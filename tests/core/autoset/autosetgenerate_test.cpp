@@ -25,10 +25,15 @@ QString NoRoomMessage(int count) {
 
 class AutoSetGenerateTest : public AutoSetTest {
  protected:
-  // Generates and expects success with the closing message.
+  // Generates and expects success with the closing message, as one change
+  // of the study through the change path.
   void Add(std::optional<int> place, int expectedPlace, int expectedCount) {
     prompter_.Clear();
+    QStringList heard;
+    const int id = ws_.Changes.Listen([&](const StudyNotice& n) { heard << n.Change.Label; });
     const AutoSetResult result = form_.Generate(place);
+    ws_.Changes.Forget(id);
+    EXPECT_EQ(heard, QStringList({"Auto Set"}));
     ASSERT_EQ(result.Outcome, AutoSetOutcome::Added);
     EXPECT_EQ(result.Place, expectedPlace);
     EXPECT_EQ(result.Count, expectedCount);
@@ -41,7 +46,11 @@ class AutoSetGenerateTest : public AutoSetTest {
   void Refused(std::optional<int> place, AutoSetOutcome outcome, const QString& message) {
     const TimeStudy before = ws_.Study;
     prompter_.Clear();
+    bool heard = false;
+    const int id = ws_.Changes.Listen([&](const StudyNotice&) { heard = true; });
     EXPECT_EQ(form_.Generate(place).Outcome, outcome);
+    ws_.Changes.Forget(id);
+    EXPECT_FALSE(heard);
     EXPECT_EQ(prompter_.Messages(), QStringList({message}));
     EXPECT_EQ(ws_.Study.Ops, before.Ops);
     EXPECT_EQ(ws_.Study.Syncs, before.Syncs);

@@ -159,7 +159,7 @@ TEST_F(UndoTest, EveryKindOfChangeIsOneStepBackAndForth) {
         return true;
       });
   });
-  ExpectUndoable("Auto Set 2 Operations", [&] {
+  ExpectUndoable("Auto Set", [&] {
     AutoSetForm autoSet(ws_, prompter_);
     ws_.Study.CurrentSpindle = kMainSpindle;
     autoSet.Load();

@@ -196,3 +196,10 @@ TEST(StudySessionTest, AStudyCutShortIsReadAsFarAsItGoesAndSaidSo) {
   EXPECT_GT(ws.Study.MainOpCount, 0);
   EXPECT_EQ(ws.Study.Sync(kMainSpindle, 1), 0);
 }
+
+TEST(StudySessionTest, AStudyWithoutAMachineReloadsNoneAndSaysNothing) {
+  Workspace ws;
+  ScriptedPrompter prompter;
+  EXPECT_FALSE(ReloadStudyMachine(ws, prompter));
+  EXPECT_TRUE(prompter.Texts().isEmpty());
+}

@@ -1,0 +1,56 @@
+// frmCalc: the key trap and the buttons reach the form, the readout and the
+// operator echo reach the window, and closing leaves LastCalcText.
+
+#include "calculatordialog.h"
+#include "guitest.h"
+#include "shop/calculator.h"
+#include "support/qstringprint.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+using namespace arvex;
+using namespace arvex::test;
+
+TEST(CalculatorWindow, KeysAndButtonsPressTheSameButtons) {
+  GuiFixture f;
+  CalculatorForm form(f.Ws, f.Prompter);
+  CalculatorDialog dialog(form, nullptr);
+  dialog.show();
+  auto* trap = Find<QWidget>(&dialog, "pctKeyTrap");
+  auto* readout = Find<QLabel>(&dialog, "lblReadout");
+  ASSERT_TRUE(trap && readout);
+
+  QTest::keyClicks(trap, "12+3");
+  QTest::keyClick(trap, Qt::Key_Return);
+  EXPECT_EQ(readout->text(), "15");
+  EXPECT_EQ(Find<QLabel>(&dialog, "opLabel")->text(), "=");
+  // Esc is C here: the readout clears and the window stays open.
+  QTest::keyClick(trap, Qt::Key_Escape);
+  EXPECT_EQ(readout->text(), "0");
+  EXPECT_TRUE(dialog.isVisible());
+
+  Find<QPushButton>(&dialog, "cmdNumber_2")->click();
+  Find<QPushButton>(&dialog, "cmdSquare")->click();
+  EXPECT_EQ(readout->text(), "2.8284");
+  QTest::keyClick(trap, Qt::Key_Escape);
+  QTest::keyClicks(trap, "2n");
+  EXPECT_EQ(readout->text(), "2.8284");
+  EXPECT_EQ(dialog.focusWidget(), trap);
+}
+
+TEST(CalculatorWindow, ClosingLeavesTheReadout) {
+  GuiFixture f;
+  QTimer::singleShot(0, [] {
+    QWidget* calc = QApplication::activeModalWidget();
+    ASSERT_NE(calc, nullptr);
+    QTest::keyClicks(Find<QWidget>(calc, "pctKeyTrap"), "7/0=");
+    Find<QPushButton>(calc, "CSCmd1")->click();
+  });
+  f.Windows.Calculator(f.Context, nullptr);
+  EXPECT_EQ(f.Prompter.Messages(), QStringList({"Can't divide by zero"}));
+  EXPECT_EQ(f.Ws.LastCalcText, "Calc = 0");
+}
