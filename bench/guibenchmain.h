@@ -1,7 +1,7 @@
 #pragma once
-// The main of a benchmark program that paints or measures text: the
-// offscreen application object fonts and paint devices need, then the
-// benchmarks.
+// The main of a benchmark program that paints, measures text or opens
+// windows: the application object fonts, paint devices and widgets need
+// (offscreen unless QT_QPA_PLATFORM names a platform), then the benchmarks.
 
 #include <QGuiApplication>
 
@@ -9,9 +9,10 @@
 
 namespace arvex::bench {
 
-inline int RunWithGuiApplication(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication app(argc, argv);
+template <class Application = QGuiApplication>
+int RunWithApplication(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  Application app(argc, argv);
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

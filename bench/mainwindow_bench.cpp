@@ -5,6 +5,7 @@
 
 #include "benchstudy.h"
 #include "document/rvxfile.h"
+#include "guibenchmain.h"
 #include "mainwindow.h"
 #include "platform/scriptedprompter.h"
 #include "session/help.h"
@@ -97,11 +98,4 @@ BENCHMARK(BM_RedisplayAfterEdit)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return arvex::bench::RunWithApplication<QApplication>(argc, argv); }

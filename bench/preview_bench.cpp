@@ -6,6 +6,7 @@
 #include "benchstudy.h"
 #include "engine/comparison.h"
 #include "engine/printchecks.h"
+#include "guibenchmain.h"
 #include "platform/scriptedprompter.h"
 #include "printpreviewwindow.h"
 #include "report/composereport.h"
@@ -126,11 +127,4 @@ BENCHMARK(BM_SwitchToRedrawnPage)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return arvex::bench::RunWithApplication<QApplication>(argc, argv); }

@@ -117,4 +117,4 @@ BENCHMARK(BM_WritePdf200Operations)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) { return arvex::bench::RunWithGuiApplication(argc, argv); }
+int main(int argc, char** argv) { return arvex::bench::RunWithApplication(argc, argv); }

@@ -99,4 +99,4 @@ BENCHMARK(BM_UndoOrRedoWithRedisplay)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
-int main(int argc, char** argv) { return arvex::bench::RunWithGuiApplication(argc, argv); }
+int main(int argc, char** argv) { return arvex::bench::RunWithApplication(argc, argv); }
