@@ -1,5 +1,9 @@
 // The table of the windows this build has. Each window adds its opener here.
+#include "cutdatawindow.h"
+#include "cuttingdatabasedialog.h"
 #include "foldersetupdialog.h"
+#include "materialgroupsdialog.h"
+#include "operationnamesdialog.h"
 #include "windowcontext.h"
 
 #include "session/help.h"
@@ -13,6 +17,10 @@ void WindowContext::ShowHelp(const QString& topic) const {
 
 AppWindows BuiltWindows() {
   AppWindows w;
+  w.CutData = OpenCutData;
+  w.OperationNames = OpenOperationNames;
+  w.MaterialGroups = OpenMaterialGroups;
+  w.CuttingDatabase = OpenCuttingDatabase;
   w.FolderSetup = OpenFolderSetup;
   return w;
 }

@@ -1,0 +1,319 @@
+#include "cuttingdatabasedialog.h"
+
+#include "accessibility.h"
+#include "cutdatamodel.h"
+#include "cutting/cutdataforms.h"
+#include "materialgroupsdialog.h"
+#include "platform/prompter.h"
+#include "windowcontext.h"
+#include "workspace.h"
+
+#include <QComboBox>
+#include <QCompleter>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTableView>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace arvex {
+
+namespace {
+
+QPushButton* Button(QWidget* parent, const QString& caption, const char* name) {
+  auto* b = new QPushButton(caption, parent);
+  b->setObjectName(QString::fromLatin1(name));
+  b->setAutoDefault(false);
+  NameControl(b, caption);
+  return b;
+}
+
+QComboBox* Combo(QWidget* parent, const char* name, bool editable) {
+  auto* c = new QComboBox(parent);
+  c->setObjectName(QString::fromLatin1(name));
+  c->setEditable(editable);
+  c->setInsertPolicy(QComboBox::NoInsert);
+  c->setMaxVisibleItems(24);
+  c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  c->setMinimumContentsLength(18);
+  if (editable) c->completer()->setCompletionMode(QCompleter::PopupCompletion);
+  return c;
+}
+
+void SetItems(QComboBox* combo, const QStringList& items) {
+  bool same = combo->count() == items.size();
+  for (int i = 0; same && i < items.size(); ++i) same = combo->itemText(i) == items[i];
+  if (same) return;
+  const QString text = combo->currentText();
+  combo->clear();
+  combo->addItems(items);
+  if (combo->isEditable()) combo->setEditText(text);
+}
+
+// A combo's selection from the form; an editable one also shows its text.
+void Show(QComboBox* combo, const QStringList& items, int index, const QString* text = nullptr) {
+  const QSignalBlocker block(combo);
+  SetItems(combo, items);
+  if (combo->currentIndex() != index) combo->setCurrentIndex(index);
+  if (text && combo->currentText() != *text) combo->setEditText(*text);
+}
+
+void Show(QLineEdit* edit, const QString& text) {
+  if (edit->text() == text) return;
+  const QSignalBlocker block(edit);
+  edit->setText(text);
+}
+
+// The grid's columns: the group number first, captioned "MatGrp".
+const QStringList kColumns = {QStringLiteral("GrpIndex"), QStringLiteral("Operation"), QStringLiteral("DepthofCut"),
+                              QStringLiteral("ToolGrade"), QStringLiteral("FromSFM"),   QStringLiteral("ToSFM"),
+                              QStringLiteral("FromIPR"),   QStringLiteral("ToIPR"),     QStringLiteral("FromDiam"),
+                              QStringLiteral("ToDiam")};
+const QStringList kCaptions = QStringList{QStringLiteral("MatGrp")} + kColumns.mid(1);
+
+}  // namespace
+
+CuttingDatabaseDialog::CuttingDatabaseDialog(CuttingDataEditorForm& form, const CuttingDatabase& db,
+                                             Prompter& prompter, QWidget* parent)
+    : QDialog(parent), form_(form), db_(db), prompter_(prompter) {
+  setObjectName(QStringLiteral("frmAddCutDB"));
+  setWindowTitle(kCaption);
+  auto* layout = new QVBoxLayout(this);
+
+  // ---- the selections above
+  auto* above = new QGroupBox(QStringLiteral("Operation selection"), this);
+  auto* aboveGrid = new QGridLayout(above);
+  aboveMaterial_ = Combo(above, "cboMaterialAbove", false);
+  aboveGroup_ = Combo(above, "cboGroupAbove", false);
+  aboveOperation_ = Combo(above, "cboOperationAbove", true);
+  const std::array<std::pair<QString, QComboBox*>, 3> aboveRows{{{QStringLiteral("&Material:"), aboveMaterial_},
+                                                                 {QStringLiteral("&Group:"), aboveGroup_},
+                                                                 {QStringLiteral("&Operation type:"), aboveOperation_}}};
+  for (int i = 0; i < 3; ++i) {
+    auto* label = new QLabel(aboveRows[static_cast<size_t>(i)].first, above);
+    NameAfterLabel(aboveRows[static_cast<size_t>(i)].second, label);
+    aboveGrid->addWidget(label, 0, i * 2);
+    aboveGrid->addWidget(aboveRows[static_cast<size_t>(i)].second, 0, i * 2 + 1);
+    aboveGrid->setColumnStretch(i * 2 + 1, 1);
+  }
+  connect(aboveMaterial_, &QComboBox::activated, this, [this](int i) {
+    form_.ChooseAboveMaterial(i);
+    Refresh();
+  });
+  connect(aboveGroup_, &QComboBox::activated, this, [this](int i) {
+    form_.ChooseAboveGroup(i);
+    Refresh();
+  });
+  connect(aboveOperation_, &QComboBox::currentTextChanged, this,
+          [this](const QString& t) { form_.AboveOperation = t; });
+  QPushButton* showAbove = Button(above, QStringLiteral("Show Above Data Only"), "cmdShowAbove");
+  QPushButton* showAll = Button(above, QStringLiteral("Show All Cutting Data"), "cmdShowAll");
+  connect(showAbove, &QPushButton::clicked, this, [this] { Act(&CuttingDataEditorForm::ShowAboveDataOnly); });
+  connect(showAll, &QPushButton::clicked, this, [this] { Act(&CuttingDataEditorForm::ShowAll); });
+  auto* aboveHint = new QLabel(kAboveInstruction, above);
+  aboveHint->setWordWrap(true);
+  aboveGrid->addWidget(aboveHint, 1, 0, 1, 4);
+  auto* shows = new QHBoxLayout;
+  shows->addWidget(showAbove);
+  shows->addWidget(showAll);
+  aboveGrid->addLayout(shows, 1, 4, 1, 2, Qt::AlignRight | Qt::AlignVCenter);
+  layout->addWidget(above);
+
+  auto* middle = new QHBoxLayout;
+  // ---- the grid with its row position
+  auto* gridColumn = new QVBoxLayout;
+  auto* gridLabel = new QLabel(QStringLiteral("Cutting data:"), this);
+  grid_ = new QTableView(this);
+  grid_->setObjectName(QStringLiteral("DBGrid1"));
+  model_ = new CutDataModel(kColumns, kCaptions, this);
+  grid_->setModel(model_);
+  grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+  grid_->setAlternatingRowColors(true);
+  grid_->verticalHeader()->setVisible(false);
+  grid_->horizontalHeader()->setStretchLastSection(true);
+  grid_->setTabKeyNavigation(false);
+  NameAfterLabel(grid_, gridLabel);
+  connect(grid_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+          [this](const QModelIndex& index) { MoveTo(index.row()); });
+  gridColumn->addWidget(gridLabel);
+  gridColumn->addWidget(grid_, 1);
+
+  auto* navigator = new QHBoxLayout;
+  auto nav = [this, navigator](const QString& text, const char* name, const QString& tip, auto target) {
+    auto* b = new QToolButton(this);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setText(text);
+    b->setToolTip(tip);
+    NameControl(b, tip);
+    connect(b, &QToolButton::clicked, this, [this, target] { MoveTo(target()); });
+    navigator->addWidget(b);
+  };
+  nav(QStringLiteral("|<"), "Data1First", QStringLiteral("First row"), [] { return 0; });
+  nav(QStringLiteral("<"), "Data1Previous", QStringLiteral("Previous row"), [this] { return form_.CurrentRow() - 1; });
+  position_ = new QLabel(this);
+  position_->setObjectName(QStringLiteral("Data1"));
+  position_->setAlignment(Qt::AlignCenter);
+  position_->setMinimumWidth(80);
+  position_->setFrameShape(QFrame::StyledPanel);
+  NameControl(position_, QStringLiteral("Row"));
+  navigator->addWidget(position_);
+  nav(QStringLiteral(">"), "Data1Next", QStringLiteral("Next row"), [this] { return form_.CurrentRow() + 1; });
+  nav(QStringLiteral(">|"), "Data1Last", QStringLiteral("Last row"),
+      [this] { return static_cast<int>(form_.Rows().size()) - 1; });
+  navigator->addStretch(1);
+  gridColumn->addLayout(navigator);
+  middle->addLayout(gridColumn, 1);
+
+  // ---- the record area
+  auto* record = new QGroupBox(QStringLiteral("Data of the row"), this);
+  auto* recordGrid = new QGridLayout(record);
+  recordMaterial_ = Combo(record, "cboMaterial", false);
+  recordGroup_ = Combo(record, "cboGroup", false);
+  operation_ = Combo(record, "cboOperation", true);
+  depth_ = new QLineEdit(record);
+  depth_->setObjectName(QStringLiteral("txtDepthofCut"));
+  grade_ = Combo(record, "cboToolGrade", true);
+  int row = 0;
+  auto addRow = [&](const QString& caption, QWidget* control) {
+    auto* label = new QLabel(caption, record);
+    NameAfterLabel(control, label);
+    recordGrid->addWidget(label, row, 0);
+    recordGrid->addWidget(control, row, 1);
+    ++row;
+  };
+  addRow(QStringLiteral("Ma&terial:"), recordMaterial_);
+  addRow(QStringLiteral("G&roup:"), recordGroup_);
+  addRow(QStringLiteral("O&peration:"), operation_);
+  addRow(QStringLiteral("Dept&h of cut:"), depth_);
+  addRow(QStringLiteral("Too&l grade:"), grade_);
+  for (size_t k = 0; k < kRangeFields.size(); ++k) {
+    auto* edit = new QLineEdit(record);
+    const QString name = QString::fromUtf16(kRangeFields[k].Name);
+    edit->setObjectName(QStringLiteral("txt") + name);
+    ranges_[k] = edit;
+    addRow(name + u':', edit);
+  }
+  connect(recordMaterial_, &QComboBox::activated, this, [this](int i) {
+    form_.ChooseRecordMaterial(i);
+    RefreshRecord();
+  });
+  connect(recordGroup_, &QComboBox::activated, this, [this](int i) {
+    form_.ChooseRecordGroup(i);
+    RefreshRecord();
+  });
+  connect(operation_, &QComboBox::currentTextChanged, this, [this](const QString& t) { form_.Record.Operation = t; });
+  connect(depth_, &QLineEdit::textEdited, this, [this](const QString& t) { form_.Record.DepthofCut = t; });
+  connect(grade_, &QComboBox::currentTextChanged, this, [this](const QString& t) { form_.Record.ToolGrade = t; });
+
+  auto* buttons = new QHBoxLayout;
+  QPushButton* add = Button(record, QStringLiteral("&Add"), "cmdAdd");
+  add->setToolTip(QStringLiteral("Add an entry from above. Then change and update the data from the right."));
+  QPushButton* update = Button(record, QStringLiteral("&Update"), "cmdUpdate");
+  update->setToolTip(QStringLiteral("Updates the data set from above."));
+  QPushButton* del = Button(record, QStringLiteral("&Delete"), "cmdDelete");
+  del->setToolTip(QStringLiteral("Delete the currently sellected data from the table below."));
+  QPushButton* exit = Button(record, QStringLiteral("&Exit"), "cmdExit");
+  connect(add, &QPushButton::clicked, this, [this] { Act(&CuttingDataEditorForm::Add); });
+  connect(update, &QPushButton::clicked, this, [this] { Update(); });
+  connect(del, &QPushButton::clicked, this, [this] { Act(&CuttingDataEditorForm::Delete); });
+  connect(exit, &QPushButton::clicked, this, &QDialog::accept);
+  for (QPushButton* b : {add, update, del, exit}) buttons->addWidget(b);
+  recordGrid->addLayout(buttons, row++, 0, 1, 2);
+  auto* recordHint = new QLabel(kRecordInstruction, record);
+  recordHint->setWordWrap(true);
+  recordGrid->addWidget(recordHint, row++, 0, 1, 2);
+  recordGrid->setRowStretch(row, 1);
+  record->setMaximumWidth(440);
+  middle->addWidget(record);
+  layout->addLayout(middle, 1);
+
+  resize(1180, 720);
+  Refresh();
+  RefreshGrid(true);
+}
+
+void CuttingDatabaseDialog::Act(bool (CuttingDataEditorForm::*action)(QString*)) {
+  QString error;
+  if (!(form_.*action)(&error)) prompter_.ShowMessage(error, kCaption, MessageIcon::Exclamation);
+  RefreshGrid(true);
+  Refresh();
+}
+
+void CuttingDatabaseDialog::Update() {
+  QStringList texts;
+  for (QLineEdit* edit : ranges_) texts << edit->text();
+  QString error;
+  if (!form_.ReadRangeTexts(texts, &error)) {
+    prompter_.ShowMessage(error, kCaption, MessageIcon::Exclamation);
+    return;
+  }
+  Act(&CuttingDataEditorForm::Update);
+}
+
+void CuttingDatabaseDialog::MoveTo(int row) {
+  if (row < 0 || row >= static_cast<int>(form_.Rows().size()) || row == form_.CurrentRow()) return;
+  form_.MoveTo(row);
+  Refresh();
+}
+
+void CuttingDatabaseDialog::RefreshGrid(bool reload) {
+  QString error;
+  if (!model_->Show(db_, form_.ViewQuery(), &error, reload))
+    prompter_.ShowMessage(error, kCaption, MessageIcon::Exclamation);
+  grid_->resizeColumnsToContents();
+}
+
+void CuttingDatabaseDialog::RefreshRecord() {
+  const CuttingDataRecord& r = form_.Record;
+  Show(recordMaterial_, form_.MaterialTexts(), form_.RecordMaterial());
+  Show(recordGroup_, form_.Groups(), form_.RecordGroup());
+  Show(operation_, form_.OperationTypes(), static_cast<int>(form_.OperationTypes().indexOf(r.Operation)), &r.Operation);
+  Show(depth_, r.DepthofCut);
+  Show(grade_, form_.ToolGrades(), static_cast<int>(form_.ToolGrades().indexOf(r.ToolGrade)), &r.ToolGrade);
+  for (size_t k = 0; k < kRangeFields.size(); ++k) Show(ranges_[k], RangeText(r.*kRangeFields[k].Member));
+}
+
+void CuttingDatabaseDialog::Refresh() {
+  Show(aboveMaterial_, form_.MaterialTexts(), form_.AboveMaterial());
+  Show(aboveGroup_, form_.Groups(), form_.AboveGroup());
+  Show(aboveOperation_, form_.OperationTypes(),
+       static_cast<int>(form_.OperationTypes().indexOf(form_.AboveOperation)), &form_.AboveOperation);
+  RefreshRecord();
+  position_->setText(form_.Caption());
+  const int current = form_.CurrentRow();
+  // Selecting the form's row in the view moves the form nowhere: it is there.
+  if (grid_->currentIndex().row() != current) {
+    if (current < 0) grid_->clearSelection();
+    else grid_->selectRow(current);
+  }
+}
+
+void OpenCuttingDatabase(WindowContext& context, QWidget* parent) {
+  {
+    CuttingDatabase db;
+    QString error;
+    if (!db.Open(context.Ws.AppFolder, &error)) {
+      context.Prompt.ShowMessage(error, CuttingDatabaseDialog::kCaption, MessageIcon::Exclamation);
+      return;
+    }
+    CuttingDataEditorForm form(db);
+    if (!form.Open(&error)) {
+      context.Prompt.ShowMessage(error, CuttingDatabaseDialog::kCaption, MessageIcon::Exclamation);
+      return;
+    }
+    CuttingDatabaseDialog dialog(form, db, context.Prompt, parent);
+    dialog.exec();
+  }
+  ReloadMaterialLists(context);
+}
+
+}  // namespace arvex
