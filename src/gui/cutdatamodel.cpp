@@ -4,6 +4,7 @@
 #include "platform/numtext.h"
 
 #include <QSqlQuery>
+#include <QTableView>
 
 namespace arvex {
 
@@ -45,10 +46,17 @@ void CutDataModel::Reset() {
 }
 
 QVariant CutDataModel::data(const QModelIndex& index, int role) const {
+  if (role == Qt::ToolTipRole) return data(index, Qt::DisplayRole);
   const QVariant value = QSqlQueryModel::data(index, role);
   if (role != Qt::DisplayRole || value.isNull()) return value;
   if (value.typeId() == QMetaType::Double) return NumberText(value.toDouble());
   return value;
+}
+
+void CutDataModel::Fit(QTableView* view, int maxTextWidth) const {
+  view->resizeColumnsToContents();
+  for (int c = 0; c < columnCount(); ++c)
+    if (view->columnWidth(c) > maxTextWidth) view->setColumnWidth(c, maxTextWidth);
 }
 
 }  // namespace arvex

@@ -7,6 +7,8 @@
 #include <QSqlQueryModel>
 #include <QStringList>
 
+class QTableView;
+
 namespace arvex {
 
 class CuttingDatabase;
@@ -28,6 +30,11 @@ class CutDataModel : public QSqlQueryModel {
   void Reset();
 
   QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+
+  // Sets up a grid for the model: read-only rows, compact lines, the
+  // columns fitted to their contents with long texts cut to maxTextWidth
+  // (the whole text is the cell's tool tip).
+  void Fit(QTableView* view, int maxTextWidth) const;
 
  private:
   QStringList columns_;

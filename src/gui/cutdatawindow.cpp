@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QCompleter>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QFocusEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -19,6 +20,7 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QTableView>
 #include <QToolButton>
@@ -86,15 +88,18 @@ CutDataWindow::CutDataWindow(WindowContext& context, int spindle, QWidget* paren
   layout->setMenuBar(bar);
 
   auto* top = new QHBoxLayout;
-  top->addWidget(BuildList());
-  top->addWidget(BuildEditors(), 1);
+  top->addWidget(BuildList(), 2);
+  top->addWidget(BuildEditors(), 3);
   top->addWidget(BuildButtons());
-  layout->addLayout(top);
-  layout->addWidget(BuildGrid(), 1);
+  layout->addLayout(top, 3);
+  layout->addWidget(BuildGrid(), 2);
 
   WatchKeys();
   form_->SetOnChanged([this] { Refresh(); });
-  resize(1200, 740);
+  // Large enough for the grid, within the screen.
+  QSize size(1440, 880);
+  if (const QScreen* screen = this->screen()) size = size.boundedTo(screen->availableGeometry().size() * 0.94);
+  resize(size.expandedTo(minimumSizeHint()));
 }
 
 CutDataWindow::~CutDataWindow() = default;
@@ -125,7 +130,11 @@ QWidget* CutDataWindow::BuildList() {
   list_->setFont(FixedPitchFont());
   list_->setUniformItemSizes(true);
   list_->setSelectionMode(QAbstractItemView::SingleSelection);
-  list_->setMinimumWidth(230);
+  // Room for "100)T03-" and a name of some 30 characters; longer names
+  // scroll rather than lose their end.
+  list_->setMinimumWidth(list_->fontMetrics().horizontalAdvance(QString(40, u'M')) + 24);
+  list_->setTextElideMode(Qt::ElideNone);
+  list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   NameAfterLabel(list_, label);
   connect(list_, &QListWidget::currentRowChanged, this, [this](int row) {
     if (row >= 0) Do([this, row] { form_->SelectLine(row); });
@@ -165,14 +174,18 @@ QWidget* CutDataWindow::BuildEditors() {
   auto* outer = new QVBoxLayout(box);
   outer->setContentsMargins(4, 0, 4, 0);
 
+  auto* materialRow = new QHBoxLayout;
+  auto* materialLabel = new QLabel(QStringLiteral("Material:"), box);
   material_ = new QLabel(box);
   material_->setObjectName(QStringLiteral("lblMaterial"));
   QFont bold = material_->font();
   bold.setBold(true);
   material_->setFont(bold);
   material_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  NameControl(material_, QStringLiteral("Material"));
-  outer->addWidget(material_);
+  NameAfterLabel(material_, materialLabel);
+  materialRow->addWidget(materialLabel);
+  materialRow->addWidget(material_, 1);
+  outer->addLayout(materialRow);
 
   auto* combos = new QGridLayout;
   tools_ = Combo(box, "Combo1", false);
@@ -230,7 +243,7 @@ QWidget* CutDataWindow::BuildEditors() {
     fields->addWidget(label(f), f - kExtraRapidsField, 3, Qt::AlignRight);
     fields->addWidget(fields_[static_cast<size_t>(f)], f - kExtraRapidsField, 4, 1, 2);
   }
-  fields->addWidget(label(kOtherDescField), 3, 4, 1, 2);
+  fields->addWidget(label(kOtherDescField), 3, 3, 1, 3);
   fields->addWidget(fields_[kOtherDescField], 4, 3, 1, 2);
   fields->addWidget(fields_[kOtherSecondsField], 4, 5);
   NameControl(fields_[kOtherSecondsField], QStringLiteral("Other seconds"));
@@ -343,6 +356,7 @@ QWidget* CutDataWindow::BuildGrid() {
   grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
   grid_->setAlternatingRowColors(true);
   grid_->verticalHeader()->setVisible(false);
+  grid_->verticalHeader()->setDefaultSectionSize(grid_->fontMetrics().height() + 8);
   grid_->horizontalHeader()->setStretchLastSection(true);
   grid_->setMinimumHeight(150);
   grid_->setTabKeyNavigation(false);
@@ -514,7 +528,7 @@ void CutDataWindow::RefreshGrid() {
   QString error;
   const bool ok = model_->Show(db, form_->GridSource(), &error);
   if (!ok) context_.Prompt.ShowMessage(error);
-  else grid_->resizeColumnsToContents();
+  else model_->Fit(grid_, 220);
 }
 
 void CutDataWindow::Refresh() {

@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QTableView>
 #include <QToolButton>
@@ -139,6 +140,7 @@ CuttingDatabaseDialog::CuttingDatabaseDialog(CuttingDataEditorForm& form, const 
   grid_->setSelectionMode(QAbstractItemView::SingleSelection);
   grid_->setAlternatingRowColors(true);
   grid_->verticalHeader()->setVisible(false);
+  grid_->verticalHeader()->setDefaultSectionSize(grid_->fontMetrics().height() + 8);
   grid_->horizontalHeader()->setStretchLastSection(true);
   grid_->setTabKeyNavigation(false);
   NameAfterLabel(grid_, gridLabel);
@@ -232,13 +234,15 @@ CuttingDatabaseDialog::CuttingDatabaseDialog(CuttingDataEditorForm& form, const 
   recordHint->setWordWrap(true);
   recordGrid->addWidget(recordHint, row++, 0, 1, 2);
   recordGrid->setRowStretch(row, 1);
-  record->setMaximumWidth(440);
+  record->setMaximumWidth(320);
   middle->addWidget(record);
   layout->addLayout(middle, 1);
 
-  resize(1180, 720);
-  Refresh();
+  QSize size(1400, 900);
+  if (const QScreen* screen = this->screen()) size = size.boundedTo(screen->availableGeometry().size() * 0.94);
+  resize(size.expandedTo(minimumSizeHint()));
   RefreshGrid(true);
+  Refresh();
 }
 
 void CuttingDatabaseDialog::Act(bool (CuttingDataEditorForm::*action)(QString*)) {
@@ -269,7 +273,7 @@ void CuttingDatabaseDialog::RefreshGrid(bool reload) {
   QString error;
   if (!model_->Show(db_, form_.ViewQuery(), &error, reload))
     prompter_.ShowMessage(error, kCaption, MessageIcon::Exclamation);
-  grid_->resizeColumnsToContents();
+  model_->Fit(grid_, 140);
 }
 
 void CuttingDatabaseDialog::RefreshRecord() {
