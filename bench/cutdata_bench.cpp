@@ -1,12 +1,13 @@
 // One keystroke in the cutting data window: the key press and release sent
 // to a field, the recalculation and the change of the study, the main
-// window's form redisplaying on the change (as it does behind the modal
-// window), and every field, label and list of the window updated. The
-// study holds 100 main and 100 sub operations with 30 syncs.
+// window redisplaying on the change (as it does behind the modal window:
+// the comparison and both lists), and every field, label and list of the
+// cutting data window updated. The study holds 100 main and 100 sub
+// operations with 30 syncs.
 
 #include "benchstudy.h"
 #include "cutdatawindow.h"
-#include "mainwindow/mainwindowform.h"
+#include "mainwindow.h"
 #include "platform/appfolder.h"
 #include "platform/scriptedprompter.h"
 #include "session/help.h"
@@ -26,13 +27,6 @@ using namespace arvex;
 
 namespace {
 
-struct NoHost : MainWindowHost {
-  void ShowOperationEditor() override {}
-  void ShowHeaderWindow() override {}
-  void FocusList(int) override {}
-  void ProcessPendingEvents() override {}
-};
-
 struct NoHelp : HelpStarter {
   bool StartProgram(const QString&, const QStringList&) override { return true; }
   bool OpenUrl(const QUrl&) override { return true; }
@@ -51,8 +45,9 @@ struct Bench {
     ws.MaterialGroupIndex = 1;
     ws.Study.CurrentSpindle = kMainSpindle;
     ws.Study.EditMainOp = 50;
-    mainForm = std::make_unique<MainWindowForm>(ws, prompter, store, host);
-    mainForm->FillList();
+    main = std::make_unique<MainWindow>(context);
+    main->Form().FillList();
+    main->show();
     window = std::make_unique<CutDataWindow>(context, kMainSpindle, nullptr);
     window->Form().Open();
     window->Refresh();
@@ -80,8 +75,7 @@ struct Bench {
   NoHelp help;
   AppWindows windows;
   WindowContext context{ws, prompter, store, help, windows};
-  NoHost host;
-  std::unique_ptr<MainWindowForm> mainForm;
+  std::unique_ptr<MainWindow> main;
   std::unique_ptr<CutDataWindow> window;
   QLineEdit* field = nullptr;
 };

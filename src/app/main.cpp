@@ -55,8 +55,9 @@ int main(int argc, char** argv) {
   QTextStream err(stderr);
   if (windows) {
     // No display: the estimate, as the command line gives it.
-    err << "arvex: no display, so the windows cannot open; showing the estimate instead. Run arvex on a desktop, "
-           "or see the windows with ../shared/tools/screenshot.sh (README).\n";
+    err << "arvex: no display (DISPLAY is not set), so the windows cannot open; here is the estimate instead. "
+           "Start arvex on a desktop, or see the windows under a virtual display with scripts/screenshot.sh "
+           "(README).\n";
     err.flush();
     args.removeIf([](const QString& a) { return a.toUpper().contains(QStringLiteral("/SCSETUP")); });
   }

@@ -31,7 +31,8 @@ const std::array<CommandEntry, 7> kCommands = {{
 void PrintHelp(QTextStream& out) {
   out << "Usage: arvex [--app-folder DIR] [COMMAND] [ARGS...]\n"
          "       arvex /P FILE.rvx      print the report of FILE.rvx and end\n"
-         "       arvex FILE.rvx         show the estimate of FILE.rvx\n\n"
+         "       arvex [FILE.rvx]       the windows, on FILE.rvx (--sample: on the first sample study);\n"
+         "                              without a display, the estimate of FILE.rvx\n\n"
          "Commands:\n";
   for (const CommandEntry& c : kCommands) out << "  " << c.Usage << "\n";
   out << "\nOptions:\n"
@@ -61,7 +62,7 @@ bool WantsWindows(const QStringList& arguments) {
   QStringList args = arguments;
   QString folder;
   TakeOption(args, QStringLiteral("--app-folder"), &folder);
-  if (args.isEmpty()) return true;
+  if (args.isEmpty() || args == QStringList{QStringLiteral("--sample")}) return true;
   const QString& first = args.front();
   if (IsPrintSwitch(first) || FindCommand(first)) return false;
   if (first.startsWith(QStringLiteral("--")) || first == QStringLiteral("-h") || first == QStringLiteral("help"))
@@ -98,7 +99,7 @@ int RunCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     return RunPrintCommand(ctx);
   }
 
-  if (args.isEmpty()) {
+  if (args.isEmpty() || args == QStringList{QStringLiteral("--sample")}) {
     // Without a display: the estimate of the bundled sample study.
     ctx.Args = {QStringLiteral("--sample")};
     return RunEstimateCommand(ctx);

@@ -26,7 +26,8 @@ int RunCli(const QStringList& arguments, QTextStream& out, QTextStream& err);
 bool IsPrintSwitch(const QString& arg);
 
 // Whether a command line starts the windows: no command word, no "/P", no
-// --help or --version (nothing, a time-study path, "/SCSETUP").
+// --help or --version (nothing, a time-study path, "/SCSETUP", "--sample"
+// for the first sample study of the application folder).
 bool WantsWindows(const QStringList& arguments);
 
 // The version text: "Arvex 1.1.9".

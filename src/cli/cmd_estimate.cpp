@@ -20,6 +20,7 @@
 // first *.rvx (by name) of the application folder's samples/ folder.
 
 #include "commands.h"
+#include "session/studysession.h"
 #include "jsontext.h"
 
 #include "document/rvxfile.h"
@@ -320,12 +321,6 @@ FileResult EstimateFile(Worker& w, const QString& file, bool json) {
   return r;
 }
 
-// The first *.rvx of the samples folder, by name; "" when there is none.
-QString FirstSample(const QString& appFolder) {
-  const QDir samples(appFolder + QStringLiteral("samples"));
-  const QStringList names = samples.entryList({QStringLiteral("*.rvx")}, QDir::Files, QDir::Name);
-  return names.isEmpty() ? QString() : samples.filePath(names.front());
-}
 
 }  // namespace
 

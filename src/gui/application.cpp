@@ -15,6 +15,8 @@
 #include <QProcess>
 #include <QTimer>
 
+#include <cstdlib>
+
 namespace arvex {
 
 namespace {
@@ -33,13 +35,18 @@ int RunWindows(const QStringList& arguments) {
   QStringList args = arguments;
   QString appFolderOption;
   TakeOption(args, QStringLiteral("--app-folder"), &appFolderOption);
-  const StartUpLine line = ParseStartUpLine(args);
+  const bool sample = TakeFlag(args, QStringLiteral("--sample"));
+  StartUpLine line = ParseStartUpLine(args);
 
   auto store = OpenSettingsStore();
   Workspace ws;
   WidgetPrompter prompter;
   DesktopHelpStarter help;
-  const AppWindows windows = BuiltWindows();
+  // The start-up benchmark: the study read and the main window painted,
+  // then the program ends (no first-run window, no header window).
+  const bool probe = qEnvironmentVariableIsSet("ARVEX_STARTUP_PROBE");
+  AppWindows windows = BuiltWindows();
+  if (probe) windows.HeaderData = nullptr;
   WindowContext context{ws, prompter, *store, help, windows};
 
   QString error;
@@ -48,20 +55,27 @@ int RunWindows(const QStringList& arguments) {
     return 1;
   }
   // The first run, or a request for it.
-  if (Val(ReadSetting(*store, kSettingsSection, kSetupDoneKey, QStringLiteral("0"))) == 0 || line.FolderSetup)
+  if (!probe &&
+      (Val(ReadSetting(*store, kSettingsSection, kSetupDoneKey, QStringLiteral("0"))) == 0 || line.FolderSetup))
     windows.FolderSetup(context, nullptr);
 
   LoadProgramValues(ws, *store);
+  if (sample && line.OpenPath.isEmpty()) line.OpenPath = FirstSample(ws.AppFolder);
   ws.Study.Header.PartsCatcherUsed = 1;
   ws.Study.Dirty = false;
 
   MainWindow window(context);
   window.Form().Load();
   window.show();
-  if (!line.OpenPath.isEmpty()) {
-    const QString path = line.OpenPath;
-    QTimer::singleShot(0, &window, [&window, path] { window.Form().OpenAtStartUp(path); });
-  }
+  window.activateWindow();  // also where no window manager gives the focus
+  const QString path = line.OpenPath;
+  QTimer::singleShot(0, &window, [&window, path, probe] {
+    if (!path.isEmpty()) window.Form().OpenAtStartUp(path);
+    if (probe) {
+      window.repaint();
+      std::_Exit(0);
+    }
+  });
   return QApplication::exec();
 }
 

@@ -17,10 +17,13 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QAbstractItemView>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QScreen>
+#include <QStyle>
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QToolBar>
@@ -103,14 +106,19 @@ MainWindow::MainWindow(WindowContext& context, QWidget* parent) : QMainWindow(pa
   fileLabel_ = new QLabel(this);
   fileLabel_->setObjectName(QStringLiteral("lblFile"));
   fileLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  NameControl(fileLabel_, QStringLiteral("File"));
+  fileLabel_->setAccessibleDescription(QStringLiteral("File"));
   dirtyLabel_ = new QLabel(this);
   dirtyLabel_->setObjectName(QStringLiteral("lblChanged"));
   statusBar()->addWidget(fileLabel_, 1);
   statusBar()->addPermanentWidget(dirtyLabel_);
 
   form_->SetOnChanged([this] { Refresh(); });
-  resize(1100, 720);
+  // Most of the screen, centred: the lists are the work.
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect area = screen->availableGeometry();
+    const QSize size(std::min(1500, area.width() * 9 / 10), std::min(1000, area.height() * 9 / 10));
+    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size, area));
+  }
 }
 
 MainWindow::~MainWindow() = default;
@@ -149,13 +157,7 @@ void MainWindow::BuildMenus() {
   AddWindowAction(fileMenu_, QStringLiteral("Print Pre&view current T/S"), "mnuPreview", w.PrintPreview);
   recentSeparator_ = fileMenu_->addSeparator();
   recentSeparator_->setObjectName(QStringLiteral("mnuRecentFile_0"));
-  for (int i = 0; i < kMaxRecentFiles; ++i) {
-    QAction* a = fileMenu_->addAction(QString());
-    a->setObjectName(QStringLiteral("mnuRecentFile_") + QString::number(i + 1));
-    a->setVisible(false);
-    connect(a, &QAction::triggered, this, [this, i] { form_->OpenRecent(i); });
-    recentActions_[static_cast<size_t>(i)] = a;
-  }
+  recentSeparator_->setVisible(false);
   fileMenu_->addSeparator();
   QAction* exit = fileMenu_->addAction(QStringLiteral("E&xit"));
   exit->setObjectName(QStringLiteral("mnuExit"));
@@ -214,6 +216,9 @@ void MainWindow::BuildToolBar() {
   previewButton_ =
       add(ToolIcon::Preview, QStringLiteral("Print Preview"), [this] { OpenWindow(context_.Windows.PrintPreview); });
   add(ToolIcon::Help, QStringLiteral("Help"), [this] { context_.ShowHelp(QString()); });
+  // The button that shows the buttons a narrow window cannot.
+  if (auto* more = bar->findChild<QWidget*>(QStringLiteral("qt_toolbar_ext_button")))
+    more->setAccessibleName(QStringLiteral("More toolbar buttons"));
   printButton_->setEnabled(static_cast<bool>(context_.Windows.Print));
   previewButton_->setEnabled(static_cast<bool>(context_.Windows.PrintPreview));
 }
@@ -314,8 +319,19 @@ QWidget* MainWindow::BuildTotals() {
     value->setFont(valueFont);
     value->setTextInteractionFlags(Qt::TextSelectableByMouse);
     value->setMinimumWidth(220);
-    NameAfterLabel(value, caption);
+    // Read out as the figure it shows, described by its caption.
+    caption->setBuddy(value);
+    value->setAccessibleDescription(WithoutAccessKey(caption->text()));
     values_[static_cast<size_t>(i)] = value;
+    if (i == 4) {
+      // The figure a quote is made from.
+      QFont big = valueFont;
+      big.setPointSizeF(valueFont.pointSizeF() * 1.3);
+      value->setFont(big);
+      QFont bold = caption->font();
+      bold.setBold(true);
+      caption->setFont(bold);
+    }
     const int row = i < 4 ? i : 4;
     grid->addWidget(caption, row, 0);
     grid->addWidget(value, row, 1);
@@ -325,6 +341,7 @@ QWidget* MainWindow::BuildTotals() {
   groups_->setObjectName(QStringLiteral("Combo1"));
   groups_->addItems(MainWindowForm::GroupChoices());
   NameAfterLabel(groups_, groupLabel);
+  groups_->view()->setAccessibleName(groups_->accessibleName());
   connect(groups_, &QComboBox::activated, this, [this](int index) { form_->ChooseGroup(index); });
   grid->addWidget(groupLabel, 1, 2, Qt::AlignRight);
   grid->addWidget(groups_, 1, 3);
@@ -372,12 +389,20 @@ void MainWindow::Refresh() {
 
 void MainWindow::RefreshRecentFiles() {
   const QStringList captions = form_->RecentCaptions();
+  if (captions == recentCaptions_) return;
+  recentCaptions_ = captions;
+  // Entries exist only while they are filled, so that nothing hidden is
+  // read out.
+  for (QAction* a : recentActions_) delete a;
+  recentActions_.clear();
   recentSeparator_->setVisible(!captions.isEmpty());
-  for (int i = 0; i < kMaxRecentFiles; ++i) {
-    QAction* a = recentActions_[static_cast<size_t>(i)];
-    const bool shown = i < captions.size();
-    a->setVisible(shown);
-    if (shown) a->setText(captions[i]);
+  QAction* before = fileMenu_->actions().at(fileMenu_->actions().indexOf(recentSeparator_) + 1);
+  for (int i = 0; i < captions.size(); ++i) {
+    auto* a = new QAction(captions[i], fileMenu_);
+    a->setObjectName(QStringLiteral("mnuRecentFile_") + QString::number(i + 1));
+    connect(a, &QAction::triggered, this, [this, i] { form_->OpenRecent(i); });
+    fileMenu_->insertAction(before, a);
+    recentActions_.push_back(a);
   }
 }
 

@@ -11,6 +11,7 @@
 
 #include <array>
 #include <memory>
+#include <vector>
 
 class QAction;
 class QComboBox;
@@ -73,7 +74,8 @@ class MainWindow : public QMainWindow, public MainWindowHost {
   QLabel* dirtyLabel_ = nullptr;
   QMenu* fileMenu_ = nullptr;
   QAction* recentSeparator_ = nullptr;
-  std::array<QAction*, 9> recentActions_{};  // mnuRecentFile(1..9)
+  std::vector<QAction*> recentActions_;  // mnuRecentFile(1..9)
+  QStringList recentCaptions_;
   QAction* printButton_ = nullptr;
   QAction* previewButton_ = nullptr;
 };

@@ -37,21 +37,23 @@ class FieldReader {
   explicit FieldReader(const QString& text) : reader_(text) {}
 
   bool AtEnd() const { return reader_.AtEnd(); }
-  bool ReadLine(QString* line) { return reader_.ReadLine(line); }
+  // Whether a read found the end of the text: the file ended early.
+  bool RanOut() const { return ranOut_; }
+  bool ReadLine(QString* line) { return Note(reader_.ReadLine(line)); }
 
   // Each Read returns false at the end of the text; the target keeps its
   // value then, and when the item does not fit the target.
-  bool Text(QString* target) { return reader_.ReadItem(target); }
+  bool Text(QString* target) { return Note(reader_.ReadItem(target)); }
   bool Double(double* target) {
     QString item;
-    if (!reader_.ReadItem(&item)) return false;
+    if (!Note(reader_.ReadItem(&item))) return false;
     double v = 0;
     if (ValChecked(item, &v)) *target = v;
     return true;
   }
   bool Integer(std::int16_t* target) {
     QString item;
-    if (!reader_.ReadItem(&item)) return false;
+    if (!Note(reader_.ReadItem(&item))) return false;
     double v = 0;
     if (!ValChecked(item, &v)) return true;
     if (const auto i = ToInt16(v)) *target = *i;
@@ -61,7 +63,7 @@ class FieldReader {
   // the largest 16-bit count (the reading stops at the end of the text).
   int Count() {
     QString item;
-    if (!reader_.ReadItem(&item)) return 0;
+    if (!Note(reader_.ReadItem(&item))) return 0;
     double v = 0;
     if (!ValChecked(item, &v)) return kMaxCountItem;
     v = RoundHalfEven(v);
@@ -70,7 +72,13 @@ class FieldReader {
   }
 
  private:
+  bool Note(bool read) {
+    if (!read) ranOut_ = true;
+    return read;
+  }
+
   ItemReader reader_;
+  bool ranOut_ = false;
 };
 
 // Reads one operation line (14 items before version 108, 16 from then on).
@@ -300,6 +308,7 @@ TimeStudyParseReport ParseTimeStudyText(const QString& text, TimeStudy* study) {
     h.LegacySubEnd = 0;
   }
   report.SyncsDropped = StoreSyncs(raw, study);
+  report.EndedEarly = in.RanOut();
 
   study->RecountOps();
   study->Dirty = false;
@@ -371,6 +380,11 @@ TimeStudyReadResult ReadTimeStudy(Workspace& ws, const QString& path, Prompter& 
     prompter.ShowMessage(DroppedOperationsMessage(path, report), kProgramTitle, MessageIcon::Exclamation);
   if (report.SyncsDropped > 0)
     prompter.ShowMessage(DroppedSyncsMessage(path, report.SyncsDropped), kProgramTitle, MessageIcon::Exclamation);
+  if (report.EndedEarly)
+    prompter.ShowMessage(QStringLiteral("The file ") + path +
+                             QStringLiteral(" ends before the whole time study: the study holds what could be read "
+                                            "and the rest is blank. Please check it before you save it."),
+                         kProgramTitle, MessageIcon::Exclamation);
   result.MachineLoaded = LoadMachineDefinition(ws, ws.Study.Header.MachineName, prompter);
   return result;
 }

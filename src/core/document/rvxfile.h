@@ -36,8 +36,8 @@ struct TimeStudyReadResult {
 // file's contents, sets every CutTime, clears Dirty and loads the machine
 // named in the header (LoadMachineDefinition). An open failure asks the
 // retry question through the prompter; when the user gives up the study is
-// unchanged and FileRead is false. Operations beyond place 100 and syncs
-// outside the lists are reported in a message.
+// unchanged and FileRead is false. Operations beyond place 100, syncs
+// outside the lists and a file that ends early are reported in a message.
 TimeStudyReadResult ReadTimeStudy(Workspace& ws, const QString& path, Prompter& prompter);
 
 // Writes the study to path through a temporary file (RecountOps first) and
@@ -64,6 +64,8 @@ struct TimeStudyParseReport {
   // Sync entries with a main or sub value outside 0..101, left out (the
   // entries after them move up).
   int SyncsDropped = 0;
+  // The text ended before everything its counts and format promise.
+  bool EndedEarly = false;
 
   int OperationsDropped() const { return MainOperationsDropped + SubOperationsDropped; }
 };

@@ -39,6 +39,12 @@ QString StudyFolder(QSettings& store) {
   return documents.isEmpty() ? QDir::homePath() : documents;
 }
 
+QString FirstSample(const QString& appFolder) {
+  const QDir samples(appFolder + QStringLiteral("samples"));
+  const QStringList names = samples.entryList({QStringLiteral("*.rvx")}, QDir::Files, QDir::Name);
+  return names.isEmpty() ? QString() : samples.filePath(names.front());
+}
+
 void NewStudy(Workspace& ws) {
   ws.Study.Clear();
   ws.MaterialGroupIndex = 0;

@@ -38,6 +38,10 @@ void LoadProgramValues(Workspace& ws, QSettings& store, QString* warning = nullp
 // documents folder.
 QString StudyFolder(QSettings& store);
 
+// The first *.rvx of the application folder's samples/ folder, by name; ""
+// when there is none.
+QString FirstSample(const QString& appFolder);
+
 // A new, empty study (PartsCatcherUsed 1, no file, MaterialGroupIndex 0);
 // the views hear that the study was replaced.
 void NewStudy(Workspace& ws);

@@ -1,0 +1,198 @@
+#include "document/rvxfile.h"
+#include "platform/scriptedprompter.h"
+#include "session/filedialogs.h"
+#include "session/help.h"
+#include "session/recentfiles.h"
+#include "session/startup.h"
+#include "session/studysession.h"
+#include "support/qstringprint.h"
+#include "support/testsupport.h"
+#include "workspace.h"
+
+#include <QDir>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTemporaryFile>
+
+#include <gtest/gtest.h>
+
+using namespace arvex;
+
+namespace {
+
+struct Store {
+  Store() {
+    file.open();
+    settings = std::make_unique<QSettings>(file.fileName(), QSettings::IniFormat);
+  }
+  QTemporaryFile file;
+  std::unique_ptr<QSettings> settings;
+};
+
+}  // namespace
+
+TEST(RecentFilesTest, PromotingMovesAnEntryToTheTopAndAddingKeepsAListedOnesPlace) {
+  Store s;
+  for (const char* p : {"/d/a.rvx", "/d/b.rvx", "/d/c.rvx", "/d/d.rvx"}) AddRecentFile(*s.settings, p);
+  EXPECT_EQ(LoadRecentFiles(*s.settings), (QStringList{"/d/d.rvx", "/d/c.rvx", "/d/b.rvx", "/d/a.rvx"}));
+  PromoteRecentFile(*s.settings, "/d/a.rvx");  // the fourth entry chosen
+  EXPECT_EQ(LoadRecentFiles(*s.settings), (QStringList{"/d/a.rvx", "/d/d.rvx", "/d/c.rvx", "/d/b.rvx"}));
+  AddRecentFile(*s.settings, "/D/C.RVX");  // listed already, ignoring case
+  EXPECT_EQ(LoadRecentFiles(*s.settings).first(), "/d/a.rvx");
+  EXPECT_EQ(s.settings->value("Recent Files/RecentFile2").toString(), "/d/d.rvx");
+  for (int i = 0; i < 12; ++i) AddRecentFile(*s.settings, QStringLiteral("/e/%1.rvx").arg(i));
+  EXPECT_EQ(LoadRecentFiles(*s.settings).size(), 9);
+  EXPECT_EQ(RecentFileCaptions({"/x.rvx", "/y.rvx"}), (QStringList{"&1 /x.rvx", "&2 /y.rvx"}));
+}
+
+TEST(FileDialogsTest, SaveAppendsTheExtensionAndAsksBeforeReplacingAnotherFile) {
+  QTemporaryDir dir;
+  const QString proposal = dir.filePath("a.rvx");
+  const QString other = dir.filePath("b.rvx");
+  test::WriteBytes(proposal, "x");
+  test::WriteBytes(other, "x");
+  ScriptedPrompter p;
+  p.QueueFile(proposal);  // the proposal itself: no question
+  EXPECT_EQ(SaveFileDialog(p, kSaveStudyTitle, proposal), proposal);
+  p.QueueFile(dir.filePath("new"));
+  EXPECT_EQ(SaveFileDialog(p, kSaveStudyTitle, proposal), dir.filePath("new.rvx"));
+  EXPECT_TRUE(p.Texts().isEmpty());
+
+  p.QueueFile(dir.filePath("b"));
+  p.QueueAnswer(Answer::No);  // the dialog again
+  p.QueueFile(other);
+  p.QueueAnswer(Answer::Cancel);
+  EXPECT_EQ(SaveFileDialog(p, kSaveStudyTitle, proposal), "");
+  EXPECT_EQ(p.Texts(), QStringList(2, "Do you want to replace the existing file '" + other.toUpper() + "' ?"));
+  EXPECT_EQ(p.Entries().last().Default, Answer::No);
+  p.QueueFile(other);
+  p.QueueAnswer(Answer::Yes);
+  EXPECT_EQ(SaveFileDialog(p, kSaveStudyTitle, proposal), other);
+}
+
+TEST(FileDialogsTest, OpenInsistsOnAnExistingFile) {
+  QTemporaryDir dir;
+  test::WriteBytes(dir.filePath("there.rvx"), "x");
+  ScriptedPrompter p;
+  p.QueueFile(dir.filePath("gone"));
+  p.QueueFile(dir.filePath("there"));
+  EXPECT_EQ(OpenFileDialog(p, kOpenStudyTitle, dir.path()), dir.filePath("there.rvx"));
+  EXPECT_EQ(p.Messages(), QStringList{"This file could not be found. '" + dir.filePath("gone.rvx").toUpper() + "'"});
+  EXPECT_EQ(p.Entries()[1].Icon, MessageIcon::Information);
+}
+
+TEST(FileDialogsTest, PreviewShowsTheHeaderOfAStudyOnly) {
+  QTemporaryDir dir;
+  TimeStudy st;
+  st.Header.Customer = "Acme";
+  st.Header.PartName = "Pin";
+  st.Header.PartNo = "P-7";
+  st.Header.MachineName = "Swiss 20";
+  QByteArray bytes;
+  ASSERT_TRUE(SerializeTimeStudy(st, &bytes));
+  test::WriteBytes(dir.filePath("s.rvx"), bytes);
+  test::WriteBytes(dir.filePath("notes.txt"), "just text\r\n");
+  test::WriteBytes(dir.filePath("empty.rvx"), "");
+  EXPECT_EQ(StudyHeaderPreview(dir.filePath("s.rvx")), "Cust=Acme PartName=Pin PartNo=P-7 Mach=Swiss 20");
+  EXPECT_EQ(StudyHeaderPreview(dir.filePath("notes.txt")), "");
+  EXPECT_EQ(StudyHeaderPreview(dir.filePath("empty.rvx")), "");
+  EXPECT_EQ(StudyHeaderPreview(dir.filePath("missing.rvx")), "!Error opening file!");
+  EXPECT_TRUE(FileSizeInformation(dir.filePath("notes.txt")).endsWith("  11 bytes"));
+}
+
+TEST(StartUpTest, SetupSwitchAnywhereAndAQuotedPathInPieces) {
+  const StartUpLine a = ParseStartUpLine({"\"/home/me/my", "part.rvx\"", "/scsetup"});
+  EXPECT_TRUE(a.FolderSetup);
+  EXPECT_EQ(a.OpenPath, "/home/me/my part.rvx");
+  const StartUpLine b = ParseStartUpLine({"/projects/a.rvx"});
+  EXPECT_FALSE(b.FolderSetup);
+  EXPECT_EQ(b.OpenPath, "/projects/a.rvx");
+  EXPECT_EQ(ParseStartUpLine({}).OpenPath, "");
+}
+
+TEST(StudySessionTest, AFolderOrAMissingFileGivesTheReadErrorAndKeepsTheStudy) {
+  Workspace ws;
+  ws.Study.Header.Customer = "Kept";
+  QTemporaryDir dir;
+  for (const QString& path : {dir.path(), dir.filePath("missing.rvx")}) {
+    ScriptedPrompter p;
+    p.QueueAnswer(Answer::No);
+    EXPECT_FALSE(OpenStudy(ws, path, p).FileRead);
+    ASSERT_EQ(p.Entries().size(), 1);
+    EXPECT_TRUE(p.Entries()[0].Text.startsWith("Error #")) << p.Entries()[0].Text.toStdString();
+    EXPECT_TRUE(p.Entries()[0].Text.endsWith("\r\n Do you want to try again?"));
+  }
+  EXPECT_EQ(ws.Study.Header.Customer, "Kept");
+}
+
+TEST(StudySessionTest, AFailedSaveKeepsTheOldFileAndDirty) {
+  QTemporaryDir dir;
+  Store s;
+  Workspace ws;
+  ws.Study.Header.SubSpindleUsed = 0;
+  ws.Study.Op(kMainSpindle, 1).ToolNo = "T01";
+  ws.Study.RecountOps();
+  const QString path = dir.filePath("a.rvx");
+  test::WriteBytes(path, "old");
+  ws.Study.FilePath = path;
+  ws.Study.Op(kMainSpindle, 1).OpName = "Quote \" mark";
+  ws.Study.Dirty = true;
+  ScriptedPrompter p;
+  p.QueueFile(path);
+  EXPECT_EQ(SaveStudy(ws, p, *s.settings), SaveOutcome::Failed);
+  EXPECT_EQ(test::ReadBytes(path), "old");
+  EXPECT_TRUE(ws.Study.Dirty);
+
+  ws.Study.Op(kMainSpindle, 1).OpName = "Turn";
+  p.QueueFile(path);
+  EXPECT_EQ(SaveStudy(ws, p, *s.settings), SaveOutcome::Saved);
+  EXPECT_FALSE(ws.Study.Dirty);
+  EXPECT_EQ(LoadRecentFiles(*s.settings), QStringList{path});
+
+  p.QueueFile(std::nullopt);  // a cancelled dialog forgets the path, writes nothing
+  EXPECT_EQ(SaveStudy(ws, p, *s.settings), SaveOutcome::Cancelled);
+  EXPECT_EQ(ws.Study.FilePath, "");
+}
+
+namespace {
+struct FailingStarter : HelpStarter {
+  bool StartProgram(const QString& program, const QStringList& arguments) override {
+    Started = program + ' ' + arguments.join(' ');
+    return false;
+  }
+  bool OpenUrl(const QUrl& url) override {
+    Started = url.toString();
+    return true;
+  }
+  QString Started;
+};
+}  // namespace
+
+TEST(HelpTest, TheViewerOfHelpPathOrTheBrowserOpensTheTopic) {
+  test::TempAppFolder folder(true);
+  Store s;
+  ScriptedPrompter p;
+  FailingStarter starter;
+  EXPECT_TRUE(ShowHelp(folder.Path(), *s.settings, kCutDataHelpTopic, starter, p));
+  EXPECT_EQ(starter.Started, QUrl::fromLocalFile(folder.Path() + "Arvex.htm").toString() + "#CutDat");
+  s.settings->setValue("Arvex/HelpPath", "/opt/viewer");
+  EXPECT_FALSE(ShowHelp(folder.Path(), *s.settings, {}, starter, p));
+  EXPECT_EQ(p.Messages(), QStringList{"The file - /opt/viewer - could not be found! Add your browser path to the "
+                                      "Arvex registry settings - HelpPath="});
+}
+
+TEST(StudySessionTest, AStudyCutShortIsReadAsFarAsItGoesAndSaidSo) {
+  test::TempAppFolder folder(true);
+  Workspace ws;
+  ws.AppFolder = folder.Path();
+  const QByteArray whole = test::ReadBytes(folder.Path() + "samples/01-inch-sub-spindle.rvx");
+  const QString path = folder.FilePath("cut.rvx");
+  for (const bool cut : {false, true}) {
+    test::WriteBytes(path, cut ? whole.left(whole.size() / 2) : whole);
+    ScriptedPrompter p;
+    ASSERT_TRUE(OpenStudy(ws, path, p).FileRead);
+    EXPECT_EQ(p.Messages().join('|').contains("ends before the whole time study"), cut);
+  }
+  EXPECT_GT(ws.Study.MainOpCount, 0);
+  EXPECT_EQ(ws.Study.Sync(kMainSpindle, 1), 0);
+}

@@ -1,0 +1,80 @@
+#include "guitest.h"
+#include "mainwindow.h"
+#include "session/studysession.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+
+using namespace arvex;
+using namespace arvex::test;
+
+namespace {
+
+struct MainWindowTest : ::testing::Test, GuiFixture {
+  MainWindowTest() {
+    Windows.HeaderData = [this](WindowContext&, QWidget*) { Opened << "header"; };
+    Windows.CutData = [this](WindowContext& c, QWidget*) { Opened << QStringLiteral("cut %1").arg(c.Ws.Study.CurrentSpindle); };
+    Windows.MachineSetup = {};
+    window = std::make_unique<MainWindow>(Context);
+    window->Form().Load();
+    OpenStudy(Ws, Folder.Path() + "samples/01-inch-sub-spindle.rvx", Prompter);
+  }
+  QStringList Items(QListWidget* list) {
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i) texts << list->item(i)->text();
+    return texts;
+  }
+  QStringList Opened;
+  std::unique_ptr<MainWindow> window;
+};
+
+}  // namespace
+
+TEST_F(MainWindowTest, TheFormsTextsReachTheWidgets) {
+  auto* list1 = Find<QListWidget>(window.get(), "List1");
+  auto* list2 = Find<QListWidget>(window.get(), "List2");
+  EXPECT_EQ(Items(list1), window->Form().Lines(kMainSpindle));
+  EXPECT_EQ(Items(list2), window->Form().Lines(kSubSpindle));
+  EXPECT_EQ(list1->accessibleName(), "Main Spindle Operations");
+  EXPECT_EQ(Find<QLabel>(window.get(), "Label2_4")->text(), window->Form().ValueLabel(4));
+  EXPECT_EQ(Find<QLabel>(window.get(), "lblFile")->text(), Ws.Study.FilePath);
+  EXPECT_EQ(Find<QComboBox>(window.get(), "Combo1")->count(), 30);
+  EXPECT_EQ(window->windowTitle(), "Arvex  V1.1.9");
+  // Entries whose window this build lacks are there, disabled.
+  EXPECT_FALSE(Find<QAction>(window.get(), "AdMach")->isEnabled());
+  EXPECT_TRUE(Find<QAction>(window.get(), "mnuSC")->isEnabled());
+}
+
+TEST_F(MainWindowTest, ControlsReachTheForm) {
+  auto* list1 = Find<QListWidget>(window.get(), "List1");
+  list1->setFocus();
+  list1->setCurrentRow(1);  // operation 1
+  EXPECT_EQ(window->Form().Selection(kMainSpindle), 1);
+  const QString first = Ws.Study.Op(kMainSpindle, 1).ToolNo;
+  QTest::mouseClick(Find<QToolButton>(window.get(), "cmdDownM"), Qt::LeftButton);
+  EXPECT_EQ(Ws.Study.Op(kMainSpindle, 2).ToolNo, first);
+  EXPECT_EQ(list1->currentRow(), window->Form().Selection(kMainSpindle));
+
+  QTest::keyClick(list1, Qt::Key_Return);
+  EXPECT_EQ(Opened, QStringList{"cut 1"});
+  Prompter.QueueAnswer(Answer::No);
+  QTest::keyClick(list1, Qt::Key_Delete);
+  EXPECT_TRUE(Prompter.Texts().last().startsWith("Are you sure you want to delete this operation? 2) "));
+
+  QTest::mouseClick(Find<QPushButton>(window.get(), "MTSD"), Qt::LeftButton);
+  EXPECT_EQ(Opened.last(), "header");
+  EXPECT_TRUE(Find<QPushButton>(window.get(), "Command1")->isEnabled());
+
+  auto* combo = Find<QComboBox>(window.get(), "Combo1");
+  combo->setCurrentIndex(1);
+  emit combo->activated(1);
+  EXPECT_TRUE(Find<QLabel>(window.get(), "Label2_1")->text().startsWith("B2="));
+  QTest::mouseClick(Find<QPushButton>(window.get(), "Command3"), Qt::LeftButton);
+  EXPECT_EQ(Find<QPushButton>(window.get(), "Command3")->text(), "Show Syncs");
+  EXPECT_FALSE(Find<QPushButton>(window.get(), "Command6")->isEnabled());
+}
