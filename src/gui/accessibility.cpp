@@ -1,8 +1,11 @@
 #include "accessibility.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QFont>
 #include <QFontDatabase>
 #include <QLabel>
+#include <QLineEdit>
 #include <QWidget>
 
 namespace arvex {
@@ -28,6 +31,12 @@ void NameAfterLabel(QWidget* control, QLabel* label) {
   QString name = WithoutAccessKey(label->text()).trimmed();
   if (name.endsWith(u':')) name.chop(1);
   control->setAccessibleName(name.trimmed());
+}
+
+void NameComboAfterLabel(QComboBox* combo, QLabel* label) {
+  NameAfterLabel(combo, label);
+  combo->view()->setAccessibleName(combo->accessibleName());
+  if (QLineEdit* edit = combo->lineEdit()) edit->setAccessibleName(combo->accessibleName());
 }
 
 void NameControl(QWidget* control, const QString& caption, const QString& description) {

@@ -196,7 +196,7 @@ QWidget* CutDataWindow::BuildEditors() {
                                                             {QStringLiteral("Tool &Holder: "), holders_}}};
   for (int r = 0; r < 3; ++r) {
     auto* label = new QLabel(rows[static_cast<size_t>(r)].first, box);
-    NameAfterLabel(rows[static_cast<size_t>(r)].second, label);
+    NameComboAfterLabel(rows[static_cast<size_t>(r)].second, label);
     combos->addWidget(label, r, 0);
     combos->addWidget(rows[static_cast<size_t>(r)].second, r, 1);
   }
@@ -340,7 +340,7 @@ QWidget* CutDataWindow::BuildGrid() {
   auto* gridLabel = new QLabel(QStringLiteral("Recommended cutting data:"), box);
   auto* typeLabel = new QLabel(QStringLiteral("Operation t&ype:"), box);
   types_ = Combo(box, "Combo4", false);
-  NameAfterLabel(types_, typeLabel);
+  NameComboAfterLabel(types_, typeLabel);
   connect(types_, &QComboBox::activated, this, [this](int i) { Do([this, i] { form_->ChooseOperationType(i); }); });
   row->addWidget(gridLabel);
   row->addStretch(1);

@@ -99,7 +99,7 @@ CuttingDatabaseDialog::CuttingDatabaseDialog(CuttingDataEditorForm& form, const 
                                                                  {QStringLiteral("&Operation type:"), aboveOperation_}}};
   for (int i = 0; i < 3; ++i) {
     auto* label = new QLabel(aboveRows[static_cast<size_t>(i)].first, above);
-    NameAfterLabel(aboveRows[static_cast<size_t>(i)].second, label);
+    NameComboAfterLabel(aboveRows[static_cast<size_t>(i)].second, label);
     aboveGrid->addWidget(label, 0, i * 2);
     aboveGrid->addWidget(aboveRows[static_cast<size_t>(i)].second, 0, i * 2 + 1);
     aboveGrid->setColumnStretch(i * 2 + 1, 1);
@@ -187,7 +187,8 @@ CuttingDatabaseDialog::CuttingDatabaseDialog(CuttingDataEditorForm& form, const 
   int row = 0;
   auto addRow = [&](const QString& caption, QWidget* control) {
     auto* label = new QLabel(caption, record);
-    NameAfterLabel(control, label);
+    if (auto* combo = qobject_cast<QComboBox*>(control)) NameComboAfterLabel(combo, label);
+    else NameAfterLabel(control, label);
     recordGrid->addWidget(label, row, 0);
     recordGrid->addWidget(control, row, 1);
     ++row;
