@@ -3,11 +3,11 @@
 #include "accessibility.h"
 #include "classickeys.h"
 #include "cutdatamodel.h"
+#include "editorwidgets.h"
 #include "platform/prompter.h"
 #include "workspace.h"
 
 #include <QComboBox>
-#include <QCompleter>
 #include <QEvent>
 #include <QFontMetrics>
 #include <QFocusEvent>
@@ -30,16 +30,6 @@ namespace arvex {
 
 namespace {
 
-QPushButton* Button(QWidget* parent, const QString& caption, const char* name, const QString& tip = QString()) {
-  auto* b = new QPushButton(caption, parent);
-  b->setObjectName(QString::fromLatin1(name));
-  // Enter belongs to the fields (the length formula) and the list.
-  b->setAutoDefault(false);
-  if (!tip.isEmpty()) b->setToolTip(tip);
-  NameControl(b, caption, tip);
-  return b;
-}
-
 // A field's caption as a screen reader says it: "Feed IP&M: =" is "Feed IPM".
 QString SpokenCaption(const QString& caption) {
   QString name = WithoutAccessKey(caption).trimmed();
@@ -54,22 +44,6 @@ QString SpokenCaption(const QString& caption) {
 bool MovesWithinWindow(const QEvent* event) {
   const Qt::FocusReason reason = static_cast<const QFocusEvent*>(event)->reason();
   return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
-}
-
-QComboBox* Combo(QWidget* parent, const char* name, bool editable) {
-  auto* c = new QComboBox(parent);
-  c->setObjectName(QString::fromLatin1(name));
-  c->setEditable(editable);
-  c->setInsertPolicy(QComboBox::NoInsert);
-  c->setMaxVisibleItems(24);
-  c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-  c->setMinimumContentsLength(22);
-  if (editable) {
-    // Suggestions in a list below; the typed text stays as typed.
-    c->completer()->setCompletionMode(QCompleter::PopupCompletion);
-    c->completer()->setCaseSensitivity(Qt::CaseInsensitive);
-  }
-  return c;
 }
 
 }  // namespace
@@ -188,9 +162,9 @@ QWidget* CutDataWindow::BuildEditors() {
   outer->addLayout(materialRow);
 
   auto* combos = new QGridLayout;
-  tools_ = Combo(box, "Combo1", false);
-  names_ = Combo(box, "Combo2", true);
-  holders_ = Combo(box, "Combo3", true);
+  tools_ = ListCombo(box, "Combo1", false, 22);
+  names_ = ListCombo(box, "Combo2", true, 22);
+  holders_ = ListCombo(box, "Combo3", true, 22);
   const std::array<std::pair<QString, QComboBox*>, 3> rows{{{QStringLiteral("Tool &Number:"), tools_},
                                                             {QStringLiteral("&Operation Name:"), names_},
                                                             {QStringLiteral("Tool &Holder: "), holders_}}};
@@ -288,7 +262,7 @@ QWidget* CutDataWindow::BuildButtons() {
   auto* column = new QVBoxLayout(box);
   column->setContentsMargins(0, 0, 0, 0);
   auto add = [&](const QString& caption, const char* name, auto onClick) {
-    QPushButton* b = Button(box, caption, name);
+    QPushButton* b = CommandButton(box, caption, name);
     connect(b, &QPushButton::clicked, this, onClick);
     column->addWidget(b);
     return b;
@@ -314,16 +288,16 @@ QWidget* CutDataWindow::BuildButtons() {
   }};
   for (int i = 0; i < 4; ++i) {
     const auto& [caption, opener] = windows[static_cast<size_t>(i)];
-    QPushButton* b = Button(shop, caption, "");
+    QPushButton* b = CommandButton(shop, caption, "");
     b->setObjectName(QStringLiteral("SSCommand1_") + QString::number(i));
     b->setEnabled(static_cast<bool>(*opener));
     connect(b, &QPushButton::clicked, this, [this, opener] { OpenShopWindow(*opener); });
     shopColumn->addWidget(b);
   }
-  QPushButton* rms = Button(shop, QStringLiteral("RMS"), "SSCommand1_4", QStringLiteral("RMS-IPR Calculator"));
+  QPushButton* rms = CommandButton(shop, QStringLiteral("RMS"), "SSCommand1_4", QStringLiteral("RMS-IPR Calculator"));
   connect(rms, &QPushButton::clicked, this, [this] { Do([this] { form_->SurfaceFinishFeed(); }); });
   shopColumn->addWidget(rms);
-  QPushButton* chart = Button(shop, QStringLiteral("Drill Chart"), "cmdDrillChart");
+  QPushButton* chart = CommandButton(shop, QStringLiteral("Drill Chart"), "cmdDrillChart");
   chart->setEnabled(static_cast<bool>(w.DrillChart));
   connect(chart, &QPushButton::clicked, this, [this] { OpenShopWindow(context_.Windows.DrillChart); });
   shopColumn->addWidget(chart);
@@ -339,7 +313,7 @@ QWidget* CutDataWindow::BuildGrid() {
   auto* row = new QHBoxLayout;
   auto* gridLabel = new QLabel(QStringLiteral("Recommended cutting data:"), box);
   auto* typeLabel = new QLabel(QStringLiteral("Operation t&ype:"), box);
-  types_ = Combo(box, "Combo4", false);
+  types_ = ListCombo(box, "Combo4", false, 22);
   NameComboAfterLabel(types_, typeLabel);
   connect(types_, &QComboBox::activated, this, [this](int i) { Do([this, i] { form_->ChooseOperationType(i); }); });
   row->addWidget(gridLabel);
@@ -489,18 +463,6 @@ void CutDataWindow::ShowOperationNames() {
 
 // ---- refreshing ------------------------------------------------------------------------------
 
-void CutDataWindow::RefreshCombo(QComboBox* combo, const QStringList& items, int index, const QString* text) {
-  const QSignalBlocker block(combo);
-  bool same = combo->count() == items.size();
-  for (int i = 0; same && i < items.size(); ++i) same = combo->itemText(i) == items[i];
-  if (!same) {
-    combo->clear();
-    combo->addItems(items);
-  }
-  if (combo->currentIndex() != index) combo->setCurrentIndex(index);
-  if (text && combo->isEditable() && combo->currentText() != *text) combo->setEditText(*text);
-}
-
 void CutDataWindow::RefreshField(int f) {
   QLineEdit* edit = fields_[static_cast<size_t>(f)];
   const CuttingConditionsForm& c = form_->Conditions();
@@ -535,26 +497,13 @@ void CutDataWindow::Refresh() {
   const CutDataWindowForm& f = *form_;
   material_->setText(f.MaterialText());
 
-  {
-    const QSignalBlocker block(list_);
-    const QStringList& lines = f.Lines();
-    if (list_->count() != lines.size()) {
-      list_->clear();
-      list_->addItems(lines);
-    } else {
-      for (int i = 0; i < lines.size(); ++i) {
-        QListWidgetItem* item = list_->item(i);
-        if (item->text() != lines[i]) item->setText(lines[i]);
-      }
-    }
-    if (list_->currentRow() != f.SelectedLine()) list_->setCurrentRow(f.SelectedLine());
-  }
+  ShowItems(list_, f.Lines(), f.SelectedLine());
 
-  RefreshCombo(tools_, f.ToolEntries(), f.SelectedTool(), nullptr);
-  RefreshCombo(names_, f.OperationNames(), f.SelectedName(), &f.OperationNameText());
-  RefreshCombo(holders_, f.HolderEntries(), static_cast<int>(f.HolderEntries().indexOf(f.HolderText())),
+  ShowItems(tools_, f.ToolEntries(), f.SelectedTool(), nullptr);
+  ShowItems(names_, f.OperationNames(), f.SelectedName(), &f.OperationNameText());
+  ShowItems(holders_, f.HolderEntries(), static_cast<int>(f.HolderEntries().indexOf(f.HolderText())),
                &f.HolderText());
-  RefreshCombo(types_, f.OperationTypes(), f.SelectedType(), nullptr);
+  ShowItems(types_, f.OperationTypes(), f.SelectedType(), nullptr);
 
   for (int i = 0; i < kCuttingFieldCount; ++i) RefreshField(i);
   const CuttingConditionsForm& c = f.Conditions();

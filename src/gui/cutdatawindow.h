@@ -63,7 +63,6 @@ class CutDataWindow : public QDialog, public CutDataWindowHost {
   void OpenShopWindow(const WindowOpener& opener);
   int FieldOf(const QObject* widget) const;
   void RefreshField(int field);
-  void RefreshCombo(QComboBox* combo, const QStringList& items, int index, const QString* text);
   void RefreshGrid();
   // Leaves the control that has the focus, as a focus change would.
   void LeaveFocusedControl();

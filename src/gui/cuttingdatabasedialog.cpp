@@ -2,14 +2,13 @@
 
 #include "accessibility.h"
 #include "cutdatamodel.h"
+#include "editorwidgets.h"
 #include "cutting/cutdataforms.h"
-#include "materialgroupsdialog.h"
 #include "platform/prompter.h"
 #include "windowcontext.h"
 #include "workspace.h"
 
 #include <QComboBox>
-#include <QCompleter>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -27,44 +26,6 @@
 namespace arvex {
 
 namespace {
-
-QPushButton* Button(QWidget* parent, const QString& caption, const char* name) {
-  auto* b = new QPushButton(caption, parent);
-  b->setObjectName(QString::fromLatin1(name));
-  b->setAutoDefault(false);
-  NameControl(b, caption);
-  return b;
-}
-
-QComboBox* Combo(QWidget* parent, const char* name, bool editable) {
-  auto* c = new QComboBox(parent);
-  c->setObjectName(QString::fromLatin1(name));
-  c->setEditable(editable);
-  c->setInsertPolicy(QComboBox::NoInsert);
-  c->setMaxVisibleItems(24);
-  c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-  c->setMinimumContentsLength(18);
-  if (editable) c->completer()->setCompletionMode(QCompleter::PopupCompletion);
-  return c;
-}
-
-void SetItems(QComboBox* combo, const QStringList& items) {
-  bool same = combo->count() == items.size();
-  for (int i = 0; same && i < items.size(); ++i) same = combo->itemText(i) == items[i];
-  if (same) return;
-  const QString text = combo->currentText();
-  combo->clear();
-  combo->addItems(items);
-  if (combo->isEditable()) combo->setEditText(text);
-}
-
-// A combo's selection from the form; an editable one also shows its text.
-void Show(QComboBox* combo, const QStringList& items, int index, const QString* text = nullptr) {
-  const QSignalBlocker block(combo);
-  SetItems(combo, items);
-  if (combo->currentIndex() != index) combo->setCurrentIndex(index);
-  if (text && combo->currentText() != *text) combo->setEditText(*text);
-}
 
 void Show(QLineEdit* edit, const QString& text) {
   if (edit->text() == text) return;
@@ -91,12 +52,13 @@ CuttingDatabaseDialog::CuttingDatabaseDialog(CuttingDataEditorForm& form, const 
   // ---- the selections above
   auto* above = new QGroupBox(QStringLiteral("Operation selection"), this);
   auto* aboveGrid = new QGridLayout(above);
-  aboveMaterial_ = Combo(above, "cboMaterialAbove", false);
-  aboveGroup_ = Combo(above, "cboGroupAbove", false);
-  aboveOperation_ = Combo(above, "cboOperationAbove", true);
-  const std::array<std::pair<QString, QComboBox*>, 3> aboveRows{{{QStringLiteral("&Material:"), aboveMaterial_},
-                                                                 {QStringLiteral("&Group:"), aboveGroup_},
-                                                                 {QStringLiteral("&Operation type:"), aboveOperation_}}};
+  aboveMaterial_ = ListCombo(above, "cboMaterialAbove", false, 18);
+  aboveGroup_ = ListCombo(above, "cboGroupAbove", false, 18);
+  aboveOperation_ = ListCombo(above, "cboOperationAbove", true, 18);
+  const std::array<std::pair<QString, QComboBox*>, 3> aboveRows{
+      {{QStringLiteral("&Material:"), aboveMaterial_},
+       {QStringLiteral("&Group:"), aboveGroup_},
+       {QStringLiteral("&Operation type:"), aboveOperation_}}};
   for (int i = 0; i < 3; ++i) {
     auto* label = new QLabel(aboveRows[static_cast<size_t>(i)].first, above);
     NameComboAfterLabel(aboveRows[static_cast<size_t>(i)].second, label);
@@ -114,8 +76,8 @@ CuttingDatabaseDialog::CuttingDatabaseDialog(CuttingDataEditorForm& form, const 
   });
   connect(aboveOperation_, &QComboBox::currentTextChanged, this,
           [this](const QString& t) { form_.AboveOperation = t; });
-  QPushButton* showAbove = Button(above, QStringLiteral("Show Above Data Only"), "cmdShowAbove");
-  QPushButton* showAll = Button(above, QStringLiteral("Show All Cutting Data"), "cmdShowAll");
+  QPushButton* showAbove = CommandButton(above, QStringLiteral("Show Above Data Only"), "cmdShowAbove");
+  QPushButton* showAll = CommandButton(above, QStringLiteral("Show All Cutting Data"), "cmdShowAll");
   connect(showAbove, &QPushButton::clicked, this, [this] { Act(&CuttingDataEditorForm::ShowAboveDataOnly); });
   connect(showAll, &QPushButton::clicked, this, [this] { Act(&CuttingDataEditorForm::ShowAll); });
   auto* aboveHint = new QLabel(kAboveInstruction, above);
@@ -178,12 +140,12 @@ CuttingDatabaseDialog::CuttingDatabaseDialog(CuttingDataEditorForm& form, const 
   // ---- the record area
   auto* record = new QGroupBox(QStringLiteral("Data of the row"), this);
   auto* recordGrid = new QGridLayout(record);
-  recordMaterial_ = Combo(record, "cboMaterial", false);
-  recordGroup_ = Combo(record, "cboGroup", false);
-  operation_ = Combo(record, "cboOperation", true);
+  recordMaterial_ = ListCombo(record, "cboMaterial", false, 18);
+  recordGroup_ = ListCombo(record, "cboGroup", false, 18);
+  operation_ = ListCombo(record, "cboOperation", true, 18);
   depth_ = new QLineEdit(record);
   depth_->setObjectName(QStringLiteral("txtDepthofCut"));
-  grade_ = Combo(record, "cboToolGrade", true);
+  grade_ = ListCombo(record, "cboToolGrade", true, 18);
   int row = 0;
   auto addRow = [&](const QString& caption, QWidget* control) {
     auto* label = new QLabel(caption, record);
@@ -218,13 +180,13 @@ CuttingDatabaseDialog::CuttingDatabaseDialog(CuttingDataEditorForm& form, const 
   connect(grade_, &QComboBox::currentTextChanged, this, [this](const QString& t) { form_.Record.ToolGrade = t; });
 
   auto* buttons = new QHBoxLayout;
-  QPushButton* add = Button(record, QStringLiteral("&Add"), "cmdAdd");
+  QPushButton* add = CommandButton(record, QStringLiteral("&Add"), "cmdAdd");
   add->setToolTip(QStringLiteral("Add an entry from above. Then change and update the data from the right."));
-  QPushButton* update = Button(record, QStringLiteral("&Update"), "cmdUpdate");
+  QPushButton* update = CommandButton(record, QStringLiteral("&Update"), "cmdUpdate");
   update->setToolTip(QStringLiteral("Updates the data set from above."));
-  QPushButton* del = Button(record, QStringLiteral("&Delete"), "cmdDelete");
+  QPushButton* del = CommandButton(record, QStringLiteral("&Delete"), "cmdDelete");
   del->setToolTip(QStringLiteral("Delete the currently sellected data from the table below."));
-  QPushButton* exit = Button(record, QStringLiteral("&Exit"), "cmdExit");
+  QPushButton* exit = CommandButton(record, QStringLiteral("&Exit"), "cmdExit");
   connect(add, &QPushButton::clicked, this, [this] { Act(&CuttingDataEditorForm::Add); });
   connect(update, &QPushButton::clicked, this, [this] { Update(); });
   connect(del, &QPushButton::clicked, this, [this] { Act(&CuttingDataEditorForm::Delete); });
@@ -279,18 +241,19 @@ void CuttingDatabaseDialog::RefreshGrid(bool reload) {
 
 void CuttingDatabaseDialog::RefreshRecord() {
   const CuttingDataRecord& r = form_.Record;
-  Show(recordMaterial_, form_.MaterialTexts(), form_.RecordMaterial());
-  Show(recordGroup_, form_.Groups(), form_.RecordGroup());
-  Show(operation_, form_.OperationTypes(), static_cast<int>(form_.OperationTypes().indexOf(r.Operation)), &r.Operation);
+  ShowItems(recordMaterial_, form_.MaterialTexts(), form_.RecordMaterial());
+  ShowItems(recordGroup_, form_.Groups(), form_.RecordGroup());
+  ShowItems(operation_, form_.OperationTypes(), static_cast<int>(form_.OperationTypes().indexOf(r.Operation)),
+            &r.Operation);
   Show(depth_, r.DepthofCut);
-  Show(grade_, form_.ToolGrades(), static_cast<int>(form_.ToolGrades().indexOf(r.ToolGrade)), &r.ToolGrade);
+  ShowItems(grade_, form_.ToolGrades(), static_cast<int>(form_.ToolGrades().indexOf(r.ToolGrade)), &r.ToolGrade);
   for (size_t k = 0; k < kRangeFields.size(); ++k) Show(ranges_[k], RangeText(r.*kRangeFields[k].Member));
 }
 
 void CuttingDatabaseDialog::Refresh() {
-  Show(aboveMaterial_, form_.MaterialTexts(), form_.AboveMaterial());
-  Show(aboveGroup_, form_.Groups(), form_.AboveGroup());
-  Show(aboveOperation_, form_.OperationTypes(),
+  ShowItems(aboveMaterial_, form_.MaterialTexts(), form_.AboveMaterial());
+  ShowItems(aboveGroup_, form_.Groups(), form_.AboveGroup());
+  ShowItems(aboveOperation_, form_.OperationTypes(),
        static_cast<int>(form_.OperationTypes().indexOf(form_.AboveOperation)), &form_.AboveOperation);
   RefreshRecord();
   position_->setText(form_.Caption());
@@ -303,22 +266,11 @@ void CuttingDatabaseDialog::Refresh() {
 }
 
 void OpenCuttingDatabase(WindowContext& context, QWidget* parent) {
-  {
-    CuttingDatabase db;
-    QString error;
-    if (!db.Open(context.Ws.AppFolder, &error)) {
-      context.Prompt.ShowMessage(error, CuttingDatabaseDialog::kCaption, MessageIcon::Exclamation);
-      return;
-    }
-    CuttingDataEditorForm form(db);
-    if (!form.Open(&error)) {
-      context.Prompt.ShowMessage(error, CuttingDatabaseDialog::kCaption, MessageIcon::Exclamation);
-      return;
-    }
-    CuttingDatabaseDialog dialog(form, db, context.Prompt, parent);
-    dialog.exec();
-  }
-  ReloadMaterialLists(context);
+  RunDatabaseEditor<CuttingDataEditorForm>(context, CuttingDatabaseDialog::kCaption,
+                                           [&](CuttingDataEditorForm& form, const CuttingDatabase& db) {
+                                             CuttingDatabaseDialog dialog(form, db, context.Prompt, parent);
+                                             dialog.exec();
+                                           });
 }
 
 }  // namespace arvex

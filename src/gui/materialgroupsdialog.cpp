@@ -2,8 +2,8 @@
 
 #include "accessibility.h"
 #include "classickeys.h"
+#include "editorwidgets.h"
 #include "cutting/cutdataforms.h"
-#include "cutting/materiallists.h"
 #include "platform/prompter.h"
 #include "platform/textinput.h"
 #include "windowcontext.h"
@@ -17,29 +17,6 @@
 #include <QSignalBlocker>
 
 namespace arvex {
-
-namespace {
-
-QPushButton* Button(QWidget* parent, const QString& caption, const char* name) {
-  auto* b = new QPushButton(caption, parent);
-  b->setObjectName(QString::fromLatin1(name));
-  b->setAutoDefault(false);
-  NameControl(b, caption);
-  return b;
-}
-
-void RefreshList(QListWidget* list, const QStringList& items, int selected) {
-  const QSignalBlocker block(list);
-  bool same = list->count() == items.size();
-  for (int i = 0; same && i < items.size(); ++i) same = list->item(i)->text() == items[i];
-  if (!same) {
-    list->clear();
-    list->addItems(items);
-  }
-  if (list->currentRow() != selected) list->setCurrentRow(selected);
-}
-
-}  // namespace
 
 MaterialGroupsDialog::MaterialGroupsDialog(MaterialGroupsForm& form, Prompter& prompter, QWidget* parent)
     : QDialog(parent), form_(form), prompter_(prompter) {
@@ -68,8 +45,9 @@ MaterialGroupsDialog::MaterialGroupsDialog(MaterialGroupsForm& form, Prompter& p
   NameAfterLabel(materialText_, materialLabel);
   connect(groupText_, &QLineEdit::textEdited, this, [this](const QString& t) { form_.GroupText = t; });
   connect(materialText_, &QLineEdit::textEdited, this, [this](const QString& t) { form_.MaterialText = t; });
-  connect(groupText_, &QLineEdit::returnPressed, this, [this] { AddGroup(); });
-  connect(materialText_, &QLineEdit::returnPressed, this, [this] { AddMaterial(); });
+  connect(groupText_, &QLineEdit::returnPressed, this, [this] { Add(&MaterialGroupsForm::AddGroup, groupText_); });
+  connect(materialText_, &QLineEdit::returnPressed, this,
+          [this] { Add(&MaterialGroupsForm::AddMaterial, materialText_); });
   // A double quote would end the material text in a time-study file.
   auto* keys = new ClassicKeyFilter(this, [this](const ClassicKeyFilter::Key& key) {
     return !key.Character.isNull() && RefuseDoubleQuote(key.Character, prompter_);
@@ -77,11 +55,11 @@ MaterialGroupsDialog::MaterialGroupsDialog(MaterialGroupsForm& form, Prompter& p
   keys->Watch(groupText_);
   keys->Watch(materialText_);
 
-  QPushButton* addGroup = Button(this, QStringLiteral("Add Gr&oup"), "cmdAddGroup");
-  QPushButton* addMaterial = Button(this, QStringLiteral("Add Ma&terial"), "cmdAddMaterial");
-  QPushButton* exit = Button(this, QStringLiteral("&Exit"), "cmdExit");
-  connect(addGroup, &QPushButton::clicked, this, [this] { AddGroup(); });
-  connect(addMaterial, &QPushButton::clicked, this, [this] { AddMaterial(); });
+  QPushButton* addGroup = CommandButton(this, QStringLiteral("Add Gr&oup"), "cmdAddGroup");
+  QPushButton* addMaterial = CommandButton(this, QStringLiteral("Add Ma&terial"), "cmdAddMaterial");
+  QPushButton* exit = CommandButton(this, QStringLiteral("&Exit"), "cmdExit");
+  connect(addGroup, &QPushButton::clicked, this, [this] { Add(&MaterialGroupsForm::AddGroup, groupText_); });
+  connect(addMaterial, &QPushButton::clicked, this, [this] { Add(&MaterialGroupsForm::AddMaterial, materialText_); });
   connect(exit, &QPushButton::clicked, this, &QDialog::accept);
 
   grid->addWidget(groupsLabel, 0, 0, 1, 2);
@@ -113,29 +91,20 @@ void MaterialGroupsDialog::ChooseGroup(int row) {
   Refresh();
 }
 
-void MaterialGroupsDialog::AddGroup() {
+void MaterialGroupsDialog::Add(EditResult (MaterialGroupsForm::*add)(QString*), QLineEdit* text) {
   QString error;
-  if (form_.AddGroup(&error) == EditResult::Failed) {
+  if ((form_.*add)(&error) == EditResult::Failed) {
     prompter_.ShowMessage(error, kCaption, MessageIcon::Exclamation);
   } else {
-    groupText_->setFocus();
-  }
-  Refresh();
-}
-
-void MaterialGroupsDialog::AddMaterial() {
-  QString error;
-  if (form_.AddMaterial(&error) == EditResult::Failed) {
-    prompter_.ShowMessage(error, kCaption, MessageIcon::Exclamation);
-  } else {
-    materialText_->setFocus();
+    // The next name can be typed at once.
+    text->setFocus();
   }
   Refresh();
 }
 
 void MaterialGroupsDialog::Refresh() {
-  RefreshList(groups_, form_.Groups(), form_.SelectedGroup());
-  RefreshList(materials_, form_.Materials(), form_.SelectedMaterial());
+  ShowItems(groups_, form_.Groups(), form_.SelectedGroup());
+  ShowItems(materials_, form_.Materials(), form_.SelectedMaterial());
   for (auto [edit, text] : {std::pair{groupText_, &form_.GroupText}, std::pair{materialText_, &form_.MaterialText}}) {
     if (edit->text() == *text) continue;
     const QSignalBlocker block(edit);
@@ -143,33 +112,12 @@ void MaterialGroupsDialog::Refresh() {
   }
 }
 
-void ReloadMaterialLists(WindowContext& context) {
-  QString error;
-  QString warning;
-  if (!LoadMaterialListsAtStartUp(context.Ws, &error, &warning)) {
-    context.Prompt.ShowMessage(error, kProgramTitle, MessageIcon::Exclamation);
-  } else if (!warning.isEmpty()) {
-    context.Prompt.ShowMessage(warning, kProgramTitle, MessageIcon::Exclamation);
-  }
-}
-
 void OpenMaterialGroups(WindowContext& context, QWidget* parent) {
-  {
-    CuttingDatabase db;
-    QString error;
-    if (!db.Open(context.Ws.AppFolder, &error)) {
-      context.Prompt.ShowMessage(error, MaterialGroupsDialog::kCaption, MessageIcon::Exclamation);
-      return;
-    }
-    MaterialGroupsForm form(db);
-    if (!form.Open(&error)) {
-      context.Prompt.ShowMessage(error, MaterialGroupsDialog::kCaption, MessageIcon::Exclamation);
-      return;
-    }
-    MaterialGroupsDialog dialog(form, context.Prompt, parent);
-    dialog.exec();
-  }
-  ReloadMaterialLists(context);
+  RunDatabaseEditor<MaterialGroupsForm>(context, MaterialGroupsDialog::kCaption,
+                                        [&](MaterialGroupsForm& form, const CuttingDatabase&) {
+                                          MaterialGroupsDialog dialog(form, context.Prompt, parent);
+                                          dialog.exec();
+                                        });
 }
 
 }  // namespace arvex

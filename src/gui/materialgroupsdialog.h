@@ -11,6 +11,7 @@ class QListWidget;
 namespace arvex {
 
 class MaterialGroupsForm;
+enum class EditResult;
 class Prompter;
 struct WindowContext;
 
@@ -24,8 +25,8 @@ class MaterialGroupsDialog : public QDialog {
 
  private:
   void ChooseGroup(int row);
-  void AddGroup();
-  void AddMaterial();
+  // "Add Group" or "Add Material": a failure is shown with its error.
+  void Add(EditResult (MaterialGroupsForm::*add)(QString*), QLineEdit* text);
 
   MaterialGroupsForm& form_;
   Prompter& prompter_;
@@ -38,8 +39,5 @@ class MaterialGroupsDialog : public QDialog {
 // Shows the editor modally on the application folder's database, then
 // reads the material lists again for the header window.
 void OpenMaterialGroups(WindowContext& context, QWidget* parent);
-
-// After a database editor: the material lists read again; a failure is shown.
-void ReloadMaterialLists(WindowContext& context);
 
 }  // namespace arvex

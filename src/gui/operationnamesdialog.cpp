@@ -2,6 +2,7 @@
 
 #include "accessibility.h"
 #include "classickeys.h"
+#include "editorwidgets.h"
 #include "cutting/operationnamelist.h"
 #include "windowcontext.h"
 #include "workspace.h"
@@ -50,10 +51,7 @@ OperationNamesDialog::OperationNamesDialog(OperationNameEditor& editor, QWidget*
   keys->Watch(text_);
 
   auto button = [this](const QString& caption, const char* name, auto onClick) {
-    auto* b = new QPushButton(caption, this);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false);
-    NameControl(b, caption);
+    QPushButton* b = CommandButton(this, caption, name);
     connect(b, &QPushButton::clicked, this, onClick);
     return b;
   };
@@ -80,7 +78,8 @@ OperationNamesDialog::OperationNamesDialog(OperationNameEditor& editor, QWidget*
     connect(b, &QToolButton::clicked, this, onClick);
     return b;
   };
-  QToolButton* up = arrow(Qt::UpArrow, "cmdUpM", QStringLiteral("Move up one"), [this] { Do([this] { editor_.MoveUp(); }); });
+  QToolButton* up =
+      arrow(Qt::UpArrow, "cmdUpM", QStringLiteral("Move up one"), [this] { Do([this] { editor_.MoveUp(); }); });
   QToolButton* down =
       arrow(Qt::DownArrow, "cmdDownM", QStringLiteral("Move down one"), [this] { Do([this] { editor_.MoveDown(); }); });
   auto* moves = new QVBoxLayout;
@@ -112,17 +111,7 @@ void OperationNamesDialog::Do(Event event) {
 }
 
 void OperationNamesDialog::Refresh() {
-  {
-    const QSignalBlocker block(list_);
-    const QStringList& names = editor_.Names();
-    bool same = list_->count() == names.size();
-    for (int i = 0; same && i < names.size(); ++i) same = list_->item(i)->text() == names[i];
-    if (!same) {
-      list_->clear();
-      list_->addItems(names);
-    }
-    list_->setCurrentRow(editor_.SelectedIndex());
-  }
+  ShowItems(list_, editor_.Names(), editor_.SelectedIndex());
   if (text_->text() != editor_.Text()) {
     const QSignalBlocker block(text_);
     text_->setText(editor_.Text());

@@ -153,7 +153,8 @@ TEST_F(CutDataWindowFormTest, WithoutMachineNamesOrDatabaseTheWindowStillWorks) 
   const QStringList messages = prompter_.Messages();
   ASSERT_EQ(messages.size(), 4) << messages.join(u'|').toStdString();
   EXPECT_EQ(messages[0], CutDataWindowForm::kNoMachineMessage);
-  EXPECT_EQ(messages[1], "The file " + app_.Path() + "OPP-DESC.TXT can not be found! There will be no tool descriptions!");
+  EXPECT_EQ(messages[1],
+            "The file " + app_.Path() + "OPP-DESC.TXT can not be found! There will be no tool descriptions!");
   EXPECT_TRUE(messages[2].startsWith("The file " + app_.Path() + "RVXCutData.db is not a usable cutting-data database"))
       << messages[2].toStdString();
   // The tool of the operation is not in the (empty) tool combo.
@@ -192,9 +193,11 @@ TEST_F(CutDataWindowFormTest, TheNameChoosesTheRowsTheHolderHeadingAndTheTabStop
     bool Live;
   };
   const Case cases[] = {
-      {"OD Groove", "select * from cutdat where GrpIndex = 1 and (Operation = 'OD Turn Rough' or Operation = 'Face (Turn)')",
+      {"OD Groove",
+       "select * from cutdat where GrpIndex = 1 and (Operation = 'OD Turn Rough' or Operation = 'Face (Turn)')",
        "(OD Turning Holders)", false},
-      {"Live Cross Drill", "select * from cutdat where GrpIndex = 1 and (Operation = 'Drill' or Operation = 'Spot Drill')",
+      {"Live Cross Drill",
+       "select * from cutdat where GrpIndex = 1 and (Operation = 'Drill' or Operation = 'Spot Drill')",
        "(Live Holders)", true},
       // A name the list does not hold is typed, shown and kept.
       {"Knurl", "select * from cutdat where GrpIndex = -1", "", false},
@@ -224,7 +227,8 @@ TEST_F(CutDataWindowFormTest, TheNameChoosesTheRowsTheHolderHeadingAndTheTabStop
   EXPECT_EQ(Main(7).ToolHolder, "ER20");
   EXPECT_FALSE(f.SetHolderText("1/2\" bar"));
   EXPECT_EQ(Main(7).ToolHolder, "ER20");
-  EXPECT_EQ(prompter_.Messages(), QStringList{"You can not use \" in your description because of the way I save the data file."});
+  EXPECT_EQ(prompter_.Messages(),
+            QStringList{"You can not use \" in your description because of the way I save the data file."});
   // Typing in the name combo is one step of the study, as is the holder.
   EXPECT_EQ(log_.Steps.filter("cut:1:7:name").size(), 3);
   EXPECT_EQ(log_.Steps.filter("cut:1:7:holder").size(), 2);
@@ -363,9 +367,10 @@ TEST_F(CutDataWindowFormTest, ShowToolsNeedsTheImageFile) {
   CutDataWindowForm& f = Open(1);
   ws_.Machine.MainToolImage = QStringLiteral("gang.png");
   f.ShowTools();
-  EXPECT_EQ(prompter_.Messages(),
-            QStringList{"The image file " + app_.Path() +
-                        "gang.png does not exist or is corrupt! Please use Machine Settings to choose another image file."});
+  EXPECT_EQ(
+      prompter_.Messages(),
+      QStringList{"The image file " + app_.Path() +
+                  "gang.png does not exist or is corrupt! Please use Machine Settings to choose another image file."});
   app_.Write("gang.png", "png");
   f.ShowTools();
   f.OperationNamesSetup();

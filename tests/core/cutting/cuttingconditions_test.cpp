@@ -206,7 +206,8 @@ TEST_F(CuttingConditionsTest, SelectingShowsPlainNumbersAndKeepsDirty) {
   op.UpdateCutTime();  // 13.0947...
   ws.Study.Dirty = false;
   Open();
-  const QStringList expected = {".5", "300", "2291", ".003", "6.873", "1.5", "2", "1", "3", "Deburr", "4", ".0025", "4"};
+  const QStringList expected = {".5", "300", "2291",   ".003", "6.873", "1.5", "2",
+                                "1",  "3",   "Deburr", "4",    ".0025", "4"};
   for (int i = 0; i < kCuttingFieldCount; ++i) EXPECT_EQ(Text(i), expected[i]) << i;
   EXPECT_EQ(form->CutTimeText(), "Cut Time= 13.09 seconds");
   EXPECT_EQ(form->OperationNameText(), "OD Turn");
