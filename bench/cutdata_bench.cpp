@@ -34,7 +34,7 @@ struct NoHelp : HelpStarter {
 
 // The window of the main spindle on operation 50 of the bench study.
 struct Bench {
-  Bench() : store(dir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat) {
+  explicit Bench(bool withMainWindow = true) : store(dir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat) {
     ws.AppFolder = dir.path() + u'/';
     for (const QString& name : {QStringLiteral("OPP-DESC.TXT"), QStringLiteral("RVXCutData-seed.sql")})
       QFile::copy(BundledDataFolder() + u'/' + name, ws.AppFolder + name);
@@ -45,9 +45,11 @@ struct Bench {
     ws.MaterialGroupIndex = 1;
     ws.Study.CurrentSpindle = kMainSpindle;
     ws.Study.EditMainOp = 50;
-    main = std::make_unique<MainWindow>(context);
-    main->Form().FillList();
-    main->show();
+    if (withMainWindow) {
+      main = std::make_unique<MainWindow>(context);
+      main->Form().FillList();
+      main->show();
+    }
     window = std::make_unique<CutDataWindow>(context, kMainSpindle, nullptr);
     window->Form().Open();
     window->Refresh();
@@ -87,6 +89,14 @@ void BM_Keystroke(benchmark::State& state) {
   if (b.ws.Study.Op(kMainSpindle, 50).Diameter < 1) state.SkipWithError("the keys did not reach the form");
 }
 BENCHMARK(BM_Keystroke)->Unit(benchmark::kMicrosecond);
+
+// The cutting data window's own share: no main window listening.
+void BM_KeystrokeWindowAlone(benchmark::State& state) {
+  Bench b(false);
+  int digit = 0;
+  for (auto _ : state) b.Keystroke(1 + digit++ % 9);
+}
+BENCHMARK(BM_KeystrokeWindowAlone)->Unit(benchmark::kMicrosecond);
 
 // The same with what changed painted after each key.
 void BM_KeystrokePainted(benchmark::State& state) {

@@ -8,6 +8,7 @@
 
 #include <QComboBox>
 #include <QCompleter>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -46,8 +47,14 @@ void ShowItems(QComboBox* combo, const QStringList& items, int index, const QStr
     combo->clear();
     combo->addItems(items);
   }
+  QLineEdit* edit = combo->lineEdit();
+  const QString typed = edit ? edit->text() : QString();
+  const int caret = edit ? edit->cursorPosition() : 0;
   if (combo->currentIndex() != index) combo->setCurrentIndex(index);
-  if (text && combo->isEditable() && combo->currentText() != *text) combo->setEditText(*text);
+  if (text && edit && edit->text() != *text) combo->setEditText(*text);
+  // Typing that matches an entry, or stops matching one, keeps the caret
+  // where the user is typing.
+  if (edit && edit->text() == typed && edit->cursorPosition() != caret) edit->setCursorPosition(caret);
 }
 
 void ShowItems(QListWidget* list, const QStringList& items, int selected) {
