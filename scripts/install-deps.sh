@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libqt6sql6-sqlite
-  libgl-dev fonts-liberation2 fontconfig
+  libgl-dev fonts-liberation2 fontconfig libcups2-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   clang libclang-rt-14-dev
   sqlite3 poppler-utils xvfb xauth

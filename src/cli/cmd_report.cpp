@@ -4,8 +4,10 @@
 // Letter paper.
 
 #include "commands.h"
+#include "engine/printchecks.h"
 #include "report/reportrender.h"
 #include "reportjob.h"
+#include "session/reportsession.h"
 
 #include <QDir>
 
@@ -15,8 +17,12 @@ int RunReportCommand(CliContext& ctx) {
   ReportCommandOptions options;
   if (!ParseReportOptions(ctx, true, &options)) return 2;
   Workspace ws;
+  UnattendedPrompter prompter(ctx.Err, options.Repair);
+  if (const int status = ReadStudyForReport(ctx, options, ws, prompter)) return status;
+  if (!PrepareReportChecks(ws, prompter)) return 1;
+  NoteRepairIsNotSaved(ctx, options, prompter);
   ReportDocument doc;
-  if (const int status = ComposeStudyReport(ctx, options, PageSetup::Letter(), ws, doc)) return status;
+  ComposeStudyReport(ws, doc, PageSetup::Letter(), options.Switches);
   QString error;
   if (!WriteReportPdf(doc, options.OutputPath, &error)) {
     ctx.Fail(error);

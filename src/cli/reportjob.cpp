@@ -3,15 +3,11 @@
 #include "document/rvxfile.h"
 #include "engine/printchecks.h"
 #include "platform/settingsstore.h"
-#include "report/composereport.h"
-#include "report/reportrender.h"
 #include "session/startup.h"
 #include "session/studysession.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QPageLayout>
-#include <QPrinter>
 
 namespace arvex {
 
@@ -96,8 +92,7 @@ bool ParseReportOptions(CliContext& ctx, bool wantOutput, ReportCommandOptions* 
   return true;
 }
 
-int ComposeStudyReport(CliContext& ctx, const ReportCommandOptions& options, const PageSetup& page, Workspace& ws,
-                       ReportDocument& doc) {
+int ReadStudyForReport(CliContext& ctx, const ReportCommandOptions& options, Workspace& ws, Prompter& prompter) {
   if (!ctx.PrepareWorkspace(ws)) return 1;
   {
     auto store = OpenSettingsStore();
@@ -108,45 +103,18 @@ int ComposeStudyReport(CliContext& ctx, const ReportCommandOptions& options, con
     ctx.Fail(options.StudyPath + QStringLiteral(": no such time study"));
     return 1;
   }
-  UnattendedPrompter prompter(ctx.Err, options.Repair);
   if (!OpenStudy(ws, file.absoluteFilePath(), prompter).FileRead) {
     ctx.Fail(options.StudyPath + QStringLiteral(": the time study could not be read"));
     return 1;
   }
-  if (!PrepareReportChecks(ws, prompter)) return 1;
-  if (prompter.Repaired())
-    ctx.Err << "arvex: the added \"Eject Part\" operation and its sync are used for this report only; "
-            << QDir::toNativeSeparators(file.absoluteFilePath()) << " is not changed" << Qt::endl;
-  doc.SetPageSetup(page);
-  ComposeOptions compose;
-  compose.Switches = options.Switches;
-  ComposeReport(ws, doc, compose);
   return 0;
 }
 
-PageSetup PageSetupOfPrinter(const QPrinter& printer) {
-  const QPageLayout layout = printer.pageLayout();
-  const QRectF full = layout.fullRect(QPageLayout::Point);
-  // The printable area: the paper less the printer's minimum margins.
-  const QPageLayout printable(layout.pageSize(), QPageLayout::Portrait, layout.minimumMargins(), layout.units());
-  const QRectF inner = printable.paintRect(QPageLayout::Point);
-  const QRectF paper = printable.fullRect(QPageLayout::Point);
-  const QMarginsF unprintable(inner.left() - paper.left(), inner.top() - paper.top(), paper.right() - inner.right(),
-                              paper.bottom() - inner.bottom());
-  return PageSetup::ForPaper(QSizeF(std::min(full.width(), full.height()), std::max(full.width(), full.height())) *
-                                 kTwipsPerPoint,
-                             unprintable * kTwipsPerPoint);
-}
-
-bool PrintReportDocument(const ReportDocument& doc, QPrinter& printer, QString* error) {
-  printer.setPageOrientation(QPageLayout::Portrait);
-  printer.setFullPage(true);
-  if (!RenderReport(doc, printer, error)) return false;
-  if (printer.printerState() == QPrinter::Error || printer.printerState() == QPrinter::Aborted) {
-    if (error) *error = QStringLiteral("the printer reported an error");
-    return false;
-  }
-  return true;
+void NoteRepairIsNotSaved(CliContext& ctx, const ReportCommandOptions& options, const UnattendedPrompter& prompter) {
+  if (!prompter.Repaired()) return;
+  ctx.Err << "arvex: the added \"Eject Part\" operation and its sync are used for this report only; "
+          << QDir::toNativeSeparators(QFileInfo(options.StudyPath).absoluteFilePath()) << " is not changed"
+          << Qt::endl;
 }
 
 }  // namespace arvex

@@ -1,7 +1,8 @@
 #pragma once
 // What the report and print commands share: their options, reading the
-// study, the checks before printing answered unattended, composing the
-// report, and printing it on a printer.
+// study and the report settings, and the checks before printing answered
+// unattended. Composing and printing are the core's report flows
+// (session/reportsession.h), which the windows use too.
 
 #include "clicontext.h"
 #include "report/reportdocument.h"
@@ -10,8 +11,6 @@
 #include "workspace.h"
 
 #include <QString>
-
-class QPrinter;
 
 namespace arvex {
 
@@ -46,16 +45,12 @@ class UnattendedPrompter : public TerminalPrompter {
   bool repaired_ = false;
 };
 
-// Reads the study with its machine and the report settings into ws, runs
-// the checks before printing and composes the report on the given page.
+// Reads the study with its machine and the report settings into ws.
 // Returns 0, or the exit status after writing the message.
-int ComposeStudyReport(CliContext& ctx, const ReportCommandOptions& options, const PageSetup& page, Workspace& ws,
-                       ReportDocument& doc);
+int ReadStudyForReport(CliContext& ctx, const ReportCommandOptions& options, Workspace& ws, Prompter& prompter);
 
-// The report's page on a printer's paper, inside what it can print.
-PageSetup PageSetupOfPrinter(const QPrinter& printer);
-// Prints the document on the printer (paper corner as the origin). False
-// with *error set when the printer fails.
-bool PrintReportDocument(const ReportDocument& doc, QPrinter& printer, QString* error);
+// After the checks: says on standard error that a repair the prompter
+// answered Yes to is for this report only.
+void NoteRepairIsNotSaved(CliContext& ctx, const ReportCommandOptions& options, const UnattendedPrompter& prompter);
 
 }  // namespace arvex

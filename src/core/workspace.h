@@ -9,6 +9,7 @@
 #include "document/timestudy.h"
 #include "engine/cyclecomparison.h"
 #include "machine/machinedefinition.h"
+#include "report/printjob.h"
 #include "report/reportsettings.h"
 #include "shop/tapdrillresult.h"
 
@@ -28,6 +29,8 @@ struct Workspace {
   MachineDefinition Machine;
   CycleComparison Comparison;
   ReportSettings Report;
+  // The printer and paper chosen for this run's reports.
+  PrinterChoice Printer;
   MaterialLists Materials;
   // Group number of the study's material (0 when unknown).
   std::int16_t MaterialGroupIndex = 0;

@@ -4,10 +4,15 @@
 #include "foldersetupdialog.h"
 #include "materialgroupsdialog.h"
 #include "operationnamesdialog.h"
+#include "platform/cupsqueues.h"
+#include "printpreviewwindow.h"
+#include "reportsettingsdialog.h"
 #include "windowcontext.h"
 
 #include "session/help.h"
 #include "workspace.h"
+
+#include <memory>
 
 namespace arvex {
 
@@ -22,6 +27,13 @@ AppWindows BuiltWindows() {
   w.MaterialGroups = OpenMaterialGroups;
   w.CuttingDatabase = OpenCuttingDatabase;
   w.FolderSetup = OpenFolderSetup;
+  w.ReportSettings = OpenReportSettings;
+  // The system's print queues, shared by the print commands.
+  auto queues = std::make_shared<CupsPrintQueues>();
+  w.PrintPreview = [queues](WindowContext& c, QWidget* p) { OpenPrintPreview(c, *queues, p); };
+  w.Print = [queues](WindowContext& c, QWidget* p) { PrintReportCommand(c, *queues, p); };
+  w.PrintWithSetup = [queues](WindowContext& c, QWidget* p) { PrintWithPrinterDialog(c, *queues, p); };
+  w.PrinterSetup = [queues](WindowContext& c, QWidget* p) { OpenPrinterSetup(c, *queues, p); };
   return w;
 }
 

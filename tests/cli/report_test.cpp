@@ -9,7 +9,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSettings>
@@ -249,30 +248,6 @@ TEST_F(ReportCommandTest, PrintWithoutAPrinterFailsClearly) {
               S("arvex: no printer is available (no default printer is set up); " + sample + " was not printed\n"));
     EXPECT_EQ(S(r.Out), "");
   }
-}
-
-TEST_F(ReportCommandTest, PrintingPaintsTheReportOnThePrintersPaper) {
-  QPrinter printer(QPrinter::HighResolution);
-  printer.setOutputFormat(QPrinter::PdfFormat);
-  const QString out = folder.FilePath("printed.pdf");
-  printer.setOutputFileName(out);
-  printer.setPageSize(QPageSize(QPageSize::A4));
-  const PageSetup page = PageSetupOfPrinter(printer);
-  EXPECT_NEAR(page.PaperWidth, 11906, 10);  // 210 x 297 mm
-  EXPECT_NEAR(page.PaperHeight, 16838, 10);
-  EXPECT_GE(page.Inset.left(), 360);
-
-  const Workspace ws = Prepared(Sample(kMetric));
-  ReportDocument doc(page);
-  ComposeReport(ws, doc);
-  QString error;
-  ASSERT_TRUE(PrintReportDocument(doc, printer, &error)) << error.toStdString();
-  EXPECT_EQ(PdfPages(out), doc.PageCount());
-  const QString text = PdfText(out);
-  EXPECT_TRUE(HasText(text, "Cycle Time Estimate for " + ws.Study.Header.MachineName));
-  EXPECT_TRUE(HasText(text, " MM bar"));
-  const QString pages = QString::number(doc.PageCount());
-  EXPECT_TRUE(HasText(text, "Page  " + pages + " of " + pages));
 }
 
 TEST(UnattendedPrompterTest, AnswersNoUnlessTheRepairIsAskedFor) {

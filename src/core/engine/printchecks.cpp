@@ -79,12 +79,15 @@ void CheckSyncsBeforePrint(Workspace& ws, Prompter& prompter) {
     prompter.ShowMessage(QString::fromUtf16(kMoveLastSyncText), kProgramTitle, MessageIcon::None);
 }
 
-bool PrepareReportChecks(Workspace& ws, Prompter& prompter) {
+bool CheckOperationsToPrint(Workspace& ws, Prompter& prompter) {
   GetTime(ws);
-  if (ws.Study.MainOpCount == 0 && ws.Study.SubOpCount == 0) {
-    prompter.ShowMessage(QString::fromUtf16(kNoOperationsToPrintText), kProgramTitle, MessageIcon::Critical);
-    return false;
-  }
+  if (ws.Study.MainOpCount != 0 || ws.Study.SubOpCount != 0) return true;
+  prompter.ShowMessage(QString::fromUtf16(kNoOperationsToPrintText), kProgramTitle, MessageIcon::Critical);
+  return false;
+}
+
+bool PrepareReportChecks(Workspace& ws, Prompter& prompter) {
+  if (!CheckOperationsToPrint(ws, prompter)) return false;
   CheckSyncsBeforePrint(ws, prompter);
   return true;
 }

@@ -31,6 +31,10 @@ namespace arvex {
 class Prompter;
 struct Workspace;
 
+// Recalculates the comparison (GetTime); when neither list holds an
+// operation says "There are no operations to print!" and returns false.
+bool CheckOperationsToPrint(Workspace& ws, Prompter& prompter);
+
 // The entry point for the report: recalculates the comparison (GetTime),
 // stops with "There are no operations to print!" and returns false when
 // neither list holds an operation, else runs CheckSyncsBeforePrint and

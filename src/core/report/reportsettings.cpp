@@ -7,25 +7,28 @@
 
 namespace arvex {
 
+const std::vector<ReportSettingField>& ReportSettingFields() {
+  static const std::vector<ReportSettingField> fields{
+      {QStringLiteral("Hours worked in a shift:"), kHoursShiftKey, &ReportSettingsTexts::HoursShift, {}},
+      {QStringLiteral("Hours worked in a day:"), kHoursDayKey, &ReportSettingsTexts::HoursDay, {}},
+      {QStringLiteral("Days worked a week:"), kDaysWeekKey, &ReportSettingsTexts::DaysWeek, {}},
+      {QStringLiteral("Disclaimer wording:"), kDisclaimerKey, &ReportSettingsTexts::Disclaimer, {}},
+      {QStringLiteral("Logo file for printout:"), kLogoPicKey, &ReportSettingsTexts::LogoPic, {}},
+      {QStringLiteral("Logo size adjustment (%):"), kLogoSizeKey, &ReportSettingsTexts::LogoSize, {}},
+  };
+  return fields;
+}
+
 ReportSettingsTexts ReadReportSettingsTexts(QSettings& store) {
   const ReportSettingsTexts d;
   ReportSettingsTexts t;
-  t.HoursShift = ReadSetting(store, kSettingsSection, kHoursShiftKey, d.HoursShift);
-  t.HoursDay = ReadSetting(store, kSettingsSection, kHoursDayKey, d.HoursDay);
-  t.DaysWeek = ReadSetting(store, kSettingsSection, kDaysWeekKey, d.DaysWeek);
-  t.Disclaimer = ReadSetting(store, kSettingsSection, kDisclaimerKey, d.Disclaimer);
-  t.LogoPic = ReadSetting(store, kSettingsSection, kLogoPicKey, d.LogoPic);
-  t.LogoSize = ReadSetting(store, kSettingsSection, kLogoSizeKey, d.LogoSize);
+  for (const ReportSettingField& f : ReportSettingFields())
+    t.*f.Member = ReadSetting(store, kSettingsSection, f.Key, d.*f.Member);
   return t;
 }
 
 void WriteReportSettingsTexts(QSettings& store, const ReportSettingsTexts& t) {
-  WriteSetting(store, kSettingsSection, kHoursShiftKey, t.HoursShift);
-  WriteSetting(store, kSettingsSection, kHoursDayKey, t.HoursDay);
-  WriteSetting(store, kSettingsSection, kDaysWeekKey, t.DaysWeek);
-  WriteSetting(store, kSettingsSection, kDisclaimerKey, t.Disclaimer);
-  WriteSetting(store, kSettingsSection, kLogoPicKey, t.LogoPic);
-  WriteSetting(store, kSettingsSection, kLogoSizeKey, t.LogoSize);
+  for (const ReportSettingField& f : ReportSettingFields()) WriteSetting(store, kSettingsSection, f.Key, t.*f.Member);
   store.sync();
 }
 
@@ -44,18 +47,26 @@ ReportSettings ReportSettingsFromTexts(const ReportSettingsTexts& t) {
   return s;
 }
 
-namespace {
-bool SwitchOn(QSettings& store, const QString& key) {
-  return Val(ReadSetting(store, kPrintPreviewSection, key, QStringLiteral("1"))) != 0;
+ReportSwitches ReportSwitches::AllOff() {
+  ReportSwitches s;
+  for (const ReportSwitchField& f : ReportSwitchFields()) s.*f.Member = false;
+  return s;
 }
-}  // namespace
+
+const std::vector<ReportSwitchField>& ReportSwitchFields() {
+  static const std::vector<ReportSwitchField> fields{
+      {QStringLiteral("Print Cutting Data"), kPrintCutDataKey, &ReportSwitches::PrintCutData},
+      {QStringLiteral("Print Tool Holders"), kPrintToolHoldersKey, &ReportSwitches::PrintToolHolders},
+      {QStringLiteral("Print Setup Data"), kPrintSetupDataKey, &ReportSwitches::PrintSetupData},
+      {QStringLiteral("Print Tooling Layout Images"), kPrintToolImageKey, &ReportSwitches::PrintToolImage},
+  };
+  return fields;
+}
 
 ReportSwitches LoadReportSwitches(QSettings& store) {
   ReportSwitches s;
-  s.PrintCutData = SwitchOn(store, kPrintCutDataKey);
-  s.PrintToolHolders = SwitchOn(store, kPrintToolHoldersKey);
-  s.PrintSetupData = SwitchOn(store, kPrintSetupDataKey);
-  s.PrintToolImage = SwitchOn(store, kPrintToolImageKey);
+  for (const ReportSwitchField& f : ReportSwitchFields())
+    s.*f.Member = Val(ReadSetting(store, kPrintPreviewSection, f.Key, QStringLiteral("1"))) != 0;
   return s;
 }
 
@@ -65,10 +76,7 @@ void SaveReportSwitch(QSettings& store, const QString& key, bool on) {
 }
 
 void SaveReportSwitches(QSettings& store, const ReportSwitches& s) {
-  SaveReportSwitch(store, kPrintCutDataKey, s.PrintCutData);
-  SaveReportSwitch(store, kPrintToolHoldersKey, s.PrintToolHolders);
-  SaveReportSwitch(store, kPrintSetupDataKey, s.PrintSetupData);
-  SaveReportSwitch(store, kPrintToolImageKey, s.PrintToolImage);
+  for (const ReportSwitchField& f : ReportSwitchFields()) SaveReportSwitch(store, f.Key, s.*f.Member);
 }
 
 }  // namespace arvex

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <vector>
 
 class QSettings;
 
@@ -43,6 +44,19 @@ inline const QString kDisclaimerKey = QStringLiteral("Disclaimer");
 inline const QString kLogoPicKey = QStringLiteral("LogoPic");
 inline const QString kLogoSizeKey = QStringLiteral("LogoSize");
 
+// One box of the report settings window: its label, its key and the text
+// it edits. The table drives the window, the store and the save order; a
+// new setting is a member above and a line in the table. Group names a box
+// of its own in the window ("" for the shop hours).
+struct ReportSettingField {
+  QString Label;
+  QString Key;
+  QString ReportSettingsTexts::*Member;
+  QString Group;
+};
+// In the store's (and the window's) order.
+const std::vector<ReportSettingField>& ReportSettingFields();
+
 // Each stored text of the section "Arvex", or its default when absent.
 ReportSettingsTexts ReadReportSettingsTexts(QSettings& store);
 // Writes the six texts in the order HoursShift, HoursDay, DaysWeek,
@@ -65,7 +79,7 @@ struct ReportSwitches {
   bool PrintSetupData = true;
   bool PrintToolImage = true;
   bool operator==(const ReportSwitches&) const = default;
-  static ReportSwitches AllOff() { return {false, false, false, false}; }
+  static ReportSwitches AllOff();
 };
 
 inline const QString kPrintPreviewSection = QStringLiteral("PrintPreview");
@@ -73,6 +87,17 @@ inline const QString kPrintCutDataKey = QStringLiteral("PrintCutData");
 inline const QString kPrintToolHoldersKey = QStringLiteral("PrintToolHolders");
 inline const QString kPrintSetupDataKey = QStringLiteral("PrintSetupData");
 inline const QString kPrintToolImageKey = QStringLiteral("PrintToolImage");
+
+// One switch: the caption of its check box, its key and its member. The
+// table drives the preview window's check boxes (Check1, Check2, ... in
+// this order) and the store; a new switch is a member above and a line in
+// the table.
+struct ReportSwitchField {
+  QString Caption;
+  QString Key;
+  bool ReportSwitches::*Member;
+};
+const std::vector<ReportSwitchField>& ReportSwitchFields();
 
 // A switch is on when its stored text reads as a number other than 0.
 ReportSwitches LoadReportSwitches(QSettings& store);

@@ -25,10 +25,10 @@ bool ReadFirstLine(const QString& path, QString* line) {
 
 }  // namespace
 
-QString WithDefaultExt(const QString& name) {
+QString WithDefaultExt(const QString& name, const QString& ext) {
   const QString fileName = QFileInfo(name).fileName();
   if (fileName.isEmpty() || fileName.contains(u'.') || IsPattern(fileName)) return name;
-  return name + kDefaultExt;
+  return name + ext;
 }
 
 QString OpenFileDialog(Prompter& prompter, const QString& title, const QString& startFolder) {
@@ -45,11 +45,16 @@ QString OpenFileDialog(Prompter& prompter, const QString& title, const QString& 
 }
 
 QString SaveFileDialog(Prompter& prompter, const QString& title, const QString& proposal) {
-  FileRequest request{title, kStudyFilePattern, true, proposal, true};
+  return SaveFileDialog(prompter, FileRequest{title, kStudyFilePattern, true, proposal, true}, kDefaultExt);
+}
+
+QString SaveFileDialog(Prompter& prompter, FileRequest request, const QString& ext) {
+  request.ForSaving = true;
+  const QString proposal = request.Proposal;
   for (;;) {
     const std::optional<QString> chosen = prompter.ChooseFile(request);
     if (!chosen || chosen->isEmpty()) return {};
-    const QString path = WithDefaultExt(*chosen);
+    const QString path = WithDefaultExt(*chosen, ext);
     if (path == proposal || !QFileInfo::exists(path)) return path;
     if (QFileInfo(path).isDir()) {
       prompter.ShowMessage(QStringLiteral("'") + path + QStringLiteral("' is a folder, not a file."), kProgramTitle,

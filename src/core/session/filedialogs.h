@@ -9,6 +9,7 @@
 namespace arvex {
 
 class Prompter;
+struct FileRequest;
 
 inline const QString kDefaultExt = QStringLiteral(".rvx");
 inline const QString kStudyFilePattern = QStringLiteral("*.rvx");
@@ -17,7 +18,7 @@ inline const QString kSaveStudyTitle = QStringLiteral("Save Time Study File As..
 
 // A typed name without "." gets the default extension; a name with "*" or
 // "?" is a pattern and stays as it is.
-QString WithDefaultExt(const QString& name);
+QString WithDefaultExt(const QString& name, const QString& ext = kDefaultExt);
 
 // The open dialog: asks for a time study until the chosen file exists
 // ("This file could not be found. '" + path in upper case + "'" otherwise).
@@ -30,6 +31,9 @@ QString OpenFileDialog(Prompter& prompter, const QString& title, const QString& 
 // (Yes accepts, No shows the dialog again, Cancel gives up). Returns the
 // path to write, or "" when the user gave up.
 QString SaveFileDialog(Prompter& prompter, const QString& title, const QString& proposal);
+// The same rules for another kind of file: the request's filter and title,
+// ext as the default extension (".pdf").
+QString SaveFileDialog(Prompter& prompter, FileRequest request, const QString& ext);
 
 // The preview of a file under the cursor: "Cust=" + customer +
 // " PartName=" + part name + " PartNo=" + part number + " Mach=" + machine

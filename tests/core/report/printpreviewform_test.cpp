@@ -1,0 +1,329 @@
+// The print preview and report settings forms, and the print flows the
+// windows and the command words share, on a print system that is scripted
+// (no real queue is ever used).
+
+#include "report/printpreviewform.h"
+
+#include "document/rvxfile.h"
+#include "engine/comparison.h"
+#include "engine/printchecks.h"
+#include "mainwindow/mainwindowform.h"
+#include "platform/scriptedprompter.h"
+#include "report/reportsettingsform.h"
+#include "session/reportsession.h"
+#include "support/qstringprint.h"
+#include "support/testsupport.h"
+#include "workspace.h"
+
+#include <QFile>
+#include <QSettings>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace arvex {
+namespace {
+
+// A print system with one printer "Shop" (Letter by default, A4 too) that
+// records what it is given and refuses when told to.
+class ScriptedQueues : public PrintQueues {
+ public:
+  QString Default = QStringLiteral("Shop");
+  bool Accepting = true;
+  QString SubmitError;  // non-empty: the submission fails with it
+  QStringList Submitted;  // "printer|title|media|copies|pages-bytes-start"
+  QStringList Calls;
+
+  QString DefaultPrinter() override { return Default; }
+  std::optional<PrinterPaper> DefaultPaper(const QString& printer) override {
+    if (printer != QStringLiteral("Shop")) return std::nullopt;
+    return PrinterPaper{QSizeF(12240, 15840), QMarginsF(240, 240, 240, 240), QStringLiteral("na_letter_8.5x11in")};
+  }
+  std::optional<PrinterPaper> PaperOfSize(const QString& printer, QSizeF size) override {
+    if (printer != QStringLiteral("Shop") || std::abs(size.width() - 11906) > 20) return std::nullopt;
+    return PrinterPaper{QSizeF(11906, 16838), QMarginsF(720, 720, 720, 720), QStringLiteral("iso_a4_210x297mm")};
+  }
+  bool AcceptsJobs(const QString& printer, QString* why) override {
+    Calls << QStringLiteral("accepts ") + printer;
+    if (Accepting) return true;
+    *why = QStringLiteral("the printer Shop is not accepting jobs (out for repair)");
+    return false;
+  }
+  int SubmitPdf(const QString& printer, const QString& pdf, const QString& title, const QString& media, int copies,
+                QString* error) override {
+    if (!SubmitError.isEmpty()) {
+      *error = SubmitError;
+      return 0;
+    }
+    Submitted << printer + u'|' + title + u'|' + media + u'|' + QString::number(copies) + u'|' +
+                     QString::fromLatin1(test::ReadBytes(pdf).left(5));
+    return 41;
+  }
+};
+
+class NoWindows : public PrintPreviewHost {
+ public:
+  bool PageSetupDialog() override {
+    ++dialogs;
+    return true;
+  }
+  bool PrinterDialog() override {
+    ++dialogs;
+    return true;
+  }
+  void ShowReportSettings() override { ++dialogs; }
+  bool CanShowMachineSetup() const override { return machine; }
+  void ShowMachineSetup() override { ++dialogs; }
+  int dialogs = 0;
+  bool machine = false;
+};
+
+class PrintPreviewTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ws.AppFolder = folder.Path();
+    ASSERT_TRUE(ReadTimeStudy(ws, folder.FilePath("samples/01-inch-sub-spindle.rvx"), prompter).FileRead);
+    ws.Study.FilePath = folder.FilePath("samples/01-inch-sub-spindle.rvx");
+    ASSERT_TRUE(PrepareReportChecks(ws, prompter));
+    prompter.Clear();
+  }
+  std::unique_ptr<QSettings> Store() {
+    return std::make_unique<QSettings>(folder.FilePath("settings.ini"), QSettings::IniFormat);
+  }
+  // A form loaded on a store of its own.
+  std::unique_ptr<PrintPreviewForm> Loaded() {
+    store = Store();
+    auto form = std::make_unique<PrintPreviewForm>(ws, prompter, *store, queues, host);
+    form->Load();
+    return form;
+  }
+
+  test::TempAppFolder folder{true};
+  Workspace ws;
+  ScriptedPrompter prompter;
+  ScriptedQueues queues;
+  NoWindows host;
+  std::unique_ptr<QSettings> store;
+};
+
+TEST_F(PrintPreviewTest, SwitchesComposeAgainAndSurviveARestart) {
+  store = Store();
+  PrintPreviewForm form(ws, prompter, *store, queues, host);
+  // Clicks while the boxes are being set up do nothing.
+  form.ClickSwitch(0, false);
+  EXPECT_EQ(form.PageCount(), 0);
+  EXPECT_TRUE(store->allKeys().isEmpty());
+  form.Load();
+  const int allPages = form.PageCount();
+  ASSERT_GT(allPages, 1);
+  form.NextPage();
+  for (int i = 0; i < static_cast<int>(ReportSwitchFields().size()); ++i) form.ClickSwitch(i, false);
+  EXPECT_EQ(form.Switches(), ReportSwitches::AllOff());
+  // Only the fixed sections are left: one page, and back on page 1.
+  EXPECT_EQ(form.PageCount(), 1);
+  EXPECT_EQ(form.Page(), 1);
+  const QStringList texts = form.Document().Page(1).TextStrings();
+  EXPECT_TRUE(texts.contains("*Notes*"));
+  EXPECT_FALSE(texts.contains("Comparing Times by Groups"));
+  EXPECT_EQ(store->value("PrintPreview/PrintCutData").toString(), "0");
+  EXPECT_EQ(store->value("PrintPreview/PrintToolImage").toString(), "0");
+
+  // The next run of the program reads them from the settings file.
+  form.ClickSwitch(1, true);
+  auto again = Loaded();
+  EXPECT_FALSE(again->Switch(0));
+  EXPECT_TRUE(again->Switch(1));
+  EXPECT_FALSE(again->Switch(2));
+}
+
+TEST_F(PrintPreviewTest, PagesMoveWithinTheReportOnly) {
+  auto form = Loaded();
+  const int count = form->PageCount();
+  ASSERT_GE(count, 3);
+  EXPECT_EQ(form->PageLabel(), "1 of " + QString::number(count));
+  form->PreviousPage();
+  EXPECT_EQ(form->Page(), 1);
+  form->LastPage();
+  form->NextPage();
+  EXPECT_EQ(form->Page(), count);
+  form->FirstPage();
+  for (const std::optional<QString>& typed :
+       {std::optional<QString>("0"), std::optional<QString>(QString::number(count + 1)),
+        std::optional<QString>("two"), std::optional<QString>("-1"), std::optional<QString>(), std::optional<QString>("")}) {
+    prompter.QueueText(typed);
+    form->GoToPage();
+    EXPECT_EQ(form->Page(), 1) << (typed ? typed->toStdString() : "Cancel");
+  }
+  prompter.QueueText(" 3 ");
+  form->GoToPage();
+  EXPECT_EQ(form->Page(), 3);
+  EXPECT_EQ(prompter.Entries().back().Text, "Go to Page");
+
+  form->ChooseZoomMode(static_cast<int>(ZoomMode::TwoPages));
+  form->SetPage(2);
+  EXPECT_EQ(form->PageLabel(), "2 - 3 of " + QString::number(count));
+  form->LastPage();
+  EXPECT_EQ(form->PageLabel(), QString::number(count) + " of " + QString::number(count));
+  EXPECT_FALSE(form->PercentEnabled());
+  form->ChooseZoomMode(static_cast<int>(ZoomMode::Percentage));
+  form->ChoosePercent(3);
+  EXPECT_TRUE(form->PercentEnabled());
+  EXPECT_EQ(form->ZoomPercent(), 150);
+}
+
+TEST_F(PrintPreviewTest, LaidOutOnThePrintersPaperAndPrintedOnlyWhenAccepted) {
+  auto form = Loaded();
+  EXPECT_EQ(form->PrinterLabel(), "Shop");
+  EXPECT_EQ(form->Document().Setup(), PageSetupOfPaper(*queues.DefaultPaper("Shop")));
+
+  // A refusing printer: the message, nothing sent, the window stays.
+  queues.Accepting = false;
+  EXPECT_FALSE(form->Print());
+  EXPECT_EQ(prompter.Messages(),
+            QStringList{"The report was not printed on Shop: the printer Shop is not accepting jobs (out for repair)."});
+  EXPECT_TRUE(queues.Submitted.isEmpty());
+
+  // A job the print system turns down.
+  queues.Accepting = true;
+  queues.SubmitError = "client-error-not-possible";
+  prompter.Clear();
+  EXPECT_FALSE(form->Print());
+  EXPECT_EQ(prompter.Messages(), QStringList{"The report was not printed on Shop: client-error-not-possible."});
+
+  // Page Setup chose A4: composed and sent on A4.
+  queues.SubmitError.clear();
+  ws.Printer.Paper = QSizeF(11906, 16838);
+  form->PageSetup();
+  EXPECT_EQ(form->Document().Setup().PaperWidth, 11906);
+  EXPECT_EQ(form->Document().Setup().Inset.left(), 720);
+  EXPECT_TRUE(form->Print());
+  EXPECT_EQ(queues.Submitted,
+            QStringList{"Shop|Cycle Time Estimate - " + ws.Study.Header.PartNo + "|iso_a4_210x297mm|1|%PDF-"});
+
+  // No printer at all: US Letter on screen, and the message.
+  queues.Default.clear();
+  ws.Printer = {};
+  form->PrinterSetup();
+  EXPECT_EQ(form->PrinterLabel(), "No printer");
+  EXPECT_EQ(form->Document().Setup(), PageSetup::Letter());
+  prompter.Clear();
+  EXPECT_FALSE(form->Print());
+  ASSERT_EQ(prompter.Messages().size(), 1);
+  EXPECT_TRUE(prompter.Messages()[0].startsWith("There is no printer to print on")) << prompter.Messages()[0].toStdString();
+}
+
+TEST_F(PrintPreviewTest, ExportPdfWritesTheDocumentShown) {
+  auto form = Loaded();
+  const QString path = folder.FilePath("estimate");
+  prompter.QueueFile(path);
+  form->ExportPdf();
+  ASSERT_EQ(prompter.Entries().size(), 1);
+  EXPECT_EQ(prompter.Entries()[0].File.Proposal, folder.FilePath("samples/01-inch-sub-spindle.pdf"));
+  EXPECT_EQ(prompter.Entries()[0].File.Filter, "*.pdf");
+  EXPECT_TRUE(test::ReadBytes(path + ".pdf").startsWith("%PDF-"));
+}
+
+TEST_F(PrintPreviewTest, PrintCommandChecksThePrinterBeforeAskingOrComposing) {
+  // The parts catcher's question would change the study: a refusing printer
+  // is known first.
+  for (int i = 1; i <= kMaxOperations; ++i) ws.Study.Op(kSubSpindle, i) = Operation();
+  ws.Study.SubOpCount = 0;
+  ws.Study.ClearSyncs();
+  ws.Study.Header.PartsCatcherUsed = 1;
+  queues.Accepting = false;
+  store = Store();
+  const PrintResult refused = PrintCommand(ws, prompter, *store, queues);
+  EXPECT_EQ(refused.Outcome, PrintOutcome::Refused);
+  EXPECT_EQ(prompter.Texts(),
+            QStringList{"The report was not printed on Shop: the printer Shop is not accepting jobs (out for repair)."});
+  EXPECT_EQ(ws.Study.SubOpCount, 0);
+
+  // Nothing to print: that message alone, and the printer is not asked.
+  Workspace empty;
+  queues.Calls.clear();
+  prompter.Clear();
+  EXPECT_EQ(PrintCommand(empty, prompter, *store, queues).Outcome, PrintOutcome::NothingToPrint);
+  EXPECT_EQ(prompter.Texts(), QStringList{"There are no operations to print!"});
+  EXPECT_TRUE(queues.Calls.isEmpty());
+
+  queues.Accepting = true;
+  prompter.Clear();
+  prompter.QueueAnswer(Answer::No);
+  const PrintResult printed = PrintCommand(ws, prompter, *store, queues);
+  EXPECT_TRUE(printed.Printed());
+  EXPECT_EQ(printed.JobId, 41);
+  EXPECT_EQ(prompter.Texts().value(0), QString::fromUtf16(kPartsCatcherQuestionText));
+  EXPECT_EQ(queues.Submitted.size(), 1);
+}
+
+// The Print Preview command's checks repair the study through the change
+// path, so the main window shows the new operation as after Add Sync.
+TEST_F(PrintPreviewTest, PartsCatcherRepairFromThePreviewIsShownInTheMainWindow) {
+  class Host : public MainWindowHost {
+    void ShowOperationEditor() override {}
+    void ShowHeaderWindow() override {}
+    void FocusList(int) override {}
+    void ProcessPendingEvents() override {}
+  } host;
+  for (int i = 1; i <= kMaxOperations; ++i) ws.Study.Op(kSubSpindle, i) = Operation();
+  ws.Study.SubOpCount = 0;
+  ws.Study.ClearSyncs();
+  ws.Study.Header.PartsCatcherUsed = 1;
+  ws.Study.Dirty = false;
+  store = Store();
+  MainWindowForm main(ws, prompter, *store, host);
+  main.FillList();
+  ASSERT_EQ(main.Lines(kSubSpindle), QStringList{" "});
+
+  prompter.QueueAnswer(Answer::Yes);
+  ASSERT_TRUE(PrepareReportChecks(ws, prompter));
+  EXPECT_TRUE(ws.Study.Dirty);
+  const QStringList sub = main.Lines(kSubSpindle);
+  ASSERT_EQ(sub.size(), 3) << sub.join(u'|').toStdString();
+  EXPECT_TRUE(sub[0].startsWith("1) C1 ")) << sub[0].toStdString();
+  EXPECT_TRUE(sub[0].endsWith("  Eject Part-")) << sub[0].toStdString();
+  EXPECT_EQ(sub[1], "     Sync 1");
+  const QStringList mainLines = main.Lines(kMainSpindle);
+  EXPECT_EQ(mainLines[mainLines.size() - 3], "     Sync 1");
+}
+
+TEST_F(PrintPreviewTest, SettingsMenuEntriesComposeAgain) {
+  auto form = Loaded();
+  const int before = form->Generation();
+  form->PrintingSetup();
+  EXPECT_EQ(form->Generation(), before + 1);
+  EXPECT_FALSE(form->MachineSetupEnabled());
+  form->MachineSetup();
+  EXPECT_EQ(host.dialogs, 1);
+  host.machine = true;
+  form->MachineSetup();
+  EXPECT_EQ(host.dialogs, 2);
+  EXPECT_EQ(form->Generation(), before + 2);
+}
+
+TEST_F(PrintPreviewTest, ReportSettingsSaveTheTextsAndTheValuesTheReportUses) {
+  store = Store();
+  ReportSettingsForm form(ws, prompter, *store);
+  form.Load();
+  EXPECT_EQ(form.Text(1), "20");
+  form.SetText(1, "7.5");
+  form.SetText(0, "7.5");
+  prompter.QueueFile(folder.FilePath("logo.bmp"));
+  form.ChooseFile();
+  EXPECT_EQ(prompter.Entries().back().Text, "Choose an image file");
+  EXPECT_EQ(prompter.Entries().back().Caption, "*.bmp;*.jpg;*.gif");
+  EXPECT_TRUE(store->allKeys().isEmpty());  // nothing before Save
+  form.Save();
+  EXPECT_EQ(store->value("Arvex/HoursDay").toString(), "7.5");
+  EXPECT_EQ(store->value("Arvex/LogoPic").toString(), folder.FilePath("logo.bmp"));
+  EXPECT_EQ(ws.Report.HoursDay, 8);
+  EXPECT_EQ(ws.Report.HoursShift, 7.5f);
+  // Letters read as 0, as the store's texts always do.
+  form.SetText(2, "six");
+  form.Save();
+  EXPECT_EQ(ws.Report.DaysWeek, 0);
+}
+
+}  // namespace
+}  // namespace arvex
