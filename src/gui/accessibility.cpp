@@ -34,6 +34,12 @@ void NameAfterLabel(QWidget* control, QLabel* label) {
   control->setAccessibleName(name.trimmed());
 }
 
+void NameComboAfterLabel(QComboBox* combo, QLabel* label) {
+  NameAfterLabel(combo, label);
+  combo->view()->setAccessibleName(combo->accessibleName());
+  if (QLineEdit* edit = combo->lineEdit()) edit->setAccessibleName(combo->accessibleName());
+}
+
 void NameControl(QWidget* control, const QString& caption, const QString& description) {
   control->setAccessibleName(WithoutAccessKey(caption).trimmed());
   if (!description.isEmpty()) control->setAccessibleDescription(description);

@@ -20,6 +20,9 @@ QString WithoutAccessKey(const QString& caption);
 
 // Makes label the buddy of control and names control after the label.
 void NameAfterLabel(QWidget* control, QLabel* label);
+// The same for a combo box, whose drop-down list and (when editable) text
+// box are named after the label too.
+void NameComboAfterLabel(QComboBox* combo, QLabel* label);
 // Names a control with a caption of its own (a tool button, a value label).
 void NameControl(QWidget* control, const QString& caption, const QString& description = QString());
 

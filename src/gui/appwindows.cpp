@@ -2,10 +2,14 @@
 #include "autosetdialog.h"
 #include "calculatordialog.h"
 #include "centerdrilldialog.h"
+#include "cutdatawindow.h"
+#include "cuttingdatabasedialog.h"
 #include "drillchartdialog.h"
 #include "foldersetupdialog.h"
 #include "headerwindow.h"
 #include "machinesetupwindow.h"
+#include "materialgroupsdialog.h"
+#include "operationnamesdialog.h"
 #include "platform/cupsqueues.h"
 #include "printpreviewwindow.h"
 #include "reportsettingsdialog.h"
@@ -29,6 +33,10 @@ AppWindows BuiltWindows() {
   AppWindows w;
   w.HeaderData = OpenHeaderData;
   w.MachineSetup = OpenMachineSetup;
+  w.CutData = OpenCutData;
+  w.OperationNames = OpenOperationNames;
+  w.MaterialGroups = OpenMaterialGroups;
+  w.CuttingDatabase = OpenCuttingDatabase;
   w.FolderSetup = OpenFolderSetup;
   w.ReportSettings = OpenReportSettings;
   // The system's print queues, shared by the print commands.

@@ -439,6 +439,8 @@ void MainWindow::UpdatePrinterToolTips() {
 void MainWindow::OpenWindow(const WindowOpener& opener) {
   if (!opener) return;
   opener(context_, this);
+  // The keyboard comes back here, also where no window manager hands it on.
+  activateWindow();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

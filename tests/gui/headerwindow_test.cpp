@@ -41,8 +41,8 @@ TEST(HeaderWindowTest, ControlsReachTheFormAndTheFormReachesThem) {
   EXPECT_EQ(f.Ws.Machine.LoadedName, "SH12-Main");
   EXPECT_FALSE(Find<QCheckBox>(&window, "Check1")->isChecked());
 
-  // No calculator in this build: its button waits for it.
-  EXPECT_FALSE(Find<QPushButton>(&window, "cmdCalc")->isEnabled());
+  // The calculator's button is there when the calculator is.
+  EXPECT_EQ(Find<QPushButton>(&window, "cmdCalc")->isEnabled(), static_cast<bool>(f.Windows.Calculator));
   f.Folder.Write("Arvex.htm", "<html></html>");
   window.findChild<QMenuBar*>()->actions().front()->trigger();
   ASSERT_EQ(f.Help.Started.size(), 1);

@@ -14,10 +14,7 @@ namespace arvex {
 namespace {
 
 constexpr int kColumns = 10;
-// The range columns, in file order from column 4 on.
-constexpr std::array<std::optional<double> CuttingDataRecord::*, 6> kRanges = {
-    &CuttingDataRecord::FromSFM, &CuttingDataRecord::ToSFM,    &CuttingDataRecord::FromIPR,
-    &CuttingDataRecord::ToIPR,   &CuttingDataRecord::FromDiam, &CuttingDataRecord::ToDiam};
+// The range columns, kRangeFields, come in file order from column 4 on.
 
 QString Quoted(const QString& text) { return u'"' + text + u'"'; }
 
@@ -156,9 +153,9 @@ CutDataCsvRead ReadCutDataCsv(const QString& text, const QStringList& groupNames
     row.Operation = record.Cells[1];
     row.DepthofCut = record.Cells[2];
     row.ToolGrade = record.Cells[3];
-    for (size_t k = 0; k < kRanges.size(); ++k) {
+    for (size_t k = 0; k < kRangeFields.size(); ++k) {
       const QString& cell = record.Cells[static_cast<qsizetype>(4 + k)];
-      if (!ParseRangeText(cell, &(row.*kRanges[k]))) {
+      if (!ParseRangeText(cell, &(row.*kRangeFields[k].Member))) {
         reasons << QStringLiteral("bad number in ") + CutDataCsvHeader()[static_cast<qsizetype>(4 + k)] +
                        QStringLiteral(": ") + Quoted(cell);
       }
@@ -187,7 +184,7 @@ QString WriteCutDataCsv(const std::vector<CuttingDataRecord>& rows, const QStrin
                        QStringLiteral(" is no material group; written without a group name");
     }
     QStringList cells = {group, r.Operation, r.DepthofCut, r.ToolGrade};
-    for (const auto field : kRanges) cells << RangeText(r.*field);
+    for (const RangeField& field : kRangeFields) cells << RangeText(r.*field.Member);
     text += CsvLine(cells) + QStringLiteral("\r\n");
   }
   return text;

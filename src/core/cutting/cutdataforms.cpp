@@ -151,8 +151,37 @@ void CuttingDataEditorForm::MoveTo(int row) {
   recordMaterial_ = -1;
 }
 
+bool CuttingDataEditorForm::ReadRangeTexts(const QStringList& texts, QString* error) {
+  CuttingDataRecord read = Record;
+  for (size_t k = 0; k < kRangeFields.size(); ++k) {
+    const QString text = static_cast<qsizetype>(k) < texts.size() ? texts[static_cast<qsizetype>(k)] : QString();
+    if (!ParseRangeText(text, &(read.*kRangeFields[k].Member))) {
+      if (error) {
+        *error = QString::fromUtf16(kRangeFields[k].Name) + QStringLiteral(": \"") + text +
+                 QStringLiteral("\" is not a number.");
+      }
+      return false;
+    }
+  }
+  Record = read;
+  return true;
+}
+
+CutDataQuery CuttingDataEditorForm::ViewQuery() const {
+  if (kept_.empty() || source_.Condition.isEmpty()) return source_;
+  CutDataQuery q = source_;
+  QStringList marks;
+  for (const qint64 id : kept_) {
+    marks << QStringLiteral("?");
+    q.Values << id;
+  }
+  q.Condition = u'(' + q.Condition + QStringLiteral(") or rowid in (") + marks.join(QStringLiteral(", ")) + u')';
+  return q;
+}
+
 bool CuttingDataEditorForm::Load(const CutDataQuery& query, QString* error) {
   source_ = query;
+  kept_.clear();
   const bool ok = db_.Select(query, &rows_, error);
   MoveTo(0);
   return ok;
@@ -171,7 +200,7 @@ bool CuttingDataEditorForm::Add(QString* error) {
   if (!AboveOperation.isEmpty()) row.Operation = AboveOperation;
   if (!db_.Insert(&row, error)) return false;
   std::vector<CuttingDataRecord> rows;
-  if (!db_.Select(source_, &rows, error)) return false;
+  if (!db_.Select(ViewQuery(), &rows, error)) return false;
   rows_ = std::move(rows);
   int at = -1;
   for (size_t i = 0; i < rows_.size(); ++i) {
@@ -181,6 +210,7 @@ bool CuttingDataEditorForm::Add(QString* error) {
   // is shown again, so that it can be edited at once.
   if (at < 0) {
     rows_.push_back(row);
+    kept_.push_back(row.RowId);
     at = static_cast<int>(rows_.size()) - 1;
   }
   MoveTo(at);
@@ -199,6 +229,8 @@ bool CuttingDataEditorForm::Update(QString* error) {
   edited.RowId = rows_[static_cast<size_t>(current_)].RowId;
   if (!db_.Update(edited, error)) return false;
   rows_[static_cast<size_t>(current_)] = edited;
+  // An edited row stays in view even when the source no longer selects it.
+  kept_.push_back(edited.RowId);
   Record = edited;
   Remember(edited);
   return true;

@@ -127,8 +127,18 @@ class CuttingDataEditorForm {
   int RecordMaterial() const { return recordMaterial_; }
   int RecordGroup() const { return recordGroup_; }
 
+  // The six range fields as typed in the record area (FromSFM .. ToDiam):
+  // each is read into Record, "" as an empty value. False, with *error
+  // naming the field and its text, when one is no number; Record keeps
+  // its values then.
+  bool ReadRangeTexts(const QStringList& texts, QString* error);
+
   // ---- The grid.
   const CutDataQuery& RecordSource() const { return source_; }
+  // Exactly the rows of Rows() as one query, for a view of the grid: the
+  // record source, and the rows added or updated since it was loaded, which
+  // stay in view even when the source does not select them.
+  CutDataQuery ViewQuery() const;
   const std::vector<CuttingDataRecord>& Rows() const { return rows_; }
   // The current row (0-based), -1 when the grid is empty.
   int CurrentRow() const { return current_; }
@@ -171,6 +181,7 @@ class CuttingDataEditorForm {
   int recordGroup_ = -1;
   CutDataQuery source_;
   std::vector<CuttingDataRecord> rows_;
+  std::vector<qint64> kept_;  // rows in view that the source may not select
   int current_ = -1;
 };
 

@@ -100,6 +100,14 @@ QString CutTimeLabelText(double cutTime, const QString& format) {
   return QStringLiteral("Cut Time= ") + Format(cutTime, format) + QStringLiteral(" seconds");
 }
 
+StudyChange OperationEdit(int spindle, int number, const QString& field) {
+  StudyChange change;
+  change.Label = QStringLiteral("Edit Operation ") + QString::number(number);
+  if (!field.isEmpty())
+    change.MergeKey = QStringLiteral("cut:%1:%2:").arg(spindle).arg(number) + field;
+  return change;
+}
+
 QString SpindleSpeedLimitQuestion(std::int16_t limit) {
   return QStringLiteral("The RPM is over the max of") + Str(limit) +
          QStringLiteral(". Do you want to go over the max?");
@@ -120,21 +128,31 @@ const Operation* CuttingConditionsForm::CurrentOperation() const {
   return &ws_.Study.Op(spindle_, opNumber_);
 }
 
-void CuttingConditionsForm::MarkChanged() {
-  if (!loading_) ws_.Study.Dirty = true;
-}
-
 void CuttingConditionsForm::Show(int field, const QString& text) {
   auto& current = texts_[static_cast<size_t>(field)];
   if (current == text) return;
   current = text;
   // A text set by the program puts the caret at the start, as a text box does.
   selections_[static_cast<size_t>(field)] = TextSelection{};
-  MarkChanged();
+}
+
+void CuttingConditionsForm::Edit(const QString& mergeField, const std::function<void()>& work) {
+  // A routine called inside another event's edit is part of that edit.
+  if (editing_ || !CurrentOperation()) {
+    work();
+    return;
+  }
+  editing_ = true;
+  const int n = opNumber_;
+  ws_.Changes.Apply(ws_.Study, OperationEdit(spindle_, n, mergeField), [&](TimeStudy& st) {
+    const Operation before = st.Op(spindle_, n);
+    work();
+    return !(st.Op(spindle_, n) == before);
+  });
+  editing_ = false;
 }
 
 void CuttingConditionsForm::SelectOperation(int number) {
-  loading_ = true;
   opNumber_ = (number >= 1 && number <= kMaxOperations) ? number : 0;
   const Operation blank;
   const Operation& op = opNumber_ ? ws_.Study.Op(spindle_, opNumber_) : blank;
@@ -154,7 +172,6 @@ void CuttingConditionsForm::SelectOperation(int number) {
   selections_.fill(TextSelection{});
   opNameText_ = op.OpName;
   cutTimeText_ = CutTimeLabelText(op.CutTime, kLoadedCutTimeFormat);
-  loading_ = false;
 }
 
 const QString& CuttingConditionsForm::FieldText(int field) const {
@@ -210,6 +227,16 @@ void CuttingConditionsForm::KeyUp(int field, int keyCode) { RecalculateCuttingCo
 
 void CuttingConditionsForm::LostFocus(int field) { CommitField(field); }
 
+void CuttingConditionsForm::RecalculateCuttingConditions(int field, int keyCode) {
+  if (!ValidField(field)) return;
+  Edit(QString::number(field), [&] { Recalculate(field, keyCode); });
+}
+
+void CuttingConditionsForm::CommitField(int field) {
+  if (!ValidField(field)) return;
+  Edit(QString::number(field), [&] { Commit(field); });
+}
+
 // ---- the routines ---------------------------------------------------------------
 
 void CuttingConditionsForm::EvaluateLengthFormula(bool enter) {
@@ -226,8 +253,7 @@ void CuttingConditionsForm::EvaluateLengthFormula(bool enter) {
   }
 }
 
-void CuttingConditionsForm::RecalculateCuttingConditions(int field, int keyCode) {
-  if (!ValidField(field)) return;
+void CuttingConditionsForm::Recalculate(int field, int keyCode) {
   if (field == kCutLengthField && keyCode == kEnterKeyCode) EvaluateLengthFormula(true);
 
   // Working values; a text whose value does not fit its type reads as 0.
@@ -351,9 +377,7 @@ void CuttingConditionsForm::StoreField(Operation& op, int field) const {
 void CuttingConditionsForm::CommitAll() {
   Operation* op = CurrentOperation();
   if (!op) return;
-  const Operation before = *op;
   for (int field = 0; field < kCuttingFieldCount; ++field) StoreField(*op, field);
-  if (!(*op == before)) MarkChanged();
 }
 
 void CuttingConditionsForm::UpdateCutTime() {
@@ -363,18 +387,12 @@ void CuttingConditionsForm::UpdateCutTime() {
   cutTimeText_ = CutTimeLabelText(op->CutTime);
 }
 
-void CuttingConditionsForm::CommitField(int field) {
-  if (!ValidField(field)) return;
+void CuttingConditionsForm::Commit(int field) {
   if (field == kCutLengthField) {
     EvaluateLengthFormula(false);
     formulaHintVisible_ = false;
   }
-  Operation* op = CurrentOperation();
-  if (op) {
-    const Operation before = *op;
-    StoreField(*op, field);
-    if (!(*op == before)) MarkChanged();
-  }
+  if (Operation* op = CurrentOperation()) StoreField(*op, field);
   if (field == kFeedPerRevField) {
     // A feed of 1 or more is a thread count per inch: the pitch is its inverse.
     const double value = ParseNumber(texts_[kFeedPerRevField]);
@@ -382,7 +400,7 @@ void CuttingConditionsForm::CommitField(int field) {
       const double pitch = 1.0 / value;
       Show(kFeedPerRevField, Format(pitch, kSurfaceSpeedFormat));
       // The recalculation stores the pitch as shown and follows it through.
-      RecalculateCuttingConditions(kFeedPerRevField, 0);
+      Recalculate(kFeedPerRevField, 0);
     }
   }
   UpdateCutTime();
@@ -414,6 +432,8 @@ void CuttingConditionsForm::CheckSpindleSpeedLimit(std::int32_t& n) {
 }
 
 void CuttingConditionsForm::SurfaceFinishFeed() {
+  // The answers are asked before the edit starts: a cancelled question
+  // leaves the operation and the fields as they were.
   const std::optional<QString> rmsText = prompter_.AskText(kRmsQuestion);
   if (!rmsText) return;
   const std::optional<QString> radiusText = prompter_.AskText(kNoseRadiusQuestion);
@@ -427,11 +447,13 @@ void CuttingConditionsForm::SurfaceFinishFeed() {
   }
   const double feed = std::sqrt(rms * radius * 20.0) / 1000.0;
   const QString text = Format(feed, kConvertedFormat);
-  Show(kFeedPerRevField, text);
   ws_.LastCalcText = QStringLiteral("Feed= ") + text;
   // The feed shown is the operation's feed: store it and let the feed per
-  // minute, the feed per tooth and the cut time follow.
-  RecalculateCuttingConditions(kFeedPerRevField, 0);
+  // minute, the feed per tooth and the cut time follow, as a step of its own.
+  Edit(QString(), [&] {
+    Show(kFeedPerRevField, text);
+    Recalculate(kFeedPerRevField, 0);
+  });
 }
 
 }  // namespace arvex

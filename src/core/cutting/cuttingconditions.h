@@ -14,10 +14,18 @@
 //
 // and re-reads the texts, selections, labels and hints after each event.
 //
+// The operation changes at a key release, on leaving a field and through
+// the RMS button, each one change of the study through ws.Changes: labelled
+// "Edit Operation 3", and typing in one field is one step (merge key
+// "cut:<spindle>:<operation>:<field>"). An event that leaves the operation
+// as it was changes nothing, so Dirty stays as it was. A new field text on
+// its own is not stored yet: its key release or leaving the field stores it.
+//
 // Arithmetic never stops the form: an assignment whose result does not fit
 // its variable (a division by zero, a 16-bit SFM, RPM or teeth count out of
 // range, a Single out of range) is skipped and the previous value stays.
 
+#include "document/studychanges.h"
 #include "expr/expressionevaluator.h"
 #include "platform/units.h"
 
@@ -26,6 +34,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 
 namespace arvex {
 
@@ -85,6 +94,11 @@ QString CuttingFieldCaption(int field, bool metric);
 // "Cut Time= " + the time formatted + " seconds".
 QString CutTimeLabelText(double cutTime, const QString& format = kCutTimeFormat);
 
+// The change of the study an edit of operation `number` is: "Edit Operation
+// 3", merged with the edits before it that have the same field ("cut:1:3:5";
+// field "" gives a step of its own).
+StudyChange OperationEdit(int spindle, int number, const QString& field);
+
 // The question asked when a spindle speed is over the machine's limit.
 QString SpindleSpeedLimitQuestion(std::int16_t limit);
 
@@ -106,8 +120,8 @@ class CuttingConditionsForm {
   int OperationNumber() const { return opNumber_; }
 
   // Shows operation `number` of the spindle: the numbers as plain text,
-  // field 9 its text, the cut time label with "###.##;;0". The document's
-  // Dirty flag is left as it was. A number outside 1..100 selects nothing.
+  // field 9 its text, the cut time label with "###.##;;0". Nothing in the
+  // study changes. A number outside 1..100 selects nothing.
   void SelectOperation(int number);
 
   // ---- what the window shows ---------------------------------------------
@@ -130,8 +144,7 @@ class CuttingConditionsForm {
 
   // ---- events ------------------------------------------------------------
   // New text of a field, typed or pasted. A text holding a double quote is
-  // refused with the message (false); the field keeps its text. A change
-  // marks the document changed.
+  // refused with the message (false); the field keeps its text.
   bool SetFieldText(int field, const QString& text);
   // Selects the whole text; field 5 shows the formula hint.
   void GotFocus(int field);
@@ -145,6 +158,7 @@ class CuttingConditionsForm {
   void LostFocus(int field);
 
   // ---- the routines --------------------------------------------------------
+  // Each one change of the study, as the events above.
   // Recomputes the dependent fields after field `field` changed, writes
   // every field into the operation and updates the cut time. Enter (13) in
   // field 5 first evaluates the field's formula.
@@ -172,13 +186,18 @@ class CuttingConditionsForm {
   bool Metric() const;
   Operation* CurrentOperation();
   const Operation* CurrentOperation() const;
-  // Sets a field's text; a change marks the document changed.
+  // Sets a field's text.
   void Show(int field, const QString& text);
+  // Runs work, which may change the selected operation, as one change of
+  // the study; mergeField names the field for the merge key ("" for a step
+  // of its own).
+  void Edit(const QString& mergeField, const std::function<void()>& work);
+  void Recalculate(int field, int keyCode);
+  void Commit(int field);
   void EvaluateLengthFormula(bool enter);
   void CommitAll();
   void StoreField(Operation& op, int field) const;
   void UpdateCutTime();
-  void MarkChanged();
 
   Workspace& ws_;
   Prompter& prompter_;
@@ -189,7 +208,7 @@ class CuttingConditionsForm {
   QString opNameText_;
   QString cutTimeText_;
   bool formulaHintVisible_ = false;
-  bool loading_ = false;
+  bool editing_ = false;
   ExpressionEvaluator evaluator_;
 };
 

@@ -368,14 +368,19 @@ bool CuttingDatabase::AddMaterial(const QString& name, int group, QString* error
   return true;
 }
 
-bool CuttingDatabase::Select(const CutDataQuery& query, std::vector<CuttingDataRecord>* rows, QString* error) const {
-  rows->clear();
+bool CuttingDatabase::RunSelect(const CutDataQuery& query, const QString& columns, QSqlQuery* statement,
+                                QString* error) const {
+  return ExecSelect(query, columns, false, statement, error);
+}
+
+bool CuttingDatabase::ExecSelect(const CutDataQuery& query, const QString& columns, bool forwardOnly,
+                                 QSqlQuery* statement, QString* error) const {
   if (!IsOpen()) return Fail(error, kNotOpen);
-  QString sql = QStringLiteral("select rowid, ") + kCutDatColumns + QStringLiteral(" from cutdat");
+  QString sql = QStringLiteral("select ") + columns + QStringLiteral(" from cutdat");
   if (!query.Condition.isEmpty()) sql += QStringLiteral(" where ") + query.Condition;
   sql += QStringLiteral(" order by rowid");
   QSqlQuery q(QSqlDatabase::database(connection_, false));
-  q.setForwardOnly(true);
+  q.setForwardOnly(forwardOnly);
   if (!q.prepare(sql)) {
     SetError(error, QStringLiteral("Cannot read the cutting data"), q.lastError());
     return false;
@@ -385,6 +390,14 @@ bool CuttingDatabase::Select(const CutDataQuery& query, std::vector<CuttingDataR
     SetError(error, QStringLiteral("Cannot read the cutting data"), q.lastError());
     return false;
   }
+  *statement = std::move(q);
+  return true;
+}
+
+bool CuttingDatabase::Select(const CutDataQuery& query, std::vector<CuttingDataRecord>* rows, QString* error) const {
+  rows->clear();
+  QSqlQuery q;
+  if (!ExecSelect(query, QStringLiteral("rowid, ") + kCutDatColumns, true, &q, error)) return false;
   while (q.next()) {
     CuttingDataRecord r;
     r.RowId = q.value(0).toLongLong();

@@ -22,8 +22,11 @@
 #include <QStringList>
 #include <QVariantList>
 
+#include <array>
 #include <optional>
 #include <vector>
+
+class QSqlQuery;
 
 namespace arvex {
 
@@ -52,6 +55,20 @@ struct CuttingDataRecord {
   std::optional<double> ToDiam;
   bool operator==(const CuttingDataRecord&) const = default;
 };
+
+// The six range fields of a row in table order, with their column names.
+struct RangeField {
+  std::optional<double> CuttingDataRecord::*Member;
+  const char16_t* Name;
+};
+inline constexpr std::array<RangeField, 6> kRangeFields = {{
+    {&CuttingDataRecord::FromSFM, u"FromSFM"},
+    {&CuttingDataRecord::ToSFM, u"ToSFM"},
+    {&CuttingDataRecord::FromIPR, u"FromIPR"},
+    {&CuttingDataRecord::ToIPR, u"ToIPR"},
+    {&CuttingDataRecord::FromDiam, u"FromDiam"},
+    {&CuttingDataRecord::ToDiam, u"ToDiam"},
+}};
 
 // A record source of a cutting-data grid: the query as the user knows it
 // (values written in, quotes doubled) and the condition actually run, with
@@ -97,6 +114,10 @@ class CuttingDatabase {
 
   // The cutdat rows a query selects, in table order.
   bool Select(const CutDataQuery& query, std::vector<CuttingDataRecord>* rows, QString* error) const;
+  // The same rows for a view: `columns` ("Operation, DepthofCut") of the
+  // rows the query selects, in table order, as an executed statement on
+  // this database's connection, for a Qt SQL model to take over.
+  bool RunSelect(const CutDataQuery& query, const QString& columns, QSqlQuery* statement, QString* error) const;
   // Stores a new row; record->RowId receives its key.
   bool Insert(CuttingDataRecord* record, QString* error);
   // Stores every row in one transaction: all of them or none.
@@ -108,6 +129,8 @@ class CuttingDatabase {
 
  private:
   bool OpenConnection(const QString& path, QString* error);
+  bool ExecSelect(const CutDataQuery& query, const QString& columns, bool forwardOnly, QSqlQuery* statement,
+                  QString* error) const;
   bool CheckTables(QString* error) const;
 
   QString connection_;

@@ -231,6 +231,32 @@ TEST_F(CuttingDataEditorFormTest, ANewRowOutsideTheShownSelectionStaysInView) {
   EXPECT_EQ(Operations(form_.Rows()), (QStringList{"Tap", "Ream"}));
   EXPECT_EQ(form_.CurrentRow(), 1);
   EXPECT_EQ(form_.Record.Operation, "Ream");
+
+  // The view's query selects exactly the rows in view, also after a second
+  // add and an update that takes a row out of the selection.
+  EXPECT_EQ(Selected(db_, form_.ViewQuery()), form_.Rows());
+  ASSERT_TRUE(form_.Add(&error_));
+  form_.MoveTo(0);
+  form_.Record.Operation = QStringLiteral("Tapping");
+  ASSERT_TRUE(form_.Update(&error_));
+  EXPECT_EQ(Operations(form_.Rows()), (QStringList{"Tapping", "Ream", "Ream"}));
+  EXPECT_EQ(Selected(db_, form_.ViewQuery()), form_.Rows());
+  // Shown again, the grid holds what the source selects, nothing kept.
+  ASSERT_TRUE(form_.ShowAboveDataOnly(&error_));
+  EXPECT_EQ(Operations(form_.Rows()), (QStringList{"Ream", "Ream"}));
+  EXPECT_EQ(form_.ViewQuery().Condition, form_.RecordSource().Condition);
+}
+
+TEST_F(CuttingDataEditorFormTest, RangeTextsAreNumbersOrEmpty) {
+  ASSERT_TRUE(form_.ReadRangeTexts({"100", " ", ".002", "1.5E-2", "", "2"}, &error_));
+  EXPECT_EQ(form_.Record.FromSFM, 100.0);
+  EXPECT_EQ(form_.Record.ToSFM, std::nullopt);
+  EXPECT_EQ(form_.Record.ToIPR, 0.015);
+  EXPECT_EQ(form_.Record.ToDiam, 2.0);
+  const CuttingDataRecord before = form_.Record;
+  EXPECT_FALSE(form_.ReadRangeTexts({"100", "fast", "", "", "", ""}, &error_));
+  EXPECT_EQ(error_, "ToSFM: \"fast\" is not a number.");
+  EXPECT_EQ(form_.Record, before);
 }
 
 TEST_F(CuttingDataEditorFormTest, ShowAboveDataOnlyAndShowAll) {

@@ -206,7 +206,8 @@ TEST_F(CuttingConditionsTest, SelectingShowsPlainNumbersAndKeepsDirty) {
   op.UpdateCutTime();  // 13.0947...
   ws.Study.Dirty = false;
   Open();
-  const QStringList expected = {".5", "300", "2291", ".003", "6.873", "1.5", "2", "1", "3", "Deburr", "4", ".0025", "4"};
+  const QStringList expected = {".5", "300", "2291",   ".003", "6.873", "1.5", "2",
+                                "1",  "3",   "Deburr", "4",    ".0025", "4"};
   for (int i = 0; i < kCuttingFieldCount; ++i) EXPECT_EQ(Text(i), expected[i]) << i;
   EXPECT_EQ(form->CutTimeText(), "Cut Time= 13.09 seconds");
   EXPECT_EQ(form->OperationNameText(), "OD Turn");
@@ -227,7 +228,15 @@ TEST_F(CuttingConditionsTest, AnEmptySlotShowsZerosAndEmptyTexts) {
   EXPECT_EQ(form->OperationNumber(), 7);
 }
 
-TEST_F(CuttingConditionsTest, EditsSetDirtyAndKeysThatChangeNothingDoNot) {
+// Records the changes of the study as the undo history would see them.
+struct ChangeLog : StudyChangeRecorder {
+  void Changed(const TimeStudy&, const StudyChange& change) override { Steps << change.Label + u'|' + change.MergeKey; }
+  void Replaced(const TimeStudy&) override {}
+  void Saved(const TimeStudy&) override {}
+  QStringList Steps;
+};
+
+TEST_F(CuttingConditionsTest, EditsGoThroughTheChangePathAndKeysThatChangeNothingDoNot) {
   Operation& op = Op();
   op.Diameter = 1;
   op.SFM = 300;
@@ -237,22 +246,35 @@ TEST_F(CuttingConditionsTest, EditsSetDirtyAndKeysThatChangeNothingDoNot) {
   op.CutLength = 1.5;
   op.UpdateCutTime();
   ws.Study.Dirty = false;
+  ChangeLog log;
+  ws.Changes.SetRecorder(&log);
   Open();
   // An arrow key in a consistent operation recomputes the same values.
   form->KeyUp(kDiameterField, 37);
   form->KeyUp(kSurfaceSpeedField, 37);
   form->LostFocus(kFeedPerRevField);
   EXPECT_FALSE(ws.Study.Dirty);
+  EXPECT_TRUE(log.Steps.isEmpty());
   EXPECT_EQ(Text(kSpindleSpeedField), "1145");
   EXPECT_EQ(Text(kFeedPerMinuteField), "3.435");
 
-  // Any text change marks the document, even before the key is released.
+  // A text is stored when its key is released (or the field is left): one
+  // change of the study per key, named after the operation and the field.
   form->SetFieldText(kOtherDescField, "Chamfer");
+  EXPECT_FALSE(ws.Study.Dirty);
+  form->KeyUp(kOtherDescField, 'R');
   EXPECT_TRUE(ws.Study.Dirty);
-  ws.Study.Dirty = false;
+  EXPECT_EQ(op.OtherDesc, "Chamfer");
   Type(kExtraRapidsField, "2");
-  EXPECT_TRUE(ws.Study.Dirty);
+  form->SetFieldText(kCutLengthField, "2");
+  form->LostFocus(kCutLengthField);
+  prompter.QueueText(QStringLiteral("32"));
+  prompter.QueueText(QStringLiteral(".0312"));
+  form->SurfaceFinishFeed();
   EXPECT_EQ(op.ExtraRapids, 2);
+  EXPECT_EQ(log.Steps, (QStringList{"Edit Operation 1|cut:1:1:9", "Edit Operation 1|cut:1:1:6",
+                                    "Edit Operation 1|cut:1:1:5", "Edit Operation 1|"}));
+  ws.Changes.SetRecorder(nullptr);
 }
 
 // ---- speeds and feeds as the user types them -----------------------------------------
