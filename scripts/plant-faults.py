@@ -8,7 +8,8 @@ reader that stops early, a save that is not atomic, and so on.
 For every fault: the text is replaced (it must stand exactly once in its
 file), the test programs are rebuilt, CTest runs, and the file is put back
 whatever happens. The table at the end names the tests that caught each
-fault. Exit status 1 when a fault was not caught or could not be planted.
+fault (BUILD_DIR/plant-faults.log lists all of them). Exit status 1 when a
+fault was not caught or could not be planted.
 Run it on a clean work tree with a configured build (scripts/test.sh or
 cmake -S . -B build -G Ninja); it takes about a minute a fault on two cores.
 """
@@ -75,6 +76,38 @@ FAULTS = [
      "f.CycleTotal / (row.Efficiency * 0.01) + f.BarLoadPerPart;", "f.CycleTotal / (row.Efficiency * 0.01);"),
     ("message text: parts catcher question", "src/core/engine/printchecks.cpp",
      'u"Do you want me to add it for you?";', 'u"Shall I add it for you?";'),
+    ("unit conversion keeps three decimals", "src/core/cutting/unitconversion.cpp",
+     'kind, direction), u"#.####");', 'kind, direction), u"#.###");'),
+    ("cutting conditions: a typed surface speed above 2000 is not capped", "src/core/cutting/cuttingconditions.cpp",
+     "if (S > kMaxSurfaceSpeed) S = kMaxSurfaceSpeed;", ""),
+    ("Auto Set: the drill runs .05 past the hole", "src/core/autoset/autosetform.cpp",
+     "Value(F::DR(4)) * pecks + 0.04));", "Value(F::DR(4)) * pecks + 0.05));"),
+    ("header form stores the part name as the customer", "src/core/mainwindow/headerform.cpp",
+     "h.Customer = texts_[kCustomer];", "h.Customer = texts_[kPartName];"),
+    ("undo does not restore the syncs", "src/core/document/studyhistory.cpp",
+     "  study.Syncs = state.Syncs;\n", ""),
+    ("report line: setup time without its blank", "src/core/report/composereport.cpp",
+     'QStringLiteral("Approximate Setup Time: ")', 'QStringLiteral("Approximate Setup Time:")'),
+    ("roll tap factor", "src/core/shop/tapdrillform.cpp",
+     "percent * 0.0068 * pitch", "percent * 0.0065 * pitch"),
+    ("message text: CSV line rejected", "src/core/cutting/cutdatacsv.cpp",
+     'QStringLiteral("wrong column count: ")', 'QStringLiteral("wrong number of columns: ")'),
+    ("default bar length of a machine", "src/core/machine/machinefile.cpp",
+     'QStringLiteral("BarLengthInch"), QStringLiteral("144")', 'QStringLiteral("BarLengthInch"), QStringLiteral("12")'),
+    ("a main speed step of exactly 3000 is no change", "src/core/engine/rangetimes.cpp",
+     "if (post < 20 && !livePrev && rpmDiff >= 3000) ++c[4];", "if (post < 20 && !livePrev && rpmDiff > 3000) ++c[4];"),
+    ("recent files keep ten", "src/core/session/recentfiles.h",
+     "kMaxRecentFiles = 9;", "kMaxRecentFiles = 10;"),
+    ("timeline: a spindle waits from the start of the group", "src/core/report/timeline.cpp",
+     "at + own, at + slot});", "at, at + slot});"),
+    ("cutting data editor: after a delete the row before is current", "src/core/cutting/cutdataforms.cpp",
+     "  MoveTo(at);\n  return true;", "  MoveTo(at - 1);\n  return true;"),
+    ("print preview: a page number with blanks is refused", "src/core/report/printpreviewform.cpp",
+     "text->trimmed().toInt(&whole)", "text->toInt(&whole)"),
+    ("text files written with LF line ends", "src/core/platform/textfile.cpp",
+     'text += QStringLiteral("\\r\\n");', 'text += QStringLiteral("\\n");'),
+    ("time-study writer stops one sync early", "src/core/document/rvxfile.cpp",
+     "for (; k <= kMaxSyncs && study.Sync(side, k) != 0; ++k)", "for (; k < kMaxSyncs && study.Sync(side, k) != 0; ++k)"),
 ]
 
 TEST_DIRS = [d for d in (ROOT / "tests" / "core").iterdir() if d.is_dir()] + [ROOT / "tests" / "cli", ROOT / "tests" / "gui"]
@@ -108,6 +141,7 @@ def main():
     if run(build_cmd).returncode != 0:
         print("the unchanged tree does not build", file=sys.stderr)
         return 2
+    (ROOT / build / "plant-faults.log").write_text("", encoding="utf-8")
     results = []
 
     def note(*result):
@@ -135,6 +169,8 @@ def main():
             else:
                 shown = ", ".join(failed[:3]) + (f" and {len(failed) - 3} more" if len(failed) > 3 else "")
                 note(name, "caught", f"by {len(failed)}: {shown}")
+                with open(ROOT / build / "plant-faults.log", "a", encoding="utf-8") as log:
+                    log.write(f"{name}: {' '.join(failed)}\n")
         finally:
             path.write_text(original, encoding="utf-8")
     run(build_cmd)

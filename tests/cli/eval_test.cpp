@@ -10,23 +10,18 @@ using arvex::test::RunArvexProcess;
 TEST(EvalCommandTest, PrintsTheValueTextWithoutItsLeadingBlankOrAsJson) {
   const std::pair<QStringList, const char*> cases[] = {
       {{"(1+.2+.5-(2*4))/2"}, "-3.15\n"},
-      {{"1/2"}, ".5\n"},
-      {{"1E20"}, "1E+20\n"},
-      {{"1/3*3"}, ".999999999999999\n"},
       {{""}, "0\n"},
       // Formulas may begin with a minus.
       {{"-3+2"}, "-1\n"},
       {{"--", "-3"}, "-3\n"},
       {{"--3"}, "3\n"},
       // A comma is a decimal point, as in the field.
-      {{"1,5*2"}, "3\n"},
       {{"(1,25+,75)/2"}, "1\n"},
       // A formula split by the shell is taken whole.
       {{"1", "+", "2", "*", "3"}, "7\n"},
       // JSON numbers need the zero before the point that the number text
       // leaves out; the option may follow the formula.
       {{"--json", "(1+.2+.5-(2*4))/2"}, "{\"value\": -3.15, \"text\": \"-3.15\", \"error\": false}\n"},
-      {{"--json", "1/2"}, "{\"value\": 0.5, \"text\": \".5\", \"error\": false}\n"},
       {{"--json", "-1/4"}, "{\"value\": -0.25, \"text\": \"-.25\", \"error\": false}\n"},
       {{"--json", "1.5E-7"}, "{\"value\": 1.5E-07, \"text\": \"1.5E-07\", \"error\": false}\n"},
       {{"2^3^2", "--json"}, "{\"value\": 64, \"text\": \"64\", \"error\": false}\n"},
@@ -34,7 +29,6 @@ TEST(EvalCommandTest, PrintsTheValueTextWithoutItsLeadingBlankOrAsJson) {
       // An evaluation error is value 0 and still success; so is a text that
       // was marked already.
       {{"--json", "SQR(-4)"}, "{\"value\": 0, \"text\": \"0\", \"error\": true}\n"},
-      {{"--json", "%5"}, "{\"value\": 0, \"text\": \"0\", \"error\": true}\n"},
   };
   for (const auto& [args, out] : cases) {
     SCOPED_TRACE(args.join(u' ').toStdString());
@@ -45,24 +39,19 @@ TEST(EvalCommandTest, PrintsTheValueTextWithoutItsLeadingBlankOrAsJson) {
   }
 }
 
-TEST(EvalCommandTest, AnErrorWithoutJsonIsSaidOnStandardError) {
-  const auto plain = RunArvex({"eval", "1+SIN(0)"});
-  EXPECT_EQ(plain.Status, 0);
-  EXPECT_EQ(plain.Out, "0\n");
-  EXPECT_EQ(plain.Err, "arvex: the formula is in error; its value is 0\n");
-  EXPECT_NE(RunArvex({"eval", "--help"}).Out.indexOf("\",\" reads as \".\""), -1);
-}
-
-TEST(EvalCommandTest, UsageErrors) {
-  const auto none = RunArvex({"eval"});
-  EXPECT_NE(none.Status, 0);
-  EXPECT_EQ(none.Out, "");
-  EXPECT_EQ(none.Err, "arvex: eval needs a formula (try arvex eval --help)\n");
+TEST(EvalCommandTest, AnErrorWithoutJsonIsSaidOnStandardErrorAndUsageErrors) {
+  const std::tuple<QStringList, int, QString, QString> cases[] = {
+      {{"1+SIN(0)"}, 0, "0\n", "arvex: the formula is in error; its value is 0\n"},
+      {{}, 2, "", "arvex: eval needs a formula (try arvex eval --help)\n"},
+      {{"--bogus", "1"}, 2, "", "arvex: unknown option --bogus (try arvex eval --help)\n"}};
+  for (const auto& [args, status, out, err] : cases) {
+    const auto r = RunArvex(QStringList{"eval"} + args);
+    EXPECT_EQ(r.Status, status);
+    EXPECT_EQ(r.Out, out);
+    EXPECT_EQ(r.Err, err);
+  }
   EXPECT_NE(RunArvex({"eval", "--json"}).Status, 0);
-  const auto unknown = RunArvex({"eval", "--bogus", "1"});
-  EXPECT_NE(unknown.Status, 0);
-  EXPECT_EQ(unknown.Out, "");
-  EXPECT_EQ(unknown.Err, "arvex: unknown option --bogus (try arvex eval --help)\n");
+  EXPECT_NE(RunArvex({"eval", "--help"}).Out.indexOf("\",\" reads as \".\""), -1);
 }
 
 TEST(EvalCommandTest, TheExecutableTakesALeadingMinus) {

@@ -7,7 +7,6 @@
 #include "support/testsupport.h"
 #include "workspace.h"
 
-#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
@@ -20,31 +19,19 @@ using namespace Qt::StringLiterals;
 using arvex::test::CliResult;
 using arvex::test::RunArvex;
 using arvex::test::RunArvexProcess;
-using arvex::test::TempAppFolder;
 
 namespace {
 
 std::string S(const QString& s) { return s.toStdString(); }
 
-// The lines of standard error that the program wrote (not the toolkit's).
-QString ArvexLines(const QString& err) {
-  QStringList lines;
-  for (const QString& l : err.split(u'\n'))
-    if (l.startsWith("arvex: ")) lines << l + u'\n';
-  return lines.join(QString());
-}
-
-// pdftotext gives runs of blanks as one.
-bool HasText(const QString& pdfText, const QString& text) { return pdfText.simplified().contains(text.simplified()); }
-
+// The text of a PDF, runs of blanks as one blank (with `layout`, the lines
+// as laid out).
 QString PdfText(const QString& path, bool layout = false) {
   QProcess p;
-  QStringList args;
-  if (layout) args << "-layout";
-  args << path << "-";
-  p.start("pdftotext", args);
+  p.start("pdftotext", layout ? QStringList{"-layout", path, "-"} : QStringList{path, "-"});
   if (!p.waitForFinished(60000)) return {};
-  return QString::fromUtf8(p.readAllStandardOutput());
+  const QString text = QString::fromUtf8(p.readAllStandardOutput());
+  return layout ? text : text.simplified();
 }
 
 int PdfPages(const QString& path) {
@@ -55,12 +42,7 @@ int PdfPages(const QString& path) {
   return m.hasMatch() ? m.captured(1).toInt() : -1;
 }
 
-QStringList Samples() {
-  return QDir(test::SourceDataFolder() + "samples").entryList({"*.rvx"}, QDir::Files, QDir::Name);
-}
-
 const QString kInch = "01-inch-sub-spindle.rvx";
-const QString kMetric = "02-metric-sub-spindle.rvx";
 const QString kMainOnly = "03-main-spindle-only.rvx";
 
 // A folder with the bundled data and a settings file of its own, so that no
@@ -72,11 +54,7 @@ class ReportCommandTest : public ::testing::Test {
   QString Settings() const { return folder.FilePath("settings.ini"); }
   QString Sample(const QString& name) const { return folder.FilePath("samples/" + name); }
   QStringList Env() const { return {"ARVEX_SETTINGS_FILE=" + Settings(), "CUPS_SERVER=/nonexistent/cups.sock"}; }
-  CliResult Report(QStringList args) {
-    args.prepend("report");
-    args << "--app-folder" << folder.Path();
-    return RunArvex(args);
-  }
+  CliResult Report(QStringList args) { return RunArvex(QStringList{"report"} + args + QStringList{"--app-folder", folder.Path()}); }
   // The study as the commands see it, with its comparison.
   Workspace Prepared(const QString& path) {
     Workspace ws;
@@ -88,58 +66,45 @@ class ReportCommandTest : public ::testing::Test {
     return ws;
   }
   void WriteStudy(const QString& name, const TimeStudy& study) { folder.Write(name, TimeStudyText(study).toLatin1()); }
-  TempAppFolder folder{true};
+  test::TempAppFolder folder{true};
 };
 
-TEST_F(ReportCommandTest, EveryBundledSampleGivesAPdfWithTitleTotalAndProductionTable) {
-  const QStringList samples = Samples();
-  ASSERT_GE(samples.size(), 3);
-  for (const QString& name : samples) {
-    SCOPED_TRACE(name.toStdString());
-    const QString out = folder.FilePath(name + ".pdf");
-    const CliResult r = RunArvexProcess({"report", Sample(name), "-o", out, "--app-folder", folder.Path()}, Env());
-    ASSERT_EQ(r.Status, 0) << r.Err.toStdString();
-    const int pages = PdfPages(out);
-    EXPECT_EQ(S(r.Out), S(out + ": " + QString::number(pages) + (pages == 1 ? " page\n" : " pages\n")));
-    const Workspace ws = Prepared(Sample(name));
-    const ReportFigures f = ComputeReportFigures(ws);
-    ASSERT_GT(f.CycleTotal, 0);
-    const QString text = PdfText(out);
-    EXPECT_TRUE(HasText(text, "Cycle Time Estimate for " + ws.Study.Header.MachineName));
-    EXPECT_TRUE(HasText(text, "Total Cycle Time= " + Format(f.CycleTotal, u"###.##"_s) + "sec " + f.CycleFormula))
-        << text.toStdString();
-    EXPECT_TRUE(HasText(text, "Page  1 of " + QString::number(pages)));
-    // The table row by row, its cells in order on one line.
-    const QString layout = PdfText(out, true);
-    EXPECT_TRUE(layout.contains(QRegularExpression("Efficiency\\s+1 hr\\s+Shift\\s+Day\\s+Week\\s+Month\\s+Year")));
-    for (const ProductionRow& row : f.Production) {
-      QStringList cells;
-      for (const QString& c : row.Cells) cells << QRegularExpression::escape(c.trimmed());
-      EXPECT_TRUE(layout.contains(QRegularExpression(cells.join("\\s+")))) << row.Cells.join(u'|').toStdString();
-    }
-    EXPECT_TRUE(HasText(text, "Comparing Times by Groups"));
-    EXPECT_TRUE(HasText(text, "Tool Holders needed:"));
-    EXPECT_TRUE(HasText(text, "Spindle Timeline"));
+TEST_F(ReportCommandTest, TheExecutableWritesAPdfWithTitleTotalAndProductionTable) {
+  const QString out = folder.FilePath("inch.pdf");
+  const CliResult r = RunArvexProcess({"report", Sample(kInch), "-o", out, "--app-folder", folder.Path()}, Env());
+  ASSERT_EQ(r.Status, 0) << r.Err.toStdString();
+  const int pages = PdfPages(out);
+  EXPECT_EQ(S(r.Out), S(out + ": " + QString::number(pages) + " pages\n"));
+  const Workspace ws = Prepared(Sample(kInch));
+  const ReportFigures f = ComputeReportFigures(ws);
+  const QString text = PdfText(out);
+  for (const QString& expected : {"Cycle Time Estimate for SH32-SubLive",
+                                  "Total Cycle Time= " + Format(f.CycleTotal, u"###.##"_s) + "sec " + f.CycleFormula,
+                                  "Page 1 of " + QString::number(pages), u"Comparing Times by Groups"_s,
+                                  u"Tool Holders needed:"_s, u"Spindle Timeline"_s})
+    EXPECT_TRUE(text.contains(expected)) << S(expected);
+  // The table row by row, its cells in order on one line.
+  const QString layout = PdfText(out, true);
+  EXPECT_TRUE(layout.contains(QRegularExpression("Efficiency\\s+1 hr\\s+Shift\\s+Day\\s+Week\\s+Month\\s+Year")));
+  for (const ProductionRow& row : f.Production) {
+    QStringList cells;
+    for (const QString& c : row.Cells) cells << QRegularExpression::escape(c.trimmed());
+    EXPECT_TRUE(layout.contains(QRegularExpression(cells.join("\\s+")))) << row.Cells.join(u'|').toStdString();
   }
 }
 
-TEST_F(ReportCommandTest, SwitchesLeaveOutTheirSections) {
-  const QString out = folder.FilePath("off.pdf");
-  const CliResult r = Report(
-      {Sample(kInch), "-o", out, "--no-cutting-data", "--no-tool-holders", "--no-setup-data", "--no-images",
-       "--no-timeline"});
+TEST_F(ReportCommandTest, SwitchesAndStoredSettingsShapeTheReport) {
+  const QString off = folder.FilePath("off.pdf");
+  CliResult r = Report({Sample(kInch), "-o", off, "--no-cutting-data", "--no-tool-holders", "--no-setup-data",
+                        "--no-images", "--no-timeline"});
   ASSERT_EQ(r.Status, 0) << r.Err.toStdString();
-  EXPECT_EQ(PdfPages(out), 1);
-  const QString text = PdfText(out);
-  EXPECT_TRUE(HasText(text, "Approximate Setup Time:"));
-  EXPECT_TRUE(HasText(text, "*Notes*"));
+  EXPECT_EQ(PdfPages(off), 1);
+  QString text = PdfText(off);
+  EXPECT_TRUE(text.contains("*Notes*"));
   for (const char* absent :
        {"Comparing Times by Groups", "Tool Holders needed:", "Setup time does not include", "Spindle Timeline"})
-    EXPECT_FALSE(HasText(text, absent)) << absent;
-  EXPECT_TRUE(HasText(text, "Page  1 of 1"));
-}
+    EXPECT_FALSE(text.contains(absent)) << absent;
 
-TEST_F(ReportCommandTest, StoredSwitchesAndShopHoursAreUsed) {
   {
     QSettings store(Settings(), QSettings::IniFormat);
     store.setValue("PrintPreview/PrintCutData", "0");
@@ -147,17 +112,16 @@ TEST_F(ReportCommandTest, StoredSwitchesAndShopHoursAreUsed) {
     store.setValue("Arvex/HoursDay", "7.5");
     store.setValue("Arvex/Disclaimer", "Shop estimate only");
   }
-  const QString out = folder.FilePath("stored.pdf");
-  const CliResult r = Report({Sample(kMainOnly), "-o", out});
+  const QString stored = folder.FilePath("stored.pdf");
+  r = Report({Sample(kMainOnly), "-o", stored});
   ASSERT_EQ(r.Status, 0) << r.Err.toStdString();
-  const QString text = PdfText(out);
-  EXPECT_FALSE(HasText(text, "Comparing Times by Groups"));
-  EXPECT_TRUE(HasText(text, "Tool Holders needed:"));
-  EXPECT_TRUE(HasText(text, "Shop estimate only"));
-  EXPECT_TRUE(HasText(text, "Table based on 7.5hours/shift,  8hours/day,  6 days/week"));
+  text = PdfText(stored);
+  EXPECT_FALSE(text.contains("Comparing Times by Groups"));
+  EXPECT_TRUE(text.contains("Tool Holders needed:"));
+  EXPECT_TRUE(text.contains("Shop estimate only"));
+  EXPECT_TRUE(text.contains("Table based on 7.5hours/shift, 8hours/day, 6 days/week"));
   // Reading the settings wrote nothing back.
-  QSettings store(Settings(), QSettings::IniFormat);
-  EXPECT_EQ(store.value("Arvex/HoursDay").toString(), "7.5");
+  EXPECT_EQ(QSettings(Settings(), QSettings::IniFormat).value("Arvex/HoursDay").toString(), "7.5");
 }
 
 TEST_F(ReportCommandTest, AFailureNeverLeavesABrokenPdf) {
@@ -181,7 +145,6 @@ TEST_F(ReportCommandTest, AFailureNeverLeavesABrokenPdf) {
   r = Report({Sample(kMainOnly), "-o", folder.FilePath("no/such/folder/x.pdf")});
   EXPECT_EQ(r.Status, 1);
   EXPECT_TRUE(r.Err.startsWith("arvex: cannot write ")) << r.Err.toStdString();
-  EXPECT_FALSE(QFile::exists(folder.FilePath("no/such/folder/x.pdf")));
 }
 
 TEST_F(ReportCommandTest, UsageMistakesAreRefused) {
@@ -189,8 +152,7 @@ TEST_F(ReportCommandTest, UsageMistakesAreRefused) {
   CliResult r = Report({sample});
   EXPECT_EQ(r.Status, 2);
   EXPECT_EQ(S(r.Err), "arvex: give the PDF file to write with -o OUT.pdf\n");
-  r = Report({sample, "-o"});
-  EXPECT_EQ(r.Status, 2);
+  EXPECT_EQ(Report({sample, "-o"}).Status, 2);
   r = Report({"-o", folder.FilePath("x.pdf")});
   EXPECT_EQ(r.Status, 2);
   EXPECT_EQ(S(r.Err), "arvex: give the time study to print (FILE.rvx)\n");
@@ -200,55 +162,49 @@ TEST_F(ReportCommandTest, UsageMistakesAreRefused) {
   EXPECT_FALSE(QFile::exists(folder.FilePath("x.pdf")));
 }
 
-TEST_F(ReportCommandTest, SyncWarningsGoToStandardErrorAndTheReportFollows) {
+TEST_F(ReportCommandTest, SyncWarningsAndThePartsCatcherQuestionGoToStandardErrorAndNothingIsSaved) {
   Workspace ws = Prepared(Sample(kInch));
   ws.Study.ClearSyncs();
   WriteStudy("nosyncs.rvx", ws.Study);
-  const QString out = folder.FilePath("nosyncs.pdf");
-  const CliResult r = Report({folder.FilePath("nosyncs.rvx"), "-o", out});
+  CliResult r = Report({folder.FilePath("nosyncs.rvx"), "-o", folder.FilePath("nosyncs.pdf")});
   ASSERT_EQ(r.Status, 0) << r.Err.toStdString();
   EXPECT_EQ(S(r.Err), S("arvex: " + QString::fromUtf16(kCheckSyncSettingsText) + "\n"));
-  EXPECT_TRUE(HasText(PdfText(out), "Total Cycle Time="));
-}
 
-TEST_F(ReportCommandTest, PartsCatcherRepairOnlyWhenAskedAndNeverSaved) {
-  Workspace ws = Prepared(Sample(kInch));
   TimeStudy& study = ws.Study;
   for (int i = 1; i <= kMaxOperations; ++i) study.Op(kSubSpindle, i) = Operation();
-  study.ClearSyncs();
   study.SubOpCount = 0;
-  study.Header.SubSpindleUsed = 1;
-  study.Header.PartsCatcherUsed = 1;
+  study.Header.SubSpindleUsed = study.Header.PartsCatcherUsed = 1;
   WriteStudy("catcher.rvx", study);
   const QString path = folder.FilePath("catcher.rvx");
   const QByteArray before = test::ReadBytes(path);
   const QString question = QString::fromUtf16(kPartsCatcherQuestionText);
-
   const QString plain = folder.FilePath("plain.pdf");
-  CliResult r = Report({path, "-o", plain});
+  r = Report({path, "-o", plain});
   ASSERT_EQ(r.Status, 0) << r.Err.toStdString();
   EXPECT_TRUE(r.Err.startsWith("arvex: " + question + " [No]\n")) << r.Err.toStdString();
-  EXPECT_FALSE(HasText(PdfText(plain), "Eject Part"));
-  EXPECT_EQ(test::ReadBytes(path), before);
-
+  EXPECT_FALSE(PdfText(plain).contains("Eject Part"));
   const QString repaired = folder.FilePath("repaired.pdf");
   r = Report({path, "-o", repaired, "--repair"});
   ASSERT_EQ(r.Status, 0) << r.Err.toStdString();
   EXPECT_TRUE(r.Err.startsWith("arvex: " + question + " [Yes]\n")) << r.Err.toStdString();
   EXPECT_TRUE(r.Err.contains("used for this report only; " + path + " is not changed")) << r.Err.toStdString();
-  EXPECT_TRUE(HasText(PdfText(repaired), "Eject Part"));
+  EXPECT_TRUE(PdfText(repaired).contains("Eject Part"));
   EXPECT_EQ(test::ReadBytes(path), before);
 }
 
 TEST_F(ReportCommandTest, PrintWithoutAPrinterFailsClearly) {
   const QString sample = Sample(kMainOnly);
-  for (const QStringList& args : {QStringList{"print", sample}, QStringList{"/P", sample}, QStringList{"/p " + sample},
-                                  QStringList{"/P \"" + sample + u'"'}, QStringList{"/p", u'"' + sample + u'"'}}) {
+  for (const QStringList& args : {QStringList{"print", sample}, QStringList{"/p " + sample},
+                                  QStringList{"/P", u'"' + sample + u'"'}}) {
     SCOPED_TRACE(args.join(u' ').toStdString());
     const CliResult r = RunArvexProcess(args + QStringList{"--app-folder", folder.Path()}, Env());
     EXPECT_EQ(r.Status, 1);
-    EXPECT_EQ(S(ArvexLines(r.Err)),
-              S("arvex: no printer is available (no default printer is set up); " + sample + " was not printed\n"));
+    // The lines of standard error that the program wrote (not the toolkit's).
+    QString lines;
+    for (const QString& l : r.Err.split(u'\n'))
+      if (l.startsWith("arvex: ")) lines += l + u'\n';
+    EXPECT_EQ(S(lines), S("arvex: no printer is available (no default printer is set up); " + sample +
+                          " was not printed\n"));
     EXPECT_EQ(S(r.Out), "");
   }
 }
@@ -260,8 +216,6 @@ TEST(UnattendedPrompterTest, AnswersNoUnlessTheRepairIsAskedFor) {
   const QString question = QString::fromUtf16(kPartsCatcherQuestionText);
   EXPECT_EQ(plain.Ask(question, kProgramTitle, Buttons::YesNo, Answer::Yes, MessageIcon::Question), Answer::No);
   EXPECT_FALSE(plain.Repaired());
-  EXPECT_EQ(plain.Ask("Do you want to try again?", kProgramTitle, Buttons::YesNo, Answer::Yes, MessageIcon::Critical),
-            Answer::No);
   EXPECT_EQ(plain.Ask("Retry?", kProgramTitle, Buttons::RetryCancel, Answer::Retry, MessageIcon::None),
             Answer::Cancel);
   UnattendedPrompter repair(stream, true);

@@ -46,7 +46,6 @@ class CutDataWindowTest : public testing::Test {
 };
 
 TEST_F(CutDataWindowTest, KeysReachTheFormAndItsTextsTheFields) {
-  EXPECT_EQ(window->windowTitle(), "Front Side Cut Data");
   // "m" converts the diameter and is not typed.
   Type(kDiameterField, QStringLiteral(".5m"));
   EXPECT_EQ(Field(kDiameterField)->text(), "12.7");
@@ -69,8 +68,6 @@ TEST_F(CutDataWindowTest, KeysReachTheFormAndItsTextsTheFields) {
 TEST_F(CutDataWindowTest, TheGridFollowsTheName) {
   const QAbstractItemModel* model = Find<QTableView>(window.get(), QStringLiteral("DBGrid1"))->model();
   ASSERT_GT(model->rowCount(), 0);  // the turning rows of group 1
-  EXPECT_EQ(model->headerData(0, Qt::Horizontal).toString(), "Operation");
-  EXPECT_EQ(model->headerData(8, Qt::Horizontal).toString(), "ToDiam");
 
   auto* names = Find<QComboBox>(window.get(), QStringLiteral("Combo2"));
   names->setFocus(Qt::TabFocusReason);

@@ -44,7 +44,6 @@ TEST_F(MainWindowTest, TheFormsTextsReachTheWidgets) {
   EXPECT_EQ(Find<QLabel>(window.get(), "Label2_4")->text(), window->Form().ValueLabel(4));
   EXPECT_EQ(Find<QLabel>(window.get(), "lblFile")->text(), Ws.Study.FilePath);
   EXPECT_EQ(Find<QComboBox>(window.get(), "Combo1")->count(), 30);
-  EXPECT_EQ(window->windowTitle(), "Arvex  V1.1.9");
   // Entries whose window this build lacks are there, disabled.
   EXPECT_FALSE(Find<QAction>(window.get(), "AdMach")->isEnabled());
   EXPECT_TRUE(Find<QAction>(window.get(), "mnuSC")->isEnabled());

@@ -2,10 +2,20 @@
 // Helpers shared by the tests: temporary application folders, file bytes,
 // and running the command line in-process or as the real executable.
 
+#include "document/studychanges.h"
+
 #include <QByteArray>
+#include <QSettings>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
+
+#include <memory>
+
+// Expected records name only the fields that matter; the others keep their
+// defaults.
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
 
 namespace arvex::test {
 
@@ -41,5 +51,26 @@ struct CliResult {
 CliResult RunArvex(const QStringList& args);
 // Runs the built executable (build/arvex) in a child process, offscreen.
 CliResult RunArvexProcess(const QStringList& args, const QStringList& extraEnv = {});
+
+// A settings store on a temporary file of its own.
+struct TempSettings {
+  TempSettings() : Store([this] {
+    File.open();
+    return std::make_unique<QSettings>(File.fileName(), QSettings::IniFormat);
+  }()) {}
+  QTemporaryFile File;
+  std::unique_ptr<QSettings> Store;
+};
+
+// The changes of the study as the undo history sees them: "label|merge key",
+// or the label alone for a step of its own.
+struct ChangeLog : StudyChangeRecorder {
+  void Changed(const TimeStudy&, const StudyChange& change) override {
+    Steps << (change.MergeKey.isEmpty() ? change.Label : change.Label + u'|' + change.MergeKey);
+  }
+  void Replaced(const TimeStudy&) override {}
+  void Saved(const TimeStudy&) override {}
+  QStringList Steps;
+};
 
 }  // namespace arvex::test

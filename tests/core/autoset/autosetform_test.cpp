@@ -25,55 +25,18 @@ class AutoSetEmptyFolderTest : public AutoSetTest {
 
 // ---- loading --------------------------------------------------------------------------
 
-TEST_F(AutoSetFormTest, InchLoadingLabelsDefaultsAndLists) {
+TEST_F(AutoSetFormTest, LoadingListsTheToolsAndTheCenterDrillsInTheStudysUnits) {
   Load();
-  EXPECT_EQ(form_.KindEntries(),
-            QStringList({"Drill -center drill, drill", "Tap -center drill, drill, tap",
-                         "Ream -center drill, drill, ream", "Mill Flats", "Threads"}));
   EXPECT_EQ(form_.ToolEntries(),
             QStringList({"(Gang)", "T01-", "T02-", "T03-", "T04-", "(Turret)", "T11-", "T12-"}));
-  EXPECT_EQ(form_.UnitFactor(), 12);
-  EXPECT_EQ(form_.NumberFormat(), "#.####;-#.####;0");
-  EXPECT_EQ(form_.Kind(), AutoSetKind::None);
-  EXPECT_EQ(form_.FirstToolIndex(), -1);
-  EXPECT_FALSE(form_.Live());
-  EXPECT_EQ(form_.CenterTypeChoice(), CenterType::CenterDrill);
-  EXPECT_EQ(form_.PeckPatternChoice(), PeckPattern::TwoOne);
-
-  const std::pair<AutoSetField, const char*> defaults[] = {
-      {F::CD(2), "80."},    {F::CD(3), ".002"},  {F::DR(1), "80."},   {F::DR(2), ".003"},
-      {F::DR(4), ".02"},    {F::Tap(4), "750"},  {F::Ream(1), ".008"}, {F::Ream(3), "80"},
-      {F::Mill(1), "175"},  {F::Mill(2), ".004"}, {F::Mill(7), ".001"}, {F::Thd(2), "100."},
-      {F::DR(0), ""},       {F::Tap(0), ""},     {F::Holes(), ""},    {F::Thd(1), ""}};
-  for (const auto& [field, text] : defaults) EXPECT_EQ(form_.Text(field), text);
-
-  const std::pair<AutoSetField, const char*> labels[] = {
-      {F::CD(2), "Center SFM:"}, {F::CD(3), "Feed IPR:"}, {F::DR(2), "Drill Feed IPR:"}, {F::Tap(0), ""},
-      {F::Ream(3), "Ream SFM:"}, {F::Mill(0), "Mill Diam(Cutter):"}, {F::Mill(7), "Feed IPT:"},
-      {F::Thd(1), "TPI or IPR:"}, {F::Thd(2), "Desired IPM:"}, {F::Holes(), "Number of live features:"},
-      {F::DR(6), ""}};
-  for (const auto& [field, text] : labels) EXPECT_EQ(form_.Label(field), text);
+  EXPECT_EQ(form_.Text(F::CD(2)), "80.");
   EXPECT_TRUE(prompter_.Entries().isEmpty());
   EXPECT_FALSE(ws_.Study.Dirty);
-}
-
-TEST_F(AutoSetFormTest, MetricLoadingLabelsAndDefaults) {
+  // Metric: empty speeds and feeds, and the inch rows of the center drill
+  // table converted to millimetres.
   Load(true);
-  EXPECT_EQ(form_.UnitFactor(), 1000);
-  EXPECT_EQ(form_.NumberFormat(), "##.###;-##.###;0");
-  const std::pair<AutoSetField, const char*> labels[] = {
-      {F::CD(2), "Center SMM:"}, {F::CD(3), "Feed MMPR:"},  {F::DR(1), "Drill SMM:"},
-      {F::DR(2), "Feed MMPR:"},  {F::DR(4), "Rapid in dist:"}, {F::Tap(2), "Feed MMPR:"},
-      {F::Ream(1), "Feed MMPR:"}, {F::Ream(3), "Ream SMM:"}, {F::Mill(1), "Mill SMM:"},
-      {F::Mill(2), "Mill MMPR:"}, {F::Mill(7), "Feed MMPT:"}, {F::Thd(1), "Feed MMPR:"},
-      {F::Thd(2), "Desired MMPM:"}, {F::Thd(3), "RPM:"}};
-  for (const auto& [field, text] : labels) EXPECT_EQ(form_.Label(field), text);
-  const std::pair<AutoSetField, const char*> defaults[] = {
-      {F::CD(2), ""},   {F::CD(3), ""},    {F::DR(1), ""},    {F::DR(2), ""},    {F::DR(4), ".5"},
-      {F::Tap(4), "750"}, {F::Ream(1), ""}, {F::Ream(3), ""},  {F::Mill(1), ""},  {F::Mill(2), ""},
-      {F::Mill(7), ""},  {F::Thd(2), "2500"}};
-  for (const auto& [field, text] : defaults) EXPECT_EQ(form_.Text(field), text);
-  // The center drill table is in millimetres: the inch rows are converted.
+  EXPECT_EQ(form_.Text(F::CD(2)), "");
+  EXPECT_EQ(form_.Label(F::CD(2)), "Center SMM:");
   EXPECT_EQ(form_.CenterTable().Rows[0].Designation(), "#00");
   EXPECT_EQ(form_.CenterTable().Rows[0].Cell(2), "3.175");
   EXPECT_EQ(form_.CenterTable().Rows[10].Designation(), "A0.5");
@@ -82,29 +45,18 @@ TEST_F(AutoSetFormTest, MetricLoadingLabelsAndDefaults) {
 
 TEST_F(AutoSetEmptyFolderTest, MissingCenterDrillFileLeavesTheToolListEmpty) {
   form_.Load();
-  ASSERT_EQ(prompter_.Entries().size(), 1);
-  const auto& entry = prompter_.Entries()[0];
-  EXPECT_EQ(entry.Text, folder_.Path() + "CEN-INFO.TXT is missing!");
-  EXPECT_EQ(entry.Caption, "ERROR");
-  EXPECT_EQ(entry.Icon, MessageIcon::Question);
+  EXPECT_EQ(prompter_.Messages(), QStringList({folder_.Path() + "CEN-INFO.TXT is missing!"}));
   EXPECT_TRUE(form_.ToolEntries().isEmpty());
-  EXPECT_EQ(form_.KindEntries().size(), 5);
 
   // Every generation stops at the first tool.
   form_.ChooseKind(0);
-  for (int index : {-1, 0, 1}) {
-    form_.SetFirstToolIndex(index);
-    prompter_.Clear();
-    EXPECT_EQ(form_.Generate(1).Outcome, AutoSetOutcome::NoFirstTool);
-    EXPECT_EQ(prompter_.Messages(), QStringList({"Please choose the first tool location used!"}));
-  }
+  form_.SetFirstToolIndex(1);
+  prompter_.Clear();
+  EXPECT_EQ(form_.Generate(1).Outcome, AutoSetOutcome::NoFirstTool);
   EXPECT_TRUE(Op(1).IsBlank());
-  EXPECT_FALSE(ws_.Study.Dirty);
-  EXPECT_FALSE(form_.IsClosed());
-}
-
-TEST_F(AutoSetEmptyFolderTest, UnreadableCenterDrillFileStillListsTheTools) {
+  // A file it cannot read: the message, the tools all the same.
   folder_.Write("CEN-INFO.TXT", "\"#1\",.125,118,.047,.047,60\r\n");  // no [INCH]
+  prompter_.Clear();
   form_.Load();
   EXPECT_EQ(prompter_.Messages(), QStringList({"Can't read the data file!"}));
   EXPECT_EQ(form_.ToolEntries().size(), 8);
@@ -143,8 +95,6 @@ TEST_F(AutoSetFormTest, EachKindShowsItsFramesAndInstruction) {
           << "kind " << e.Index << " frame " << f;
     EXPECT_EQ(form_.Instruction(), e.Instruction);
   }
-  EXPECT_EQ(AutoSetFrameCaption(AutoSetFrame::CenterType), "Center Type");
-  EXPECT_EQ(AutoSetFrameCaption(AutoSetFrame::Threads), "Thread Information");
 }
 
 // ---- center data and pecks ------------------------------------------------------------
@@ -212,19 +162,14 @@ TEST_F(AutoSetFormTest, PickTapTakesTheChosenTapInTheStudysUnits) {
                      : QStringList({"1/4-20 UNC", ".25", ".05", ".2013", "#4 Center Drill"}));
     EXPECT_TRUE(prompter_.Entries().isEmpty());
   }
-}
-
-TEST_F(AutoSetFormTest, PickTapClosedWithoutATapKeepsTheFields) {
+  // Closed without a tap: the fields stay, and the earlier tap stays too.
   Start(1);
   Type(F::Tap(1), ".3125");
   Type(F::DR(0), ".257");
-  ws_.ChosenTapText = QStringLiteral("1/4-20 UNC");  // left by an earlier visit
-  ws_.TapDrillResult = {0.25f, 0.05f, 0.2013f};
   form_.StartPickTap();
   form_.PickTap();
   EXPECT_EQ(Texts({F::Tap(0), F::Tap(1), F::DR(0)}), QStringList({"", ".3125", ".257"}));
   EXPECT_EQ(ws_.ChosenTapText, "1/4-20 UNC");
-  EXPECT_EQ(ws_.TapDrillResult, (TapDrillValues{0.25f, 0.05f, 0.2013f}));
   // A tap worked out in the window without choosing one from the lists
   // comes without the earlier tap's name.
   form_.StartPickTap();
@@ -355,8 +300,14 @@ TEST_F(AutoSetFormTest, ThreadsPerInchBecomeThePitchWithPassesAndApproach) {
   }
 }
 
-TEST_F(AutoSetFormTest, ThreadSpeedAndFeedFollowEachOther) {
+TEST_F(AutoSetFormTest, ThreadSpeedAndFeedFollowEachOtherOnceThereIsAPitch) {
   Start(4);
+  Type(F::Thd(3), "2000");
+  for (const char* pitch : {"", "0", "-20", "abc"}) {
+    Leave(F::Thd(1), pitch);
+    form_.LostFocus(F::Thd(3));
+    EXPECT_EQ(Texts({F::Thd(1), F::Thd(2), F::Thd(4)}), QStringList({pitch, "100.", ""}));
+  }
   Type(F::Thd(1), ".05");
   Type(F::Thd(2), "");
   Leave(F::Thd(3), "2000");
@@ -368,16 +319,6 @@ TEST_F(AutoSetFormTest, ThreadSpeedAndFeedFollowEachOther) {
   Type(F::Thd(1), "16");
   form_.LostFocus(F::Thd(0));
   EXPECT_EQ(Texts({F::Thd(1), F::Thd(3)}), QStringList({".0625", "1500"}));
-}
-
-TEST_F(AutoSetFormTest, NoPitchNoThreadCalculation) {
-  Start(4);
-  Type(F::Thd(3), "2000");
-  for (const char* pitch : {"", "0", "-20", "abc"}) {
-    Leave(F::Thd(1), pitch);
-    form_.LostFocus(F::Thd(3));
-    EXPECT_EQ(Texts({F::Thd(1), F::Thd(2), F::Thd(4)}), QStringList({pitch, "100.", ""}));
-  }
 }
 
 TEST_F(AutoSetFormTest, ExitClosesWithoutChanges) {

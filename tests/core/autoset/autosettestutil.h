@@ -11,10 +11,6 @@
 
 #include <gtest/gtest.h>
 
-// Expected operations name only the fields that matter; the others keep
-// their defaults.
-#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
-
 namespace arvex::test {
 
 // Combo2 of the main spindle: 0 "(Gang)", 1 "T01-" .. 4 "T04-",

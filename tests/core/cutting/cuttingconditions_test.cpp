@@ -1,5 +1,6 @@
 #include "cutting/cuttingconditions.h"
 
+#include "cutdatatestutil.h"
 #include "machine/machinedefinition.h"
 #include "platform/numtext.h"
 #include "platform/scriptedprompter.h"
@@ -13,26 +14,6 @@ using namespace arvex;
 namespace {
 
 using Kind = ScriptedPrompter::Entry::EntryKind;
-
-// A Swiss-type machine: main spindle 6000 RPM, sub 5000, live drives 4000,
-// 3500, 3000 and 2500 on main post 1, main post 2, sub post 1, sub post 2.
-MachineDefinition TestMachine() {
-  MachineDefinition m;
-  m.LoadedName = QStringLiteral("Test");
-  m.HasSubSpindle = 1;
-  m.HasLiveTools = 1;
-  m.MainSpindle.MaxSplSpeed = 6000;
-  m.SubSpindle.MaxSplSpeed = 5000;
-  m.LiveSpindle1.MaxSplSpeed = 4000;
-  m.LiveSpindle2.MaxSplSpeed = 3500;
-  m.LiveSpindle3.MaxSplSpeed = 3000;
-  m.LiveSpindle4.MaxSplSpeed = 2500;
-  m.MainTools1List = SplitToolString(QStringLiteral("Gang,T01,T02,T03"));
-  m.MainTools2List = SplitToolString(QStringLiteral("Cross,T11,T12"));
-  m.SubTools1List = SplitToolString(QStringLiteral(",Eject Part,T21"));
-  m.SubTools2List = SplitToolString(QStringLiteral("Back,T31"));
-  return m;
-}
 
 // What the user does to one field: types a text and releases the key (or
 // presses Enter), or types it and leaves the field.
@@ -73,17 +54,27 @@ constexpr int Z = kTeethField;
 
 class CuttingConditionsTest : public ::testing::Test {
  protected:
+  // A Swiss-type machine: main spindle 6000 RPM, sub 5000, live drives 4000,
+  // 3500, 3000 and 2500 on main post 1, main post 2, sub post 1, sub post 2.
   void SetUp() override {
-    ws.Machine = TestMachine();
-    Operation& op = ws.Study.Op(kMainSpindle, 1);
-    op.ToolNo = QStringLiteral("T01");
-    op.OpName = QStringLiteral("OD Turn");
+    MachineDefinition& m = ws.Machine;
+    m.HasSubSpindle = m.HasLiveTools = 1;
+    m.MainSpindle.MaxSplSpeed = 6000;
+    m.SubSpindle.MaxSplSpeed = 5000;
+    m.LiveSpindle1.MaxSplSpeed = 4000;
+    m.LiveSpindle2.MaxSplSpeed = 3500;
+    m.LiveSpindle3.MaxSplSpeed = 3000;
+    m.LiveSpindle4.MaxSplSpeed = 2500;
+    m.MainTools1List = SplitToolString(QStringLiteral("Gang,T01,T02,T03"));
+    m.MainTools2List = SplitToolString(QStringLiteral("Cross,T11,T12"));
+    m.SubTools1List = SplitToolString(QStringLiteral(",Eject Part,T21"));
+    m.SubTools2List = SplitToolString(QStringLiteral("Back,T31"));
+    Op().ToolNo = QStringLiteral("T01");
+    Op().OpName = QStringLiteral("OD Turn");
     ws.Study.RecountOps();
   }
 
   Operation& Op(int spindle = kMainSpindle, int n = 1) { return ws.Study.Op(spindle, n); }
-
-  void UseMetric() { ws.Study.Header.Metric = -1; }
 
   // Selects an operation on a fresh form and clears the prompter.
   CuttingConditionsForm& Open(int spindle = kMainSpindle, int n = 1) {
@@ -100,13 +91,6 @@ class CuttingConditionsTest : public ::testing::Test {
   }
 
   QString Text(int field) const { return form->FieldText(field); }
-
-  QStringList Questions() const {
-    QStringList out;
-    for (const auto& e : prompter.Entries())
-      if (e.Kind == Kind::Question) out << e.Text;
-    return out;
-  }
 
   // A field's stored value is the number its text shows, rounded where the
   // field holds a whole number; the description is its text.
@@ -143,7 +127,7 @@ class CuttingConditionsTest : public ::testing::Test {
         ExpectStoredAsShown(shown.Field);
       }
       if (setup.Asked) {
-        EXPECT_EQ(Questions(), QStringList{setup.Asked});
+        EXPECT_EQ(prompter.Texts(), QStringList{setup.Asked});
       } else {
         EXPECT_TRUE(prompter.Entries().isEmpty()) << prompter.Texts().join(u'|').toStdString();
       }
@@ -158,95 +142,41 @@ class CuttingConditionsTest : public ::testing::Test {
   std::optional<CuttingConditionsForm> form;
 };
 
-// ---- captions ------------------------------------------------------------------
-
-TEST(CuttingFieldCaptionTest, InchAndMetricCaptions) {
-  const QStringList inch = {"&Diameter: =", "&SFM: =", "&RPM: =", "&Feed IPR or TPI: =", "Feed IP&M: =",
-                            "Cutting &Length: =", "&Extra Rapids: =", "Spindle &Indexes: =",
-                            "# of 1 sec. d&wells: =", "Other: Description      seconds", "",
-                            "Feed IP&T/#Teeth: =", ""};
-  QStringList metric = inch;
-  metric[1] = "&SMM(MM):=";
-  metric[3] = "&Feed MMPR(MM):=";
-  metric[4] = "Feed MMP&M(MM):=";
-  metric[5] = "Cutting &Length(MM):=";
-  metric[11] = "MMP&T/#Teeth(MM):=";
-  for (int i = 0; i < kCuttingFieldCount; ++i) {
-    EXPECT_EQ(CuttingFieldCaption(i, false), inch[i]) << i;
-    EXPECT_EQ(CuttingFieldCaption(i, true), metric[i]) << i;
-  }
-  EXPECT_EQ(CuttingFieldCaption(13, false), "");
-}
-
-TEST_F(CuttingConditionsTest, FormCaptionsFollowTheDocumentUnits) {
-  Open();
-  EXPECT_EQ(form->FieldCaption(kSurfaceSpeedField), "&SFM: =");
-  UseMetric();
-  EXPECT_EQ(form->FieldCaption(kSurfaceSpeedField), "&SMM(MM):=");
-  EXPECT_EQ(form->FieldCaption(kCutLengthField), "Cutting &Length(MM):=");
-}
-
-// ---- loading an operation ----------------------------------------------------------
+// ---- loading an operation -----------------------------------------------------------
 
 TEST_F(CuttingConditionsTest, SelectingShowsPlainNumbersAndKeepsDirty) {
-  Operation& op = Op();
-  op.Diameter = 0.5;
-  op.SFM = 300;
-  op.RPM = 2291;
-  op.IPR = 0.003;
-  op.IPM = 6.873;
-  op.CutLength = 1.5;
-  op.ExtraRapids = 2;
-  op.SpindleIndexes = 1;
-  op.Dwells = 3;
-  op.OtherDesc = QStringLiteral("Deburr");
-  op.OtherSeconds = 4;
-  op.IPT = 0.0025;
-  op.Teeth = 4;
-  op.UpdateCutTime();  // 13.0947...
+  Op() = {.ToolNo = "T01", .OpName = "OD Turn", .Diameter = .5, .SFM = 300, .RPM = 2291, .IPR = .003, .IPM = 6.873,
+          .CutLength = 1.5, .ExtraRapids = 2, .SpindleIndexes = 1, .Dwells = 3, .OtherDesc = "Deburr",
+          .OtherSeconds = 4, .IPT = .0025, .Teeth = 4};
+  Op().UpdateCutTime();  // 13.0947...
   ws.Study.Dirty = false;
   Open();
-  const QStringList expected = {".5", "300", "2291",   ".003", "6.873", "1.5", "2",
-                                "1",  "3",   "Deburr", "4",    ".0025", "4"};
+  const QStringList expected = {".5", "300", "2291", ".003", "6.873", "1.5", "2", "1", "3", "Deburr", "4", ".0025", "4"};
   for (int i = 0; i < kCuttingFieldCount; ++i) EXPECT_EQ(Text(i), expected[i]) << i;
   EXPECT_EQ(form->CutTimeText(), "Cut Time= 13.09 seconds");
   EXPECT_EQ(form->OperationNameText(), "OD Turn");
   EXPECT_FALSE(ws.Study.Dirty);
+  EXPECT_EQ(form->FieldCaption(kSurfaceSpeedField), "&SFM: =");
+  ws.Study.Header.Metric = -1;
+  EXPECT_EQ(form->FieldCaption(kSurfaceSpeedField), "&SMM(MM):=");
 
+  // An empty slot: zeros and empty texts.
   ws.Study.Dirty = true;
-  form->SelectOperation(2);
-  EXPECT_TRUE(ws.Study.Dirty);
-}
-
-TEST_F(CuttingConditionsTest, AnEmptySlotShowsZerosAndEmptyTexts) {
-  Op().OtherDesc = QStringLiteral("x");
-  Open();
   form->SelectOperation(7);
+  EXPECT_TRUE(ws.Study.Dirty);
   for (int i = 0; i < kCuttingFieldCount; ++i) EXPECT_EQ(Text(i), i == kOtherDescField ? "" : "0") << i;
   EXPECT_EQ(form->CutTimeText(), "Cut Time= 0 seconds");
   EXPECT_EQ(form->OperationNameText(), "");
   EXPECT_EQ(form->OperationNumber(), 7);
 }
 
-// Records the changes of the study as the undo history would see them.
-struct ChangeLog : StudyChangeRecorder {
-  void Changed(const TimeStudy&, const StudyChange& change) override { Steps << change.Label + u'|' + change.MergeKey; }
-  void Replaced(const TimeStudy&) override {}
-  void Saved(const TimeStudy&) override {}
-  QStringList Steps;
-};
-
 TEST_F(CuttingConditionsTest, EditsGoThroughTheChangePathAndKeysThatChangeNothingDoNot) {
   Operation& op = Op();
-  op.Diameter = 1;
-  op.SFM = 300;
-  op.RPM = 1145;
-  op.IPR = 0.003;
-  op.IPM = 3.435;
-  op.CutLength = 1.5;
+  op = {.ToolNo = "T01", .OpName = "OD Turn", .Diameter = 1, .SFM = 300, .RPM = 1145, .IPR = .003, .IPM = 3.435,
+        .CutLength = 1.5};
   op.UpdateCutTime();
   ws.Study.Dirty = false;
-  ChangeLog log;
+  test::ChangeLog log;
   ws.Changes.SetRecorder(&log);
   Open();
   // An arrow key in a consistent operation recomputes the same values.
@@ -273,7 +203,7 @@ TEST_F(CuttingConditionsTest, EditsGoThroughTheChangePathAndKeysThatChangeNothin
   form->SurfaceFinishFeed();
   EXPECT_EQ(op.ExtraRapids, 2);
   EXPECT_EQ(log.Steps, (QStringList{"Edit Operation 1|cut:1:1:9", "Edit Operation 1|cut:1:1:6",
-                                    "Edit Operation 1|cut:1:1:5", "Edit Operation 1|"}));
+                                    "Edit Operation 1|cut:1:1:5", "Edit Operation 1"}));
   ws.Changes.SetRecorder(nullptr);
 }
 
@@ -309,6 +239,17 @@ TEST_F(CuttingConditionsTest, SpeedsOverTheLimitAreAskedAbout) {
   Run({.OpName = "Live Cross Drill", .Tool = "T11",
        .Asked = "The RPM is over the max of 3500. Do you want to go over the max?"},
       {{{{D, ".25"}, {N, "4000"}}, {{N, "3500"}}}});
+
+  // Not answered, the question takes its default No; the surface speed
+  // recomputed is selected.
+  Open();
+  Type(kDiameterField, "1");
+  Type(kSurfaceSpeedField, "1800");
+  ASSERT_EQ(prompter.Entries().size(), 1);
+  EXPECT_EQ(prompter.Entries()[0].ButtonSet, Buttons::YesNo);
+  EXPECT_EQ(prompter.Entries()[0].Default, Answer::No);
+  EXPECT_EQ(Text(kSurfaceSpeedField), "1570.785");
+  EXPECT_EQ(form->Selection(kSurfaceSpeedField), (TextSelection{0, 8}));
 }
 
 TEST_F(CuttingConditionsTest, FeedsFollowEachOther) {
@@ -332,46 +273,8 @@ TEST_F(CuttingConditionsTest, FeedsFollowEachOther) {
   Run({.Metric = true}, {{{{IPR, "2", Then::Leave}}, {{IPR, ".5"}}}});
 }
 
-TEST_F(CuttingConditionsTest, TheRecomputedSurfaceSpeedIsSelected) {
-  Open();
-  Type(kDiameterField, "1");
-  Type(kSurfaceSpeedField, "1800");  // answered with the default No
-  EXPECT_EQ(Text(kSurfaceSpeedField), "1570.785");
-  EXPECT_EQ(form->Selection(kSurfaceSpeedField), (TextSelection{0, 8}));
-}
-
-TEST_F(CuttingConditionsTest, NoCapOnTheSurfaceSpeedPath) {
-  Op().RPM = 777;
-  Open();
-  Type(kDiameterField, "0.001");
-  prompter.QueueAnswer(Answer::Yes);
-  Type(kSurfaceSpeedField, "300");
-  EXPECT_EQ(Text(kSpindleSpeedField), "1145923");
-  EXPECT_EQ(Text(kSurfaceSpeedField), "300");
-  // 1145923 does not fit the 16-bit RPM: the previous value stays.
-  EXPECT_EQ(Op().RPM, 777);
-  EXPECT_EQ(Op().SFM, 300);
-}
-
-TEST_F(CuttingConditionsTest, SurfaceSpeedThatOverflowsEndsTheRecalculation) {
-  Op().RPM = 12;
-  Op().IPR = 0.5;
-  Open();
-  ASSERT_TRUE(form->SetFieldText(kDiameterField, "1e306"));
-  ASSERT_TRUE(form->SetFieldText(kFeedPerRevField, ".002"));
-  Type(kSpindleSpeedField, "5000");
-  EXPECT_EQ(Text(kSurfaceSpeedField), "0");
-  EXPECT_EQ(Text(kFeedPerMinuteField), "0");  // not recomputed
-  EXPECT_EQ(Op().RPM, 12);                     // not committed
-  EXPECT_EQ(Op().IPR, 0.5);
-}
-
-TEST_F(CuttingConditionsTest, SixteenBitOverflowKeepsThePreviousValue) {
-  Op().SFM = 300;
-  Op().RPM = 1000;
-  Op().Teeth = 4;
-  Op().ExtraRapids = 2;
-  Op().OtherSeconds = 7;
+TEST_F(CuttingConditionsTest, ValuesThatDoNotFitKeepThePreviousOnes) {
+  Op() = {.ToolNo = "T01", .SFM = 300, .RPM = 1000, .ExtraRapids = 2, .OtherSeconds = 7, .Teeth = 4};
   Open();
   Type(kSurfaceSpeedField, "40000");
   Type(kSpindleSpeedField, "70000");
@@ -388,13 +291,28 @@ TEST_F(CuttingConditionsTest, SixteenBitOverflowKeepsThePreviousValue) {
   EXPECT_EQ(Op().OtherSeconds, 32767);
   Type(kTeethField, "2.5");  // halves to even
   EXPECT_EQ(Op().Teeth, 2);
-}
 
-TEST_F(CuttingConditionsTest, DecimalCommaLocaleReadsCommas) {
-  ScopedNumberLocale comma({u',', u'.'});
+  // No cap on the surface speed path: 1145923 does not fit the 16-bit RPM.
+  Op().RPM = 777;
   Open();
-  Type(kDiameterField, "1,5");
-  EXPECT_EQ(Op().Diameter, 1.5);
+  Type(kDiameterField, "0.001");
+  prompter.QueueAnswer(Answer::Yes);
+  Type(kSurfaceSpeedField, "300");
+  EXPECT_EQ(Text(kSpindleSpeedField), "1145923");
+  EXPECT_EQ(Op().RPM, 777);
+  EXPECT_EQ(Op().SFM, 300);
+
+  // A surface speed that overflows ends the recalculation: nothing committed.
+  Op().RPM = 12;
+  Op().IPR = 0.5;
+  Open();
+  ASSERT_TRUE(form->SetFieldText(kDiameterField, "1e306"));
+  ASSERT_TRUE(form->SetFieldText(kFeedPerRevField, ".002"));
+  Type(kSpindleSpeedField, "5000");
+  EXPECT_EQ(Text(kSurfaceSpeedField), "0");
+  EXPECT_EQ(Text(kFeedPerMinuteField), "0");
+  EXPECT_EQ(Op().RPM, 12);
+  EXPECT_EQ(Op().IPR, 0.5);
 }
 
 // ---- the spindle speed limit ---------------------------------------------------------
@@ -422,23 +340,7 @@ TEST_F(CuttingConditionsTest, LimitFollowsTheLiveDriveOfTheToolPost) {
   }
 }
 
-TEST_F(CuttingConditionsTest, CheckSpindleSpeedLimitAsksYesNoWithNoAsTheDefault) {
-  Open();
-  std::int32_t n = 6000;
-  form->CheckSpindleSpeedLimit(n);
-  EXPECT_EQ(n, 6000);
-  EXPECT_TRUE(prompter.Entries().isEmpty());
-  n = 6001;
-  form->CheckSpindleSpeedLimit(n);  // no answer queued: the default No
-  EXPECT_EQ(n, 6000);
-  ASSERT_EQ(prompter.Entries().size(), 1);
-  const auto& q = prompter.Entries()[0];
-  EXPECT_EQ(q.Text, "The RPM is over the max of 6000. Do you want to go over the max?");
-  EXPECT_EQ(q.ButtonSet, Buttons::YesNo);
-  EXPECT_EQ(q.Default, Answer::No);
-}
-
-// ---- unit conversion keys ---------------------------------------------------------------
+// ---- keys: unit conversion, the double quote, Enter in the length field -----------------
 
 TEST_F(CuttingConditionsTest, ConversionKeysInTheFirstSixFields) {
   struct Case {
@@ -448,8 +350,9 @@ TEST_F(CuttingConditionsTest, ConversionKeysInTheFirstSixFields) {
     const char* After;
   };
   const Case cases[] = {
-      {D, ".5", u'm', "12.7"},       {D, "12.7", u'I', ".5"},       {L, "12.7", u'i', ".5"},
-      {S, "300", u'M', "91.44"},     {S, "91.44", u'i', "300."},
+      {D, ".5", u'm', "12.7"}, {D, "12.7", u'I', ".5"}, {L, "12.7", u'i', ".5"}, {IPR, "1", u'i', ".0394"},
+      {S, "300", u'M', "91.44"}, {S, "91.44", u'i', "300."}, {IPM, "-2", u'm', "-50.8"},
+      {D, "1e39", u'm', "1e39"},  // beyond a Single: left as typed
       {N, "1000", u'm', "1000"},  // the spindle speed swallows the key and keeps its value
   };
   Open();
@@ -463,21 +366,22 @@ TEST_F(CuttingConditionsTest, ConversionKeysInTheFirstSixFields) {
   EXPECT_FALSE(form->KeyPress(kOtherDescField, u'i'));
   EXPECT_FALSE(form->KeyPress(kDiameterField, u'x'));
   EXPECT_TRUE(prompter.Entries().isEmpty());
-}
 
-TEST_F(CuttingConditionsTest, ConversionThenKeyUpRecalculates) {
-  UseMetric();
+  // The key release after a conversion recalculates, with decimal commas
+  // read under a comma locale.
+  ws.Study.Header.Metric = -1;
+  ScopedNumberLocale comma({u',', u'.'});
   Open();
   Type(kSurfaceSpeedField, "100");
   ASSERT_TRUE(form->SetFieldText(kDiameterField, "1"));
   ASSERT_TRUE(form->KeyPress(kDiameterField, u'm'));
   form->KeyUp(kDiameterField, 'M');
-  EXPECT_EQ(Text(kDiameterField), "25.4");
+  EXPECT_EQ(Text(kDiameterField), "25,4");
   EXPECT_EQ(Text(kSpindleSpeedField), "1253");  // 1000 x 100 / (3.14157 x 25.4)
   EXPECT_DOUBLE_EQ(Op().Diameter, 25.4);
+  Type(kDiameterField, "1,5");
+  EXPECT_EQ(Op().Diameter, 1.5);
 }
-
-// ---- the double quote -----------------------------------------------------------------
 
 TEST_F(CuttingConditionsTest, DoubleQuoteIsRefusedInEveryField) {
   Open();
@@ -487,9 +391,46 @@ TEST_F(CuttingConditionsTest, DoubleQuoteIsRefusedInEveryField) {
   EXPECT_EQ(Text(kOtherDescField), "Deburr");
   EXPECT_FALSE(form->SetOperationNameText("1/2\" Drill"));
   EXPECT_EQ(form->OperationNameText(), "OD Turn");
-  EXPECT_EQ(prompter.Messages(),
-            QStringList(kCuttingFieldCount + 2,
-                        "You can not use \" in your description because of the way I save the data file."));
+  EXPECT_EQ(prompter.Messages(), QStringList(kCuttingFieldCount + 2, kDoubleQuoteMessage));
+}
+
+// The cutting length takes formulas: Enter shows the result in "####.####"
+// with the caret after it, leaving shows a plain number. The cases follow
+// each other: an error after a length must store 0.
+TEST_F(CuttingConditionsTest, TheLengthFieldEvaluatesItsFormulaOnEnterAndOnLeaving) {
+  Op().IPM = 6;
+  Open();
+  const struct {
+    const char *Formula, *OnEnter, *OnLeave, *CutTime = nullptr;
+  } cases[] = {
+      {"(1+.2+.5-(2*4))/2", "-3.15", "-3.15"},
+      {"1.5*2", "3.", "3", "Cut Time= 30. seconds"},
+      {"2/3", ".6667", ".666666666666667"},
+      {"1,5*2", "3.", "3"},  // decimal commas are taken as points
+      {"(1+2", ".", "0", "Cut Time= 0 seconds"},
+      {"1.25", "1.25", "1.25"},
+      {"2/0", ".", "0"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Formula);
+    for (const bool enter : {true, false}) {
+      ASSERT_TRUE(form->SetFieldText(kCutLengthField, c.Formula));
+      if (enter) form->KeyUp(kCutLengthField, kEnterKeyCode);
+      else form->LostFocus(kCutLengthField);
+      EXPECT_EQ(Text(kCutLengthField), enter ? c.OnEnter : c.OnLeave);
+      EXPECT_EQ(Op().CutLength, ParseNumber(Text(kCutLengthField)));
+      if (enter) {
+        EXPECT_EQ(form->Selection(L), (TextSelection{static_cast<int>(Text(L).size()), 0}));
+      }
+      if (c.CutTime) {
+        EXPECT_EQ(form->CutTimeText(), c.CutTime);
+      }
+    }
+  }
+  // Other fields do not evaluate on Enter.
+  Type(kDiameterField, "1+1", kEnterKeyCode);
+  EXPECT_EQ(Text(kDiameterField), "1+1");
+  EXPECT_TRUE(prompter.Entries().isEmpty());
 }
 
 // ---- surface finish feed ----------------------------------------------------------------
@@ -525,21 +466,19 @@ TEST_F(CuttingConditionsTest, SurfaceFinishFeedNeedsBothValues) {
         << rms.toStdString() << " " << radius.toStdString();
   }
   // Cancelling either question changes nothing and says nothing.
-  prompter.Clear();
-  prompter.QueueText(std::nullopt);
-  form->SurfaceFinishFeed();
-  EXPECT_EQ(prompter.Entries().size(), 1);
-  prompter.Clear();
-  prompter.QueueText(QStringLiteral("32"));
-  prompter.QueueText(std::nullopt);
-  form->SurfaceFinishFeed();
-  EXPECT_EQ(prompter.Entries().size(), 2);
-  EXPECT_TRUE(prompter.Messages().isEmpty());
+  for (const int answered : {0, 1}) {
+    prompter.Clear();
+    if (answered) prompter.QueueText(QStringLiteral("32"));
+    prompter.QueueText(std::nullopt);
+    form->SurfaceFinishFeed();
+    EXPECT_EQ(prompter.Entries().size(), answered + 1);
+    EXPECT_TRUE(prompter.Messages().isEmpty());
+  }
   EXPECT_EQ(Text(kFeedPerRevField), "0");
   EXPECT_EQ(ws.LastCalcText, "");
 }
 
-// ---- focus, hints and tab stops ------------------------------------------------------------
+// ---- focus, hints and the live name ---------------------------------------------------------
 
 TEST_F(CuttingConditionsTest, FocusSelectsTheTextAndShowsTheFormulaHint) {
   Op().CutLength = 1.25;
@@ -551,26 +490,15 @@ TEST_F(CuttingConditionsTest, FocusSelectsTheTextAndShowsTheFormulaHint) {
   EXPECT_FALSE(form->FormulaHintVisible());
   form->GotFocus(kDiameterField);
   EXPECT_FALSE(form->FormulaHintVisible());
-  EXPECT_EQ(kFormulaHint, "ie:   (1+.2+.5-(2*4))/2");
-  EXPECT_EQ(kUnitConversionHint, "press i or m to convert data to In or MM  \".5m\" =12.7  \"12.7i\" =.5");
-}
-
-TEST_F(CuttingConditionsTest, LiveNamesMakeTheMillingFieldsTabStops) {
-  Open();
-  EXPECT_FALSE(form->IsTabStop(kFeedPerMinuteField));
-  EXPECT_FALSE(form->IsTabStop(kFeedPerToothField));
-  EXPECT_FALSE(form->IsTabStop(kTeethField));
-  EXPECT_TRUE(form->IsTabStop(kFeedPerRevField));
-  form->SetOperationNameText("LIVE Thread Mill");
-  EXPECT_TRUE(form->IsTabStop(kFeedPerMinuteField));
-  EXPECT_TRUE(form->IsTabStop(kTeethField));
 }
 
 TEST_F(CuttingConditionsTest, TheNameBoxNotTheStoredNameDecidesWhatIsLive) {
   Open();  // "OD Turn"
   Type(kTeethField, "4");
   Type(kSpindleSpeedField, "1000");
+  EXPECT_FALSE(form->IsTabStop(kFeedPerToothField));
   ASSERT_TRUE(form->SetOperationNameText("Live Drill"));
+  EXPECT_TRUE(form->IsTabStop(kFeedPerToothField));
   Type(kFeedPerRevField, ".02");
   EXPECT_EQ(Text(kFeedPerToothField), ".005");
   EXPECT_EQ(Text(kFeedPerMinuteField), "20.");

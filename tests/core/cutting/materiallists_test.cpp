@@ -38,36 +38,25 @@ using ManyMaterialsTest = OpenDatabaseTest<Seed::Tables>;
 
 }  // namespace
 
-TEST(MaterialTextTest, DisplayTextIsNameDashGroup) {
-  const MaterialLists l = Lists({"Steel", "Stainless"}, {{"12L14", 1}, {"303", 2}, {"Orphan", 7}});
-  EXPECT_EQ(MaterialDisplayText(l, 1), "12L14 - Steel");
-  EXPECT_EQ(MaterialDisplayText(l, 2), "303 - Stainless");
-  EXPECT_EQ(MaterialDisplayText(l, 3), "Orphan - ");
-  EXPECT_EQ(MaterialDisplayText(l, 0), "");
-  EXPECT_EQ(MaterialDisplayText(l, 4), "");
-  EXPECT_EQ(MaterialDisplayTexts(l), (QStringList{"12L14 - Steel", "303 - Stainless", "Orphan - "}));
-}
-
-TEST(MaterialTextTest, GroupOfADisplayTextTakesTheTextAfterTheFirstDash) {
-  const MaterialLists l = Lists({"Steel", "Stainless", "Steel"}, {});
-  EXPECT_EQ(GroupOfDisplayText(l, QStringLiteral("303 - Stainless")), 2);
-  EXPECT_EQ(GroupOfDisplayText(l, QStringLiteral("12L14 - Steel")), 1);  // first exact match
-  EXPECT_EQ(GroupOfDisplayText(l, QStringLiteral("12L14 - steel")), 0);
-  EXPECT_EQ(GroupOfDisplayText(l, QStringLiteral("12L14")), 0);
-  EXPECT_EQ(GroupOfDisplayText(l, QStringLiteral("12L14-Steel")), 0);
-  EXPECT_EQ(GroupOfDisplayText(l, QStringLiteral("A - B - Steel")), 0);  // "B - Steel" is no group
-}
-
-TEST(MaterialTextTest, AMaterialEntryResolvesToItsOwnGroup) {
+TEST(MaterialTextTest, DisplayTextsAndTheGroupsTheyResolveTo) {
   // Two groups of the same name, and a material whose name holds " - ".
   const MaterialLists l = Lists({"Steel", "Stainless", "Steel"},
                                 {{"12L14", 1}, {"1018", 3}, {"17-4 PH - H900", 2}, {"Lost", 9}, {"12L14", 3}});
-  EXPECT_EQ(GroupOfMaterialEntry(l, QStringLiteral("12L14 - Steel")), 1);  // first equal entry from the top
+  EXPECT_EQ(MaterialDisplayTexts(l), (QStringList{"12L14 - Steel", "1018 - Steel", "17-4 PH - H900 - Stainless",
+                                                  "Lost - ", "12L14 - Steel"}));
+  EXPECT_EQ(MaterialDisplayText(l, 0), "");
+  EXPECT_EQ(MaterialDisplayText(l, 6), "");
+  // A material entry: the first equal entry from the top.
+  EXPECT_EQ(GroupOfMaterialEntry(l, QStringLiteral("12L14 - Steel")), 1);
   EXPECT_EQ(GroupOfMaterialEntry(l, QStringLiteral("1018 - Steel")), 3);
   EXPECT_EQ(GroupOfMaterialEntry(l, QStringLiteral("17-4 PH - H900 - Stainless")), 2);
   EXPECT_EQ(GroupOfMaterialEntry(l, QStringLiteral("Lost - ")), 0);
   EXPECT_EQ(GroupOfMaterialEntry(l, QStringLiteral("Unobtainium - Steel")), std::nullopt);
   EXPECT_EQ(GroupOfMaterialEntry(l, QStringLiteral("")), std::nullopt);
+  // Any text: the group named after its first " - ", first exact match.
+  const std::pair<const char*, int> texts[] = {{"303 - Stainless", 2}, {"12L14 - Steel", 1}, {"12L14 - steel", 0},
+                                               {"12L14", 0}, {"12L14-Steel", 0}, {"A - B - Steel", 0}};
+  for (const auto& [text, group] : texts) EXPECT_EQ(GroupOfDisplayText(l, QString::fromLatin1(text)), group) << text;
 }
 
 TEST_F(MaterialListsLoadTest, ListsAreNumberedFromOneInTableOrder) {
@@ -108,18 +97,6 @@ TEST_F(ManyMaterialsTest, GroupsBeyondSixteenBitNumbersAreLeftOutWithAWarning) {
   EXPECT_EQ(GroupName(l, 32767), "Group 32767");
   EXPECT_EQ(l.MaterialGroups, (std::vector<std::int16_t>{0, 0, 32767}));
   EXPECT_EQ(MaterialDisplayText(l, 2), "Last - Group 32767");
-}
-
-TEST(MaterialListsStartUpTest, LoadsTheWorkspaceFromAFreshFolder) {
-  TempAppFolder folder(true);
-  Workspace ws;
-  ws.AppFolder = folder.Path();
-  QString error;
-  ASSERT_TRUE(LoadMaterialListsAtStartUp(ws, &error)) << error.toStdString();
-  EXPECT_GE(GroupCount(ws.Materials), 10);
-  EXPECT_GE(MaterialCount(ws.Materials), 30);
-  EXPECT_EQ(MaterialDisplayText(ws.Materials, 1), "12L14 - Free-Machining Steel");
-  EXPECT_TRUE(QFile::exists(folder.FilePath("RVXCutData.db")));
 }
 
 TEST(MaterialListsStartUpTest, AFailureLeavesEmptyListsAndSaysWhy) {

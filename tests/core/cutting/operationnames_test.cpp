@@ -2,21 +2,15 @@
 
 #include "cutdatatestutil.h"
 #include "cutting/cutdataqueries.h"
-#include "cutting/cuttingdatabase.h"
 #include "cutting/operationnamerules.h"
 #include "engine/enginememo.h"
-
 #include "platform/scriptedprompter.h"
-#include "support/testsupport.h"
+#include "platform/textinput.h"
 
 #include <QDir>
 #include <QFileInfo>
 
 #include <gtest/gtest.h>
-
-#if defined(Q_OS_UNIX)
-#include <unistd.h>
-#endif
 
 using namespace arvex;
 using arvex::test::TempAppFolder;
@@ -30,100 +24,70 @@ const QString kLive = QStringLiteral("(Live Holders)");
 // ---- the name rules -------------------------------------------------------------
 
 // Names beyond the bundled ones (whose rules BundledNamesSteerAsIntended pins).
-TEST(OperationNameRulesTest, HolderHeadings) {
-  const std::vector<std::pair<QString, QString>> cases = {
-      {"live tap", kLive}, {"REAM", kId}, {"Rough Turn", kOd}, {"od knurl", kOd}, {"Thread", ""},
-      {"Cut-Off", ""},     {"", ""},      {"Groove", ""},
+TEST(OperationNameRulesTest, HoldersKeywordsAndLiveNames) {
+  const std::vector<std::pair<QString, QString>> headings = {
+      {"live tap", kLive}, {"REAM", kId}, {"Rough Turn", kOd}, {"Thread", ""}, {"Cut-Off", ""}, {"", ""},
       // "ID" counts in capitals only; "od" anywhere, inside words too.
       {"id bore", ""},     {"Grid", ""},  {"Body Form", kOd},  {"Taper", kId},
   };
-  for (const auto& [name, heading] : cases) EXPECT_EQ(HolderHeadingForName(name), heading) << name.toStdString();
-}
-
-TEST(OperationNameRulesTest, GridKeywordsLastMatchWins) {
-  const std::vector<std::pair<QString, QString>> cases = {
-      {"Drill & Ream", "ream"}, {"Face Mill", "mill"},   {"CENTER", "center"},       {"Spot Face", "spot"},
-      {"FACE and DRILL", "drill"}, {"Turn then ream", "ream"}, {"Cut-off", ""}, {"", ""},
+  for (const auto& [name, heading] : headings) EXPECT_EQ(HolderHeadingForName(name), heading) << name.toStdString();
+  // The last keyword in the name wins.
+  const std::vector<std::pair<QString, QString>> keywords = {
+      {"Drill & Ream", "ream"}, {"Face Mill", "mill"}, {"CENTER", "center"}, {"Spot Face", "spot"},
+      {"FACE and DRILL", "drill"}, {"Cut-off", ""},
   };
-  for (const auto& [name, keyword] : cases) {
+  for (const auto& [name, keyword] : keywords) {
     EXPECT_EQ(GridKeywordForName(name), keyword) << name.toStdString();
     EXPECT_EQ(GridKeyword(name), keyword) << name.toStdString();
   }
-}
-
-TEST(OperationNameRulesTest, LiveNames) {
-  EXPECT_TRUE(IsLiveOperationName("Live Drill"));
-  EXPECT_TRUE(IsLiveOperationName("LIVE TAP"));
   EXPECT_TRUE(IsLiveOperationName("cross drill (live)"));
-  EXPECT_FALSE(IsLiveOperationName("Drill"));
   EXPECT_FALSE(IsLiveOperationName("Li ve"));
 }
 
-// The bundled names steer the window and the cycle items as a shop expects.
-// Columns: heading, keyword, and the words the non-cutting items look for
-// (live tool, tapping, cut-off).
+// The bundled names steer the window and the cycle items as a shop expects:
+// the holder heading, the grid keyword, and the words the non-cutting items
+// look for ("L" live tool, "T" tapping, "C" cut-off).
 TEST(OperationNameRulesTest, BundledNamesSteerAsIntended) {
-  struct Expected {
-    QString Name;
-    QString Heading;
-    QString Keyword;
-    bool Live;
-    bool Tapping;
-    bool CutOff;
-  };
-  const std::vector<Expected> expected = {
-      {"OD Turn", kOd, "turn", false, false, false},
-      {"OD Rough Turn", kOd, "turn", false, false, false},
-      {"OD Finish Turn", kOd, "turn", false, false, false},
-      {"Face OD", kOd, "turn", false, false, false},
-      {"OD Groove", kOd, "turn", false, false, false},
-      {"OD Form", kOd, "", false, false, false},
-      {"OD Knurl", kOd, "", false, false, false},
-      {"OD Thread", kOd, "", false, false, false},
-      {"Single Point Thread", "", "", false, false, false},
-      {"Die Thread OD", kOd, "", false, true, false},
-      {"OD Groove & Cut-Off", kOd, "turn", false, false, true},
-      {"Center Drill", kId, "center", false, false, false},
-      {"Spot Drill", kId, "spot", false, false, false},
-      {"Drill", kId, "drill", false, false, false},
-      {"Peck Drill", kId, "drill", false, false, false},
-      {"Ream", kId, "ream", false, false, false},
-      {"Tap", kId, "", false, true, false},
-      {"ID Turn", kId, "turn", false, false, false},
-      {"ID Bore (Turn)", kId, "turn", false, false, false},
-      {"ID Groove", kId, "turn", false, false, false},
-      {"ID Thread", kId, "", false, false, false},
-      {"Broach", kId, "", false, false, false},
-      {"Live Center Drill", kLive, "center", true, false, false},
-      {"Live Spot Drill", kLive, "spot", true, false, false},
-      {"Live Drill", kLive, "drill", true, false, false},
-      {"Live Ream", kLive, "ream", true, false, false},
-      {"Live Tap", kLive, "", true, true, false},
-      {"Live Cross Drill", kLive, "drill", true, false, false},
-      {"Live Cross Tap", kLive, "", true, true, false},
-      {"Live Cross Mill", kLive, "mill", true, false, false},
-      {"Live Mill Flats", kLive, "mill", true, false, false},
-      {"Live Slot Mill", kLive, "mill", true, false, false},
-      {"Live Thread Mill", kLive, "mill", true, false, false},
-      {"Live Polygon Mill", kLive, "mill", true, false, false},
-      {"Live Thread Whirl", kLive, "", true, false, false},
+  const struct {
+    QString Name, Heading, Keyword;
+    const char* Facts;
+  } expected[] = {
+      {"OD Turn", kOd, "turn", ""},           {"OD Rough Turn", kOd, "turn", ""},
+      {"OD Finish Turn", kOd, "turn", ""},    {"Face OD", kOd, "turn", ""},
+      {"OD Groove", kOd, "turn", ""},         {"OD Form", kOd, "", ""},
+      {"OD Knurl", kOd, "", ""},              {"OD Thread", kOd, "", ""},
+      {"Single Point Thread", "", "", ""},    {"Die Thread OD", kOd, "", "T"},
+      {"OD Groove & Cut-Off", kOd, "turn", "C"}, {"Center Drill", kId, "center", ""},
+      {"Spot Drill", kId, "spot", ""},        {"Drill", kId, "drill", ""},
+      {"Peck Drill", kId, "drill", ""},       {"Ream", kId, "ream", ""},
+      {"Tap", kId, "", "T"},                  {"ID Turn", kId, "turn", ""},
+      {"ID Bore (Turn)", kId, "turn", ""},    {"ID Groove", kId, "turn", ""},
+      {"ID Thread", kId, "", ""},             {"Broach", kId, "", ""},
+      {"Live Center Drill", kLive, "center", "L"}, {"Live Spot Drill", kLive, "spot", "L"},
+      {"Live Drill", kLive, "drill", "L"},    {"Live Ream", kLive, "ream", "L"},
+      {"Live Tap", kLive, "", "LT"},          {"Live Cross Drill", kLive, "drill", "L"},
+      {"Live Cross Tap", kLive, "", "LT"},    {"Live Cross Mill", kLive, "mill", "L"},
+      {"Live Mill Flats", kLive, "mill", "L"}, {"Live Slot Mill", kLive, "mill", "L"},
+      {"Live Thread Mill", kLive, "mill", "L"}, {"Live Polygon Mill", kLive, "mill", "L"},
+      {"Live Thread Whirl", kLive, "", "L"},
   };
   ScriptedPrompter prompter;
   const QStringList names = LoadOperationNames(test::SourceDataFolder(), prompter);
   ASSERT_TRUE(prompter.Entries().isEmpty());
   QStringList expectedNames;
-  for (const Expected& e : expected) expectedNames << e.Name;
+  for (const auto& e : expected) expectedNames << e.Name;
   ASSERT_EQ(names, expectedNames);
-  for (const Expected& e : expected) {
+  for (const auto& e : expected) {
     SCOPED_TRACE(e.Name.toStdString());
     EXPECT_EQ(HolderHeadingForName(e.Name), e.Heading);
     EXPECT_EQ(GridKeywordForName(e.Name), e.Keyword);
     EXPECT_EQ(GridKeyword(e.Name), e.Keyword);
     const OperationFacts facts = NameFacts(e.Name);
-    EXPECT_EQ(IsLiveOperationName(e.Name), e.Live);
-    EXPECT_EQ(facts.Live, e.Live);
-    EXPECT_EQ(facts.Tapping, e.Tapping);
-    EXPECT_EQ(facts.CutOff, e.CutOff);
+    const QString flags = QString::fromLatin1(e.Facts);
+    EXPECT_EQ(IsLiveOperationName(e.Name), flags.contains(u'L'));
+    EXPECT_EQ(facts.Live, flags.contains(u'L'));
+    EXPECT_EQ(facts.Tapping, flags.contains(u'T'));
+    EXPECT_EQ(facts.CutOff, flags.contains(u'C'));
   }
 }
 
@@ -138,47 +102,33 @@ TEST(OperationNameRulesTest, BundledNamesFindBundledCuttingData) {
   for (const QString& name : LoadOperationNames(app.Path(), prompter)) {
     const QString keyword = GridKeywordForName(name);
     if (keyword.isEmpty()) continue;
-    EXPECT_FALSE(KeywordAlternatives(types, keyword).isEmpty()) << name.toStdString();
     EXPECT_FALSE(test::Selected(db, KeywordQuery(1, types, keyword)).empty()) << name.toStdString();
   }
+  EXPECT_EQ(CollectOperationTypes(test::Selected(db, KeywordQuery(1, types, GridKeyword("Drill")))),
+            (QStringList{"Center Drill", "Spot Drill", "Drill", "Live Cross Drill"}));
 }
 
 // ---- the file ----------------------------------------------------------------------
 
-TEST(OperationNameFileTest, LoadsLinesInOrderWithEmptyNames) {
+TEST(OperationNameFileTest, LinesInOrderWindows1252WithCrLf) {
   TempAppFolder app;
   app.Write("OPP-DESC.TXT", QByteArray("OD Turn\r\n\r\nDrill \xD8 .25\r\nLive Tap\nLast"));
   ScriptedPrompter prompter;
-  const QStringList names = LoadOperationNames(app.Path(), prompter);
-  EXPECT_EQ(names, (QStringList{"OD Turn", "", QString::fromUtf8("Drill \u00D8 .25"), "Live Tap", "Last"}));
-  EXPECT_TRUE(prompter.Entries().isEmpty());
-}
-
-TEST(OperationNameFileTest, MissingFileGivesTheMessageAndAnEmptyList) {
-  TempAppFolder app;
-  ScriptedPrompter prompter;
-  EXPECT_TRUE(LoadOperationNames(app.Path(), prompter).isEmpty());
-  EXPECT_EQ(prompter.Messages(), QStringList{"The file " + app.Path() +
-                                             "OPP-DESC.TXT can not be found! There will be no tool descriptions!"});
-}
-
-TEST(OperationNameFileTest, SavesWindows1252WithCrLf) {
-  TempAppFolder app;
-  ScriptedPrompter prompter;
+  EXPECT_EQ(LoadOperationNames(app.Path(), prompter),
+            (QStringList{"OD Turn", "", QString::fromUtf8("Drill \u00D8 .25"), "Live Tap", "Last"}));
   ASSERT_TRUE(SaveOperationNames(app.Path(), {"OD Turn", "", QString::fromUtf8("Ø Drill – 1/4")}, prompter));
   EXPECT_EQ(app.Read("OPP-DESC.TXT"), QByteArray("OD Turn\r\n\r\n\xD8 Drill \x96 1/4\r\n"));
-  EXPECT_EQ(LoadOperationNames(app.Path(), prompter),
-            (QStringList{"OD Turn", "", QString::fromUtf8("Ø Drill – 1/4")}));
   EXPECT_TRUE(prompter.Entries().isEmpty());
-}
 
-TEST(OperationNameFileTest, AFolderThatCannotHoldTheFileGivesTheMessage) {
-  TempAppFolder app;
+  // A missing file gives the message and an empty list; a folder that
+  // cannot hold the file, its own.
+  QFile::remove(app.FilePath("OPP-DESC.TXT"));
+  EXPECT_TRUE(LoadOperationNames(app.Path(), prompter).isEmpty());
   app.Write("notafolder", "x");
-  const QString folder = app.FilePath("notafolder/");
-  ScriptedPrompter prompter;
-  EXPECT_FALSE(SaveOperationNames(folder, {"Drill"}, prompter));
-  EXPECT_EQ(prompter.Messages(), QStringList{"The file " + folder + "OPP-DESC.TXT can not be opened!"});
+  EXPECT_FALSE(SaveOperationNames(app.FilePath("notafolder/"), {"Drill"}, prompter));
+  EXPECT_EQ(prompter.Messages(),
+            (QStringList{"The file " + app.Path() + "OPP-DESC.TXT can not be found! There will be no tool descriptions!",
+                         "The file " + app.FilePath("notafolder/") + "OPP-DESC.TXT can not be opened!"}));
 }
 
 // ---- the editor --------------------------------------------------------------------------
@@ -195,27 +145,10 @@ class OperationNameEditorTest : public ::testing::Test {
   std::optional<OperationNameEditor> editor;
 };
 
-TEST_F(OperationNameEditorTest, OpensWithTheFileAndNothingSelected) {
-  EXPECT_EQ(editor->Names(), (QStringList{"Drill", "Tap", "Ream"}));
-  EXPECT_EQ(editor->SelectedIndex(), -1);
-  EXPECT_FALSE(editor->IsClosed());
-  editor->Select(3);
-  EXPECT_EQ(editor->SelectedIndex(), -1);
-}
-
-TEST_F(OperationNameEditorTest, OpeningWithoutTheFileShowsTheMessage) {
-  QFile::remove(app.FilePath("OPP-DESC.TXT"));
-  editor.emplace(app.Path(), prompter);
-  EXPECT_TRUE(editor->Names().isEmpty());
-  EXPECT_EQ(prompter.Messages().size(), 1);
-  // Names can still be added and saved; the file is created.
-  editor->SetText("OD Turn");
-  editor->Add();
-  EXPECT_TRUE(editor->Save());
-  EXPECT_EQ(app.Read("OPP-DESC.TXT"), "OD Turn\r\n");
-}
-
 TEST_F(OperationNameEditorTest, AddGoesToTheTopOrBeforeTheSelection) {
+  EXPECT_EQ(editor->SelectedIndex(), -1);
+  editor->Select(3);  // past the list: nothing
+  EXPECT_EQ(editor->SelectedIndex(), -1);
   ASSERT_TRUE(editor->SetText("Spot Drill"));
   editor->Add();
   EXPECT_EQ(editor->Names(), (QStringList{"Spot Drill", "Drill", "Tap", "Ream"}));
@@ -223,17 +156,12 @@ TEST_F(OperationNameEditorTest, AddGoesToTheTopOrBeforeTheSelection) {
   EXPECT_EQ(editor->Text(), "");
 
   editor->Select(3);  // Ream
-  editor->SetText("Live Tap");
-  editor->Add();
-  EXPECT_EQ(editor->Names(), (QStringList{"Spot Drill", "Drill", "Tap", "Live Tap", "Ream"}));
-  EXPECT_EQ(editor->SelectedIndex(), 3);
-
-  // An empty text adds an empty name, unchanged text otherwise.
-  editor->Add();
-  EXPECT_EQ(editor->Names()[3], "");
   editor->SetText("  Broach ");
   editor->Add();
-  EXPECT_EQ(editor->Names()[3], "  Broach ");
+  EXPECT_EQ(editor->Names(), (QStringList{"Spot Drill", "Drill", "Tap", "  Broach ", "Ream"}));
+  EXPECT_EQ(editor->SelectedIndex(), 3);
+  editor->Add();  // an empty text adds an empty name
+  EXPECT_EQ(editor->Names()[3], "");
 }
 
 TEST_F(OperationNameEditorTest, DeleteAsksAndKeepsTheNameInTheTextBox) {
@@ -253,29 +181,24 @@ TEST_F(OperationNameEditorTest, DeleteAsksAndKeepsTheNameInTheTextBox) {
   EXPECT_EQ(editor->Names(), (QStringList{"Drill", "Ream"}));
   EXPECT_EQ(editor->Text(), "Tap");
   EXPECT_EQ(editor->SelectedIndex(), -1);
-
-  // Re-added elsewhere.
   editor->Select(0);
-  editor->Add();
+  editor->Add();  // re-added elsewhere
   EXPECT_EQ(editor->Names(), (QStringList{"Tap", "Drill", "Ream"}));
-}
 
-TEST_F(OperationNameEditorTest, DeletingEverythingSavesAnEmptyFile) {
+  // Deleting everything saves an empty file, which is no missing one.
   for (int i = 0; i < 3; ++i) {
     editor->Select(0);
     prompter.QueueAnswer(Answer::Yes);
     editor->Delete();
   }
-  EXPECT_TRUE(editor->Names().isEmpty());
   EXPECT_TRUE(editor->Save());
-  EXPECT_TRUE(editor->IsClosed());
   EXPECT_EQ(app.Read("OPP-DESC.TXT"), QByteArray());
   prompter.Clear();
   EXPECT_TRUE(LoadOperationNames(app.Path(), prompter).isEmpty());
-  EXPECT_TRUE(prompter.Entries().isEmpty());  // an empty file is not a missing one
+  EXPECT_TRUE(prompter.Entries().isEmpty());
 }
 
-TEST_F(OperationNameEditorTest, MovesStopAtTheEnds) {
+TEST_F(OperationNameEditorTest, MovesStopAtTheEndsAndOnlySaveWrites) {
   struct Case {
     int Select;
     bool Up;
@@ -284,7 +207,6 @@ TEST_F(OperationNameEditorTest, MovesStopAtTheEnds) {
   };
   const Case cases[] = {
       {-1, true, {"Drill", "Tap", "Ream"}, -1},  // nothing selected
-      {-1, false, {"Drill", "Tap", "Ream"}, -1},
       {1, false, {"Drill", "Ream", "Tap"}, 2},
       {2, false, {"Drill", "Ream", "Tap"}, 2},  // already last
       {1, true, {"Ream", "Drill", "Tap"}, 0},
@@ -297,11 +219,6 @@ TEST_F(OperationNameEditorTest, MovesStopAtTheEnds) {
     EXPECT_EQ(editor->Names(), c.Names);
     EXPECT_EQ(editor->SelectedIndex(), c.Selected);
   }
-}
-
-TEST_F(OperationNameEditorTest, SaveWritesInListOrderAndExitDoesNot) {
-  editor->Select(2);
-  editor->MoveUp();
   editor->Exit();
   EXPECT_TRUE(editor->IsClosed());
   EXPECT_EQ(app.Read("OPP-DESC.TXT"), "Drill\r\nTap\r\nReam\r\n");
@@ -338,21 +255,15 @@ TEST_F(OperationNameEditorTest, FailedSaveKeepsTheListTheWindowAndTheOldFile) {
   EXPECT_EQ(editor->Names(), (QStringList{"Drill", "Tap", "Ream"}));
   EXPECT_EQ(prompter.Messages(), QStringList{"The file " + app.Path() + "OPP-DESC.TXT can not be opened!"});
   EXPECT_TRUE(QFileInfo(app.FilePath("OPP-DESC.TXT/keep")).isDir());
-}
 
-TEST_F(OperationNameEditorTest, ReadOnlyFolderKeepsTheOldFile) {
-#if defined(Q_OS_UNIX)
-  if (geteuid() == 0) GTEST_SKIP() << "permissions do not bind root";
-#else
-  GTEST_SKIP() << "folder permissions are POSIX only";
-#endif
-  editor->Select(0);
-  editor->MoveDown();
-  QFile::setPermissions(app.Path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-  EXPECT_FALSE(editor->Save());
-  QFile::setPermissions(app.Path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-  EXPECT_EQ(app.Read("OPP-DESC.TXT"), "Drill\r\nTap\r\nReam\r\n");
-  EXPECT_EQ(prompter.Messages(), QStringList{"The file " + app.Path() + "OPP-DESC.TXT can not be opened!"});
+  // Opened without the file: names can still be added and saved.
+  editor.emplace(app.FilePath("new/"), prompter);
+  EXPECT_TRUE(editor->Names().isEmpty());
+  editor->SetText("OD Turn");
+  editor->Add();
+  QDir().mkpath(app.FilePath("new"));
+  EXPECT_TRUE(editor->Save());
+  EXPECT_EQ(app.Read("new/OPP-DESC.TXT"), "OD Turn\r\n");
 }
 
 TEST_F(OperationNameEditorTest, TheTextBoxRefusesDoubleQuotes) {
@@ -361,8 +272,7 @@ TEST_F(OperationNameEditorTest, TheTextBoxRefusesDoubleQuotes) {
   ASSERT_TRUE(editor->SetText("Drill"));
   EXPECT_FALSE(editor->SetText("1/2\" Drill"));
   EXPECT_EQ(editor->Text(), "Drill");
-  EXPECT_EQ(prompter.Messages(),
-            QStringList(2, "You can not use \" in your description because of the way I save the data file."));
+  EXPECT_EQ(prompter.Messages(), QStringList(2, kDoubleQuoteMessage));
 }
 
 }  // namespace

@@ -62,17 +62,12 @@ TEST(AddSyncTest, TheThirtyFirstSyncIsRefused) {
   EXPECT_FALSE(st.Dirty);
 }
 
-TEST(AddSyncTest, NoPlaceChangesNothing) {
+TEST(AddSyncTest, NoPlaceChangesNothingAndPlacesOutsideTheListsDropOutOfTheSort) {
   TimeStudy st = StudyWith(2, 2);
   ScriptedPrompter prompter;
   EXPECT_EQ(AddSync(st, 0, 1, prompter), AddSyncResult::NoPlace);
   EXPECT_TRUE(Table(st).empty());
   EXPECT_FALSE(st.Dirty);
-}
-
-TEST(AddSyncTest, PlacesOutsideTheListsDropOutOfTheSort) {
-  TimeStudy st = StudyWith(2, 2);
-  ScriptedPrompter prompter;
   ASSERT_EQ(AddSync(st, 3, 9, prompter), AddSyncResult::Added);  // sub place 9 of a 2-operation list
   EXPECT_EQ(st.Sync(1, 1), 3);
   EXPECT_EQ(st.Sync(2, 1), 0);

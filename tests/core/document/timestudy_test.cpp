@@ -43,17 +43,6 @@ void SetMainSyncs(TimeStudy& s, const std::vector<int>& syncs) {
 
 }  // namespace
 
-TEST(TimeStudyTest, NewStudyIsEmptyWithPartsCatcher) {
-  TimeStudy s;
-  EXPECT_EQ(s.MainOpCount, 0);
-  EXPECT_EQ(s.SubOpCount, 0);
-  EXPECT_EQ(s.SyncCount, 0);
-  EXPECT_FALSE(s.Dirty);
-  EXPECT_EQ(s.FilePath, "");
-  EXPECT_EQ(s.Header.PartsCatcherUsed, 1);
-  EXPECT_TRUE(s.Op(kMainSpindle, 101).IsBlank());
-}
-
 TEST(TimeStudyTest, RecountFindsTheLastOperationThatIsNotBlank) {
   TimeStudy s;
   s.Op(kMainSpindle, 3) = MakeOp(QString(), QStringLiteral("Face"));  // name only counts
@@ -88,15 +77,6 @@ TEST(TimeStudyTest, InsertAndDeleteMoveTheSyncsWithTheOperations) {
     s.RecountOps();
     EXPECT_EQ(MainTools(s), c.Tools);
   }
-}
-
-TEST(TimeStudyTest, DeletingTheOnlyOperationLeavesAnEmptyList) {
-  TimeStudy s = StudyWithMainOps(1);
-  ASSERT_TRUE(s.DeleteOperation(1));
-  s.RecountOps();
-  EXPECT_EQ(s.MainOpCount, 0);
-  EXPECT_TRUE(s.Op(kMainSpindle, 100).IsBlank());
-  EXPECT_TRUE(s.Op(kMainSpindle, 101).IsBlank());
 }
 
 TEST(TimeStudyTest, InsertActsOnTheCurrentSpindleOnly) {
@@ -169,16 +149,6 @@ TEST(TimeStudyTest, CopyAppendsToTheOtherListUntilItIsFull) {
   EXPECT_FALSE(s.CopyToOtherList(kMainSpindle, 1));
   EXPECT_EQ(s.Op(kSubSpindle, 100).ToolNo, "S100");
   EXPECT_TRUE(s.Op(kSubSpindle, 101).IsBlank());
-}
-
-TEST(TimeStudyTest, CutTimeNeverDividesByZero) {
-  Operation op;
-  op.CutLength = 1.5;
-  for (const auto& [ipm, seconds] : {std::pair{0., 0.}, std::pair{-3., 0.}, std::pair{3., 30.}}) {
-    op.IPM = ipm;
-    op.UpdateCutTime();
-    EXPECT_DOUBLE_EQ(op.CutTime, seconds) << ipm;
-  }
 }
 
 TEST(TimeStudyTest, ClearStartsANewDocument) {

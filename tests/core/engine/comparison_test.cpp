@@ -61,6 +61,12 @@ TEST(ComparisonTest, SubSpindleNotUsedPutsEverythingInA) {
   EXPECT_EQ(r.Total, 5.0);
   EXPECT_EQ(r.Formula, "(A)");
   EXPECT_EQ(r.Labels[4], "Total=5.(A)");
+  // Nothing left to compare: the last results stay.
+  st.Op(1, 1) = st.Op(1, 2) = st.Op(2, 1) = Operation{};
+  GetTime(st, BareMachine(), r);
+  EXPECT_EQ(st.MainOpCount, 0);
+  EXPECT_EQ(r.TotalA, 5.0f);
+  EXPECT_EQ(r.Labels[4], "Total=5.(A)");
 }
 
 namespace {
@@ -198,18 +204,6 @@ TEST(ComparisonTest, GroupsGetTheirItemLinesAndPlaceZeroClosesTheCycle) {
   EXPECT_EQ(r.Labels[0], "A=6.2");
 }
 
-TEST(ComparisonTest, NothingToCompareKeepsTheLastResults) {
-  TimeStudy st = TwoSpindleStudy({2}, {});
-  st.Header.SubSpindleUsed = 0;
-  CycleComparison r;
-  GetTime(st, BareMachine(), r);
-  st.Op(1, 1) = Operation{};
-  GetTime(st, BareMachine(), r);
-  EXPECT_EQ(st.MainOpCount, 0);
-  EXPECT_EQ(r.TotalA, 2.0f);
-  EXPECT_EQ(r.Labels[4], "Total=2.(A)");
-}
-
 namespace {
 void ExpectSameResults(const CycleComparison& a, const CycleComparison& b) {
   EXPECT_EQ(a.LinesA, b.LinesA);
@@ -273,12 +267,9 @@ TEST(ComparisonTest, SetupChargesEachUsedToolOnce) {
   st.RecountOps();
   // 30 + T01 (5, charged on its first post only) + T11 (6) + T31 (8).
   EXPECT_EQ(ComputeSetupMinutes(st, m), 49);
-}
-
-TEST(ComparisonTest, SetupComparesWholeToolNumbers) {
-  MachineDefinition m = TestMachine();
+  // Whole tool numbers are compared: "1" is not "11".
   m.MainTools1List = SplitToolString("Gang,11,1");
-  TimeStudy st = TwoSpindleStudy({1, 1}, {});
+  st = TwoSpindleStudy({1, 1}, {});
   st.Op(1, 1).ToolNo = "11";
   st.Op(1, 2).ToolNo = "1";
   st.RecountOps();

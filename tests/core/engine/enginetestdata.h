@@ -37,45 +37,21 @@ inline MachineDefinition TestMachine() {
   m.SplitToolLists();
 
   SpindleRecord& ms = m.MainSpindle;
-  ms.Time1to1 = 0.6;
-  ms.Time2to2 = 0.8;
-  ms.Time1to2 = 1.5;
-  ms.SplStartStop = 1.2;
-  ms.SplChange3k = 0.7;
-  ms.SplForRev = 0.4;
-  ms.SplRef = 0.9;
-  ms.SplIndex = 0.3;
+  ms.Time1to1 = 0.6, ms.Time2to2 = 0.8, ms.Time1to2 = 1.5;
+  ms.SplStartStop = 1.2, ms.SplChange3k = 0.7, ms.SplForRev = 0.4, ms.SplRef = 0.9, ms.SplIndex = 0.3;
   ms.CatchFrMain = 2.0;
-  ms.OtherDesc1 = QStringLiteral("Chip conveyor");
-  ms.OtherTime1 = 0;
-  ms.Other1BeginEnd = QStringLiteral("B");
-  ms.OtherDesc2 = QStringLiteral("Probe");
-  ms.OtherTime2 = 0;
-  ms.Other2BeginEnd = QStringLiteral("B");
-  ms.ColletOpenClose = 0.5;
-  ms.HeadstockStroke = 1.0;
-  ms.RapidMultZ = 600;
-  ms.RapidZBeginEnd = QStringLiteral("B");
-  ms.RapidMultExtra = 0.25;
-  ms.SetUpTime = 30;
-  ms.ToolSetTime1 = 5;
-  ms.ToolSetTime2 = 6;
+  ms.OtherDesc1 = QStringLiteral("Chip conveyor"), ms.OtherTime1 = 0, ms.Other1BeginEnd = QStringLiteral("B");
+  ms.OtherDesc2 = QStringLiteral("Probe"), ms.OtherTime2 = 0, ms.Other2BeginEnd = QStringLiteral("B");
+  ms.ColletOpenClose = 0.5, ms.HeadstockStroke = 1.0;
+  ms.RapidMultZ = 600, ms.RapidZBeginEnd = QStringLiteral("B"), ms.RapidMultExtra = 0.25;
+  ms.SetUpTime = 30, ms.ToolSetTime1 = 5, ms.ToolSetTime2 = 6;
 
   SpindleRecord& ss = m.SubSpindle;
-  ss.Time1to1 = 0.65;
-  ss.Time2to2 = 0.85;
-  ss.Time1to2 = 1.55;
-  ss.SplStartStop = 1.25;
-  ss.SplChange3k = 0.75;
-  ss.SplForRev = 0.45;
-  ss.SplRef = 0.95;
-  ss.SplIndex = 0.35;
-  ss.CatchFrSub = 3.0;
-  ss.TransferFrMain = 1.5;
-  ss.OtherDesc1 = QStringLiteral("Sub wash");
-  ss.OtherDesc2 = QStringLiteral("Sub blow");
-  ss.ToolSetTime1 = 7;
-  ss.ToolSetTime2 = 8;
+  ss.Time1to1 = 0.65, ss.Time2to2 = 0.85, ss.Time1to2 = 1.55;
+  ss.SplStartStop = 1.25, ss.SplChange3k = 0.75, ss.SplForRev = 0.45, ss.SplRef = 0.95, ss.SplIndex = 0.35;
+  ss.CatchFrSub = 3.0, ss.TransferFrMain = 1.5;
+  ss.OtherDesc1 = QStringLiteral("Sub wash"), ss.OtherDesc2 = QStringLiteral("Sub blow");
+  ss.ToolSetTime1 = 7, ss.ToolSetTime2 = 8;
 
   for (int n = 1; n <= 4; ++n) {
     LiveSpindleRecord& live = m.LiveSpindle(n);

@@ -218,7 +218,7 @@ TEST(RangeTimesTest, MachineItemsAndMachineDataThatMakeAnItemImpossible) {
 
 // ---- limits -------------------------------------------------------------------------
 
-TEST(RangeTimesTest, LinesBeyondOneHundredAreDroppedButStillCount) {
+TEST(RangeTimesTest, LinesBeyondOneHundredAreDroppedButStillCountAndBadRangesGiveNothing) {
   std::vector<Operation> ops;
   for (int i = 1; i <= 100; ++i) {
     Operation op = Op(i % 2 ? "T01" : "T02", "Turn");
@@ -232,25 +232,11 @@ TEST(RangeTimesTest, LinesBeyondOneHundredAreDroppedButStillCount) {
   ASSERT_EQ(r.Lines.size(), 100u);
   EXPECT_EQ(r.Lines.back(), (ItemLine{"Item 100", "1.00"}));
   EXPECT_EQ(r.IdleTotal, 160.0f);  // 100 x 1 s and 100 tool changes of 0.6 s
-}
 
-TEST(RangeTimesTest, CuttingTimeOfAGoodRangeAndNothingFromBadRanges) {
   TimeStudy st = MainOnlyStudy({Op("T01", "Turn", 1000, 3)});
-  EXPECT_EQ(Compute(st, TestMachine(), 1, 1).CutTotal, 3.0f);
-  EXPECT_EQ(Compute(st, TestMachine(), 0, 1).CutTotal, 0.0f);
-  EXPECT_TRUE(Compute(st, TestMachine(), 2, 1).Lines.empty());
-  EXPECT_TRUE(Compute(st, TestMachine(), 1, 101).Lines.empty());
-  EXPECT_EQ(Compute(st, TestMachine(), 1, 1, 3).CutTotal, 0.0f);
-}
-
-TEST(RangeTimesTest, ItemNamesCarryPostAndLiveSpindleNames) {
-  ItemNameTable names = ItemNames(TestMachine());
-  EXPECT_EQ(names[1], "Tool Change Gang to Gang");
-  EXPECT_EQ(names[2], "Tool Change Turret to Turret");
-  EXPECT_EQ(names[3], "Tool Change Gang to Turret");
-  EXPECT_EQ(names[17], "Tool Change Back to Rear");
-  EXPECT_EQ(names[28], "Live1 For./Rev");
-  EXPECT_EQ(names[38], "Live4 Change Speed");
-  // A machine without tool lists still has names.
-  EXPECT_EQ(ItemNames(MachineDefinition{})[1], "Tool Change  to ");
+  EXPECT_EQ(Compute(st, m, 1, 1).CutTotal, 3.0f);
+  EXPECT_EQ(Compute(st, m, 0, 1).CutTotal, 0.0f);
+  EXPECT_TRUE(Compute(st, m, 2, 1).Lines.empty());
+  EXPECT_TRUE(Compute(st, m, 1, 101).Lines.empty());
+  EXPECT_EQ(Compute(st, m, 1, 1, 3).CutTotal, 0.0f);
 }

@@ -338,20 +338,3 @@ TEST(EvaluatorLimitsTest, ParenthesesNestAtMost100Deep) {
   ExpectError(QString(150, u')') + QString(200, u'(') + u'1' + QString(200, u')') + QString(150, u'('));
   ExpectError(QString(16000, u'(') + u'1' + QString(16000, u')'));
 }
-
-TEST(EvaluatorLimitsTest, RandomTextsEndWithAValueOrTheMark) {
-  std::mt19937 random(11);
-  const QString alphabet = QStringLiteral("0123456789.+-*/\\^!()=<>\"EDeMODANRSINCOTPI@TODAY% ,");
-  for (int n = 0; n < 5000; ++n) {
-    QString text;
-    const int length = static_cast<int>(random() % 40);
-    for (int i = 0; i < length; ++i) text += alphabet[static_cast<qsizetype>(random() % alphabet.size())];
-    const Outcome r = Evaluated(text);
-    SCOPED_TRACE(text.toStdString());
-    ASSERT_TRUE(std::isfinite(r.Value));
-    if (r.Text != text) {
-      EXPECT_EQ(r.Text, u'%' + text);
-      EXPECT_EQ(r.Value, 0);
-    }
-  }
-}

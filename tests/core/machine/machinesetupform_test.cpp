@@ -133,19 +133,6 @@ TEST_F(MachineSetupFormTest, AThirtyFirstHolderIsShownButNotSaved) {
   EXPECT_EQ(prompter_.Messages().mid(1), QStringList(2, kDoubleQuoteMessage));
 }
 
-TEST_F(MachineSetupFormTest, AMetricStudyEditsAndSavesTheFilesInches) {
-  ws_.Study.Header.Metric = -1;
-  ASSERT_TRUE(LoadMachineDefinition(ws_, "SH12-Main", prompter_));
-  const MachineDefinition loaded = ws_.Machine;
-  const QByteArray original = folder_.Read("SH32-SubLive.ini");
-  Choose("SH32-SubLive");
-  EXPECT_EQ(form_.Field(15), "12.6");  // HeadstockStroke
-  EXPECT_EQ(form_.Field(67), "144");   // BarLengthInch
-  EXPECT_EQ(ws_.Machine, loaded);      // the study's machine is left alone
-  ASSERT_TRUE(form_.Save());
-  EXPECT_EQ(folder_.Read("SH32-SubLive.ini"), original);
-}
-
 TEST_F(MachineSetupFormTest, BadNamesAndUnwritableFilesWriteNothing) {
   const QStringList before = Files();
   for (const QString name : {"", "   ", "Shop/Lathe", "Lathe: 2", "Star [B]", "CON", "lpt1.x", "Lathe."}) {

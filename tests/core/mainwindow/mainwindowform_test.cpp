@@ -173,17 +173,6 @@ TEST_F(MainWindowFormTest, EnterAndTheEditorButtonsOpenTheOperationOfTheLine) {
   EXPECT_EQ(host_.Calls.size(), 3);
 }
 
-TEST_F(MainWindowFormTest, CopySelectsTheCopyBeforeTheFinalLine) {
-  Study({1, 2}, {5});
-  form_->FillList();
-  form_->ClickLine(kMainSpindle, 1);
-  form_->CopyMainToSub();
-  EXPECT_EQ(ws_.Study.SubOpCount, 2);
-  EXPECT_EQ(ws_.Study.Op(kSubSpindle, 2).ToolNo, "T02");
-  EXPECT_EQ(form_->Selection(kMainSpindle), 1);
-  EXPECT_EQ(form_->Selection(kSubSpindle), 1);
-}
-
 TEST_F(MainWindowFormTest, AddSyncTakesThePlacesOfBothSelections) {
   Study({1, 1, 1, 1}, {1, 1, 1});
   form_->FillList();
@@ -199,16 +188,6 @@ TEST_F(MainWindowFormTest, AddSyncTakesThePlacesOfBothSelections) {
   form_->ClickLine(kMainSpindle, Line(kMainSpindle, "     Sync 1"));
   form_->AddSync();
   EXPECT_EQ(Syncs().size(), 2);
-}
-
-TEST_F(MainWindowFormTest, AddedSyncsAreSortedColumnByColumn) {
-  Study({1, 1, 1, 1}, {1, 1, 1});
-  Sync(1, 2, 2);
-  form_->FillList();
-  form_->ClickLine(kMainSpindle, Line(kMainSpindle, "4) B2 01.00 : 03.00  T04-Op"));
-  form_->ClickLine(kSubSpindle, 0);
-  form_->AddSync();
-  EXPECT_EQ(Syncs(), (QList<std::pair<int, int>>{{2, 1}, {4, 2}}));
 }
 
 TEST_F(MainWindowFormTest, RemoveSyncTakesTheMainMarkerAndMovesLaterSyncsUp) {

@@ -1,5 +1,7 @@
 #include "platform/textfile.h"
 
+#include "platform/itemreader.h"
+
 #include "support/testsupport.h"
 
 #include <gtest/gtest.h>
@@ -69,16 +71,28 @@ TEST(TextFileTest, OpenErrorsUseTheClassicNumbers) {
   EXPECT_EQ(error.Number, 76);
 }
 
-#include "platform/scriptedprompter.h"
-#include "platform/textinput.h"
-
-TEST(TextInputTest, DoubleQuoteIsRefusedWithTheMessage) {
-  ScriptedPrompter prompter;
-  EXPECT_FALSE(RefuseDoubleQuote(QChar(u'a'), prompter));
-  EXPECT_TRUE(prompter.Texts().isEmpty());
-  EXPECT_TRUE(RefuseDoubleQuote(QChar(u'"'), prompter));
-  EXPECT_EQ(prompter.Messages(),
-            QStringList{"You can not use \" in your description because of the way I save the data file."});
-  EXPECT_TRUE(RefuseDoubleQuote(QStringLiteral("12\" bar"), prompter));
-  EXPECT_FALSE(RefuseDoubleQuote(QStringLiteral("12in bar"), prompter));
+TEST(ItemReaderTest, QuotedAndPlainItemsEmptyItemsAndLineInput) {
+  auto all = [](const QString& text) {
+    ItemReader r(text);
+    QStringList items;
+    QString item;
+    while (r.ReadItem(&item)) items << item;
+    return items;
+  };
+  EXPECT_EQ(all(QStringLiteral("\"RVX-v119\",\"Gang, back\",1,-1\r\n 2.5 , .5\r\n\"\"\r\n")),
+            (QStringList{"RVX-v119", "Gang, back", "1", "-1", "2.5", ".5", ""}));
+  EXPECT_EQ(all(QStringLiteral("1,,3\n4")), (QStringList{"1", "", "3", "4"}));
+  EXPECT_EQ(all(QStringLiteral("\"a\"junk,b\rc")), (QStringList{"a", "b", "c"}));
+  EXPECT_EQ(all(QStringLiteral("\"abc,def")), (QStringList{"abc,def"}));  // an unclosed quote takes the rest
+  // Line input after items reads the next whole line.
+  ItemReader r(QStringLiteral("\"T01\",1\r\n3,6,0\r\n0\r\n"));
+  QString s;
+  ASSERT_TRUE(r.ReadItem(&s) && r.ReadItem(&s));
+  EXPECT_EQ(s, "1");
+  ASSERT_TRUE(r.ReadLine(&s));
+  EXPECT_EQ(s, "3,6,0");
+  ASSERT_TRUE(r.ReadLine(&s));
+  EXPECT_EQ(s, "0");
+  EXPECT_FALSE(r.ReadLine(&s) || r.ReadItem(&s));
+  EXPECT_EQ(s, "0");
 }

@@ -7,7 +7,6 @@
 #include "document/rvxfile.h"
 #include "engine/comparison.h"
 #include "engine/printchecks.h"
-#include "mainwindow/mainwindowform.h"
 #include "platform/scriptedprompter.h"
 #include "report/reportsettingsform.h"
 #include "session/reportsession.h"
@@ -255,37 +254,6 @@ TEST_F(PrintPreviewTest, PrintCommandChecksThePrinterBeforeAskingOrComposing) {
   EXPECT_EQ(printed.JobId, 41);
   EXPECT_EQ(prompter.Texts().value(0), QString::fromUtf16(kPartsCatcherQuestionText));
   EXPECT_EQ(queues.Submitted.size(), 1);
-}
-
-// The Print Preview command's checks repair the study through the change
-// path, so the main window shows the new operation as after Add Sync.
-TEST_F(PrintPreviewTest, PartsCatcherRepairFromThePreviewIsShownInTheMainWindow) {
-  class Host : public MainWindowHost {
-    void ShowOperationEditor() override {}
-    void ShowHeaderWindow() override {}
-    void FocusList(int) override {}
-    void ProcessPendingEvents() override {}
-  } host;
-  for (int i = 1; i <= kMaxOperations; ++i) ws.Study.Op(kSubSpindle, i) = Operation();
-  ws.Study.SubOpCount = 0;
-  ws.Study.ClearSyncs();
-  ws.Study.Header.PartsCatcherUsed = 1;
-  ws.Study.Dirty = false;
-  store = Store();
-  MainWindowForm main(ws, prompter, *store, host);
-  main.FillList();
-  ASSERT_EQ(main.Lines(kSubSpindle), QStringList{" "});
-
-  prompter.QueueAnswer(Answer::Yes);
-  ASSERT_TRUE(PrepareReportChecks(ws, prompter));
-  EXPECT_TRUE(ws.Study.Dirty);
-  const QStringList sub = main.Lines(kSubSpindle);
-  ASSERT_EQ(sub.size(), 3) << sub.join(u'|').toStdString();
-  EXPECT_TRUE(sub[0].startsWith("1) C1 ")) << sub[0].toStdString();
-  EXPECT_TRUE(sub[0].endsWith("  Eject Part-")) << sub[0].toStdString();
-  EXPECT_EQ(sub[1], "     Sync 1");
-  const QStringList mainLines = main.Lines(kMainSpindle);
-  EXPECT_EQ(mainLines[mainLines.size() - 3], "     Sync 1");
 }
 
 TEST_F(PrintPreviewTest, SettingsMenuEntriesComposeAgain) {

@@ -160,27 +160,6 @@ TEST_F(ReportDocumentTest, TextRunningPastTheBottomMarginGoesToANewPage) {
   ExpectInsideTheBody();
 }
 
-TEST_F(ReportDocumentTest, TextsOfDifferentSizesOnOneLineShareTheBaseline) {
-  doc.SetFont(ReportFont{"Arial", 10, true});
-  doc.Print("small ");
-  doc.SetFontSize(18);
-  doc.Print("large ");
-  doc.SetFontSize(10);
-  doc.Print("small again");
-  doc.LineBreak();
-  doc.Print("next");
-  const ReportTextItem* a = Text("small ");
-  const ReportTextItem* b = Text("large ");
-  const ReportTextItem* c = Text("small again");
-  const ReportTextItem* next = Text("next");
-  ASSERT_TRUE(a && b && c && next);
-  EXPECT_DOUBLE_EQ(a->Baseline, b->Baseline);
-  EXPECT_DOUBLE_EQ(c->Baseline, b->Baseline);
-  EXPECT_DOUBLE_EQ(b->Box.left(), a->Box.right());
-  EXPECT_GE(next->Box.top(), b->Box.bottom());
-  EXPECT_EQ(b->Font, (ReportFont{"Arial", 18, true}));
-}
-
 TEST_F(ReportDocumentTest, TableRowsFlowOverPagesUnderARepeatedHeader) {
   doc.SetFontSize(10);
   QList<QStringList> rows;
@@ -206,26 +185,6 @@ TEST_F(ReportDocumentTest, TableRowsFlowOverPagesUnderARepeatedHeader) {
   EXPECT_NEAR(drill->Box.left(), tableLeft + 900 + 40, 0.01);
   EXPECT_FALSE(drill->Font.Bold);
   ExpectInsideTheBody();
-}
-
-TEST_F(ReportDocumentTest, WideCellsWrapInsideTheirColumn) {
-  doc.AddTable("<+1000|^+1000;", "A|B;", QStringList{"a rather long description|x;", "y|z;"});
-  double right = 0;
-  int pieces = 0;
-  double bottomOfFirstRow = 0;
-  for (const ReportTextItem* t : doc.Page(1).Texts()) {
-    if (t->Text == "y") {
-      EXPECT_GT(t->Box.top(), bottomOfFirstRow);
-    } else if (QStringList{"A", "B", "x", "z"}.contains(t->Text)) {
-      continue;
-    } else {
-      ++pieces;
-      right = std::max(right, t->Box.right());
-      bottomOfFirstRow = std::max(bottomOfFirstRow, t->Box.bottom());
-    }
-  }
-  EXPECT_GE(pieces, 2);
-  EXPECT_LE(right, TableLeft(2000) + 1000);
 }
 
 TEST_F(ReportDocumentTest, ARowTallerThanAPageContinuesOnTheNext) {
@@ -283,22 +242,6 @@ TEST_F(ReportDocumentTest, RunningBlockIsOnEveryPageAboveTheBody) {
     EXPECT_LT(document->Box.bottom(), body->Box.top());
   }
   EXPECT_EQ(top, doc.BodyTop());
-}
-
-TEST_F(ReportDocumentTest, OverlayGoesOnFinishedPagesAndPrintingAfterTheEndIsIgnored) {
-  doc.NewPage();
-  doc.EndDoc();
-  doc.Paragraph("too late");
-  doc.OverlayText(2, 100, 200, "stamp", ReportFont{});
-  doc.OverlayText(3, 100, 200, "nowhere", ReportFont{});
-  EXPECT_EQ(doc.PageCount(), 2);
-  EXPECT_EQ(doc.Page(1).Texts().size(), 0);
-  ASSERT_EQ(doc.Page(2).TextStrings(), QStringList{"stamp"});
-  EXPECT_EQ(doc.Page(2).Texts().front()->Box.topLeft(), QPointF(100, 200));
-  // A new document starts empty.
-  doc.StartDoc();
-  EXPECT_EQ(doc.PageCount(), 1);
-  EXPECT_TRUE(doc.Page(1).Items.empty());
 }
 
 TEST(ReportPdfTest, WritesAPdfAndNeverLeavesABrokenOne) {

@@ -21,22 +21,16 @@ class ReportSettingsTest : public ::testing::Test {
   QTemporaryDir dir;
 };
 
-TEST_F(ReportSettingsTest, AnEmptyStoreGivesTheDefaults) {
+TEST_F(ReportSettingsTest, AnEmptyStoreGivesTheDefaultsAndReadingWritesNothing) {
   auto store = Store();
-  ReportSettingsTexts defaults;
-  defaults.Disclaimer = "*** This is a time estimate, the actual machining time will vary. ***";
-  EXPECT_EQ(ReadReportSettingsTexts(*store), defaults);
-  EXPECT_EQ(defaults.HoursShift, "10");
-  EXPECT_EQ(defaults.HoursDay, "20");
-  EXPECT_EQ(defaults.DaysWeek, "6");
-  EXPECT_EQ(defaults.LogoPic, QString());
-  EXPECT_EQ(defaults.LogoSize, "100");
-  const ReportSettings s = LoadReportSettings(*store);
-  EXPECT_EQ(s, ReportSettings());
-  EXPECT_EQ(s.HoursShift, 10.0f);
-  EXPECT_EQ(s.HoursDay, 20);
-  EXPECT_EQ(s.LogoSize, 100);
-  EXPECT_TRUE(store->allKeys().isEmpty());  // reading writes nothing
+  EXPECT_EQ(ReadReportSettingsTexts(*store), ReportSettingsTexts());
+  EXPECT_EQ(ReportSettingsTexts().Disclaimer,
+            "*** This is a time estimate, the actual machining time will vary. ***");
+  EXPECT_EQ(ReportSettingsTexts().LogoSize, "100");
+  EXPECT_EQ(LoadReportSettings(*store), ReportSettings());
+  EXPECT_EQ(LoadReportSettings(*store).Costs, CostSettings());
+  EXPECT_EQ(LoadReportSwitches(*store), ReportSwitches());
+  EXPECT_TRUE(store->allKeys().isEmpty());
 }
 
 TEST_F(ReportSettingsTest, TextsAreReadByTheirLeadingNumber) {
@@ -67,76 +61,47 @@ TEST_F(ReportSettingsTest, TextsAreReadByTheirLeadingNumber) {
   }
 }
 
-TEST_F(ReportSettingsTest, TextsComeBackAsTheyWereTyped) {
+TEST_F(ReportSettingsTest, TextsAreStoredUnderTheProgramSectionAndComeBackAsTyped) {
   ReportSettingsTexts texts;
   texts.HoursShift = "7.5";
   texts.DaysWeek = "4.5";
-  texts.LogoSize = "62.5";
-  WriteReportSettingsTexts(*Store(), texts);
-  auto again = Store();  // a new store on the same file
-  EXPECT_EQ(ReadReportSettingsTexts(*again), texts);
-  EXPECT_EQ(LoadReportSettings(*again).DaysWeek, 4);
-}
-
-TEST_F(ReportSettingsTest, StoredUnderTheProgramSectionInTheirOrder) {
-  {
-    auto store = Store();
-    ReportSettingsTexts texts;
-    texts.Disclaimer = "Estimate, not a promise; \"quoted\"";
-    texts.LogoPic = "/home/me/logo.jpg";
-    WriteReportSettingsTexts(*store, texts);
-  }
-  const QString ini = QString::fromUtf8(test::ReadBytes(dir.filePath("settings.ini")));
-  EXPECT_TRUE(ini.startsWith("[Arvex]"));
-  for (const char* key : {"HoursShift=", "HoursDay=", "DaysWeek=", "Disclaimer=", "LogoPic=", "LogoSize="})
-    EXPECT_TRUE(ini.contains(key)) << key;
-  auto store = Store();
-  EXPECT_EQ(ReadSetting(*store, "Arvex", "LogoPic", QString()), "/home/me/logo.jpg");
-  EXPECT_EQ(ReadReportSettingsTexts(*store).Disclaimer, "Estimate, not a promise; \"quoted\"");
-}
-
-TEST_F(ReportSettingsTest, CostsAreStoredBesideTheSixAndReadByTheirLeadingNumber) {
-  EXPECT_EQ(LoadReportSettings(*Store()).Costs, CostSettings());
-  EXPECT_FALSE(CostSettings().RateSet());
-  ReportSettingsTexts texts;
+  texts.Disclaimer = "Estimate, not a promise; \"quoted\"";
+  texts.LogoPic = "/home/me/logo.jpg";
   texts.MachineRate = "85 per hour";
   texts.SetupRate = "-60";
   texts.BatchQuantity = "2.5";
   texts.QuotedEfficiency = "87.5";
   WriteReportSettingsTexts(*Store(), texts);
-  auto store = Store();
-  EXPECT_EQ(ReadReportSettingsTexts(*store), texts);
-  EXPECT_EQ(ReadSetting(*store, "Arvex", "MachineRate", QString()), "85 per hour");
-  EXPECT_EQ(ReadSetting(*store, "Arvex", "QuotedEfficiency", QString()), "87.5");
-  EXPECT_EQ(ReadSetting(*store, "Arvex", "HoursShift", QString()), "10");  // the six stay as they are
+  const QString ini = QString::fromUtf8(test::ReadBytes(dir.filePath("settings.ini")));
+  EXPECT_TRUE(ini.startsWith("[Arvex]"));
+  for (const char* key : {"HoursShift=", "HoursDay=", "DaysWeek=", "Disclaimer=", "LogoPic=", "LogoSize=", "MachineRate="})
+    EXPECT_TRUE(ini.contains(key)) << key;
+  auto again = Store();  // a new store on the same file
+  EXPECT_EQ(ReadReportSettingsTexts(*again), texts);
+  EXPECT_EQ(ReadSetting(*again, "Arvex", "MachineRate", QString()), "85 per hour");
+  EXPECT_EQ(LoadReportSettings(*again).DaysWeek, 4);
   // A negative rate is no rate; the quantity rounds halves to even.
-  EXPECT_EQ(LoadReportSettings(*store).Costs, (CostSettings{85, 0, 0, 2, 87.5}));
+  EXPECT_EQ(LoadReportSettings(*again).Costs, (CostSettings{85, 0, 0, 2, 87.5}));
   texts.MachineRate = "";
   texts.BatchQuantity = "99999999999";
   texts.QuotedEfficiency = "x";
   EXPECT_EQ(CostSettingsFromTexts(texts), (CostSettings{0, 0, 0, 1000, 0}));
-}
 
-TEST_F(ReportSettingsTest, ValueWithCommasWrittenByHandIsOneText) {
+  // A value with commas written by hand is one text.
   test::WriteBytes(dir.filePath("settings.ini"), "[Arvex]\nDisclaimer=An estimate, not a quote\n");
   EXPECT_EQ(ReadReportSettingsTexts(*Store()).Disclaimer, "An estimate, not a quote");
 }
 
 TEST_F(ReportSettingsTest, SectionSwitchesAreOnUntilStoredOff) {
   auto store = Store();
-  EXPECT_EQ(LoadReportSwitches(*store), ReportSwitches());
   SaveReportSwitch(*store, kPrintCutDataKey, false);
   SaveReportSwitch(*store, kPrintToolImageKey, false);
   SaveReportSwitch(*store, kPrintTimelineKey, false);
   auto again = Store();
   const ReportSwitches s = LoadReportSwitches(*again);
-  EXPECT_FALSE(s.PrintCutData);
-  EXPECT_TRUE(s.PrintToolHolders);
-  EXPECT_TRUE(s.PrintSetupData);
-  EXPECT_FALSE(s.PrintToolImage);
-  EXPECT_FALSE(s.PrintTimeline);
+  EXPECT_EQ((std::vector<bool>{s.PrintCutData, s.PrintToolHolders, s.PrintSetupData, s.PrintToolImage, s.PrintTimeline}),
+            (std::vector<bool>{false, true, true, false, false}));
   EXPECT_EQ(ReadSetting(*again, "PrintPreview", "PrintCutData", QString()), "0");
-  EXPECT_EQ(ReadSetting(*again, "PrintPreview", "PrintTimeline", QString()), "0");
   SaveReportSwitches(*again, ReportSwitches());
   EXPECT_EQ(ReadSetting(*again, "PrintPreview", "PrintToolImage", QString()), "1");
   EXPECT_EQ(LoadReportSwitches(*again), ReportSwitches());

@@ -33,14 +33,6 @@ class CalculatorTest : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(CalculatorTest, StartsAtZeroWithNothingPending) {
-  EXPECT_EQ(calc_.Readout(), "0");
-  EXPECT_EQ(calc_.LastInput(), "NONE");
-  EXPECT_EQ(calc_.PendingOperator(), "");
-  EXPECT_EQ(calc_.OperationCount(), 0);
-  EXPECT_EQ(calc_.DecimalCharacter(), u'.');
-}
-
 TEST_F(CalculatorTest, KeySequences) {
   const std::pair<const char*, const char*> cases[] = {
       // Four functions, left to right; Enter is "=".
@@ -62,32 +54,6 @@ TEST_F(CalculatorTest, KeySequences) {
       {"2+9r=", "5"}, {"0s", "0"},
   };
   for (const auto& [keys, readout] : cases) EXPECT_EQ(Fresh(keys), readout) << keys;
-}
-
-TEST_F(CalculatorTest, OperandsAndStateAlongTheWay) {
-  Type("12+3=");
-  EXPECT_EQ(calc_.FirstOperand(), 15);
-  EXPECT_EQ(calc_.OperationCount(), 1);
-  EXPECT_EQ(calc_.PendingOperator(), "=");
-  EXPECT_EQ(calc_.OpLabel(), "=");
-  Type("=");
-  EXPECT_EQ(calc_.FirstOperand(), 15);
-  Type("\x1b" "1.5*");
-  EXPECT_EQ(calc_.OpLabel(), "*");
-  EXPECT_EQ(calc_.LastInput(), "OPS");
-  Type("\x1b" "..5.2");
-  EXPECT_TRUE(calc_.DecimalFlag());
-  Type("\x1b" "9+4\b");
-  EXPECT_EQ(calc_.LastInput(), "CE");
-  EXPECT_EQ(calc_.PendingOperator(), "+");
-  Type("1=3.5c");
-  EXPECT_EQ(calc_.OperationCount(), 0);
-  EXPECT_EQ(calc_.LastInput(), "NONE");
-  EXPECT_EQ(calc_.PendingOperator(), "");
-  EXPECT_EQ(calc_.OpLabel(), "");
-  EXPECT_FALSE(calc_.DecimalFlag());
-  Type("2E");
-  EXPECT_EQ(calc_.LastInput(), "CE");
 }
 
 TEST_F(CalculatorTest, DivisionByZeroKeepsTheReadoutAndOperands) {

@@ -36,13 +36,6 @@ class BundledCenterDrillFormTest : public CenterDrillFormTest {
 
 }  // namespace
 
-TEST(FixedColumnLineTest, ColumnsAreOneBasedAndLongTextKeepsABlank) {
-  EXPECT_EQ(FixedColumnLine().At(1, "ab").At(5, "cd").Text(), "ab  cd");
-  EXPECT_EQ(FixedColumnLine().At(3, "x").Text(), "  x");
-  EXPECT_EQ(FixedColumnLine().At(1, "abcdef").At(4, "g").Text(), "abcdef g");
-  EXPECT_EQ(FixedColumnLine().At(2, "").Text(), "");
-}
-
 TEST_F(CenterDrillFormTest, BoxesFollowEachOther) {
   constexpr int kHole = CenterDrillForm::kHoleDiameter, kAmount = CenterDrillForm::kChamferAmount,
                 kChamfer = CenterDrillForm::kChamferDiameter;
@@ -65,13 +58,6 @@ TEST_F(CenterDrillFormTest, BoxesFollowEachOther) {
     Type(step.Box, step.Text);
     EXPECT_EQ(QStringList(form_.CenText.begin(), form_.CenText.end()), step.Boxes) << step.Box << " " << step.Text;
   }
-}
-
-TEST_F(CenterDrillFormTest, CommaLocaleBoxes) {
-  ScopedNumberLocale comma({u',', u'.'});
-  Type(CenterDrillForm::kHoleDiameter, "0,25");
-  Type(CenterDrillForm::kChamferAmount, ",03");
-  EXPECT_EQ(form_.CenText[2], ",31");
 }
 
 TEST_F(CenterDrillFormTest, BodyEqualToTheChamferDoesNotQualify) {

@@ -141,20 +141,6 @@ TEST(CenterDrillTableTest, RowValuesAndAngleRounding) {
   EXPECT_EQ(row.PilotLength(), 0.109);
 }
 
-TEST(CenterDrillTableTest, FitAndDepth) {
-  CenterDrillRow row;
-  row.Cells = {"#1", ".125", "118", ".047", ".047", "60"};
-  EXPECT_TRUE(CenterDrillFits(row, .05, .11));
-  EXPECT_TRUE(CenterDrillFits(row, .047, .11));   // pilot equal to the hole fits
-  EXPECT_FALSE(CenterDrillFits(row, .046, .11));  // pilot wider than the hole
-  EXPECT_FALSE(CenterDrillFits(row, .05, .125));  // body equal to the chamfer
-  EXPECT_FALSE(CenterDrillFits(CenterDrillRow(), .05, -1));
-  // tan(31 deg) x .0235 + .047 + tan(60 deg) x (.055 - .0235)
-  ASSERT_TRUE(CenterDrillDepth(row, .11).has_value());
-  EXPECT_NEAR(*CenterDrillDepth(row, .11), 0.1156798, 1e-7);
-  EXPECT_EQ(Format(*CenterDrillDepth(row, .11), u"#.####;-#.####;0"), ".1157");
-}
-
 TEST(CenterDrillTableTest, LoaderReportsAMissingFileAndAReadFault) {
   TempAppFolder folder;
   ScriptedPrompter prompter;
@@ -175,21 +161,9 @@ TEST(CenterDrillTableTest, BundledTable) {
   const CenterDrillTable t = LoadCenterDrillTable(test::SourceDataFolder(), CenterDrillUnits::Inch, prompter);
   EXPECT_TRUE(prompter.Entries().isEmpty());
   ASSERT_EQ(t.StoredRows, 23);
-  EXPECT_EQ(RowTexts(t.Rows[0]), (QStringList{"#00", ".125", "118", ".025", ".030", "60"}));
-  EXPECT_EQ(RowTexts(t.Rows[4]), (QStringList{"#3", ".250", "118", ".109", ".109", "60"}));
-  EXPECT_EQ(RowTexts(t.Rows[9]), (QStringList{"#8", ".750", "118", ".3125", ".3125", "60"}));
+  for (int i = 0; i < t.StoredRows; ++i) EXPECT_GT(t.Rows[static_cast<std::size_t>(i)].Body(), t.Rows[static_cast<std::size_t>(i)].PilotDiameter()) << i;
   // A2 (2 x 5 mm, pilot 2.5 mm) in inches.
   EXPECT_EQ(RowTexts(t.Rows[15]), (QStringList{"A2", ".1969", "118", ".0787", ".0984", "60"}));
-  EXPECT_EQ(t.Rows[22].Designation(), "A10");
-  for (int i = 0; i < t.StoredRows; ++i) {
-    const CenterDrillRow& r = t.Rows[static_cast<std::size_t>(i)];
-    EXPECT_GT(r.Body(), r.PilotDiameter()) << i;
-    EXPECT_EQ(r.PilotAngle(), 118) << i;
-    EXPECT_EQ(r.ChamferAngle(), 60) << i;
-  }
-  const CenterDrillTable mm = LoadCenterDrillTable(test::SourceDataFolder(), CenterDrillUnits::Millimetre, prompter);
-  EXPECT_EQ(RowTexts(mm.Rows[2]), (QStringList{"#1", "3.175", "118", "1.194", "1.194", "60"}));
-  EXPECT_EQ(RowTexts(mm.Rows[15]), (QStringList{"A2", "5", "118", "2", "2.5", "60"}));
 }
 
 // ---- TAPDRILL.TXT ---------------------------------------------------------------
@@ -286,25 +260,8 @@ TEST(TapTableTest, BundledTable) {
   EXPECT_TRUE(prompter.Entries().isEmpty());
   ASSERT_GE(t.Inch.size(), 40);
   ASSERT_GE(t.Metric.size(), 40);
-  const struct {
-    const QList<TapEntry>& List;
-    const char* Name;
-    float Diameter, Pitch;
-  } taps[] = {{t.Inch, "1/4-20 UNC", .25f, .05f},
-              {t.Inch, "#10-32 UNF", .19f, .03125f},
-              {t.Metric, "M6x1", 6.f, 1.f},
-              {t.Metric, "M12x1.25", 12.f, 1.25f}};
-  for (const auto& tap : taps) {
-    const auto e =
-        std::find_if(tap.List.begin(), tap.List.end(), [&](const TapEntry& x) { return x.Name == tap.Name; });
-    ASSERT_NE(e, tap.List.end()) << tap.Name;
-    ExpectTap(*e, tap.Name, tap.Diameter, tap.Pitch);
-  }
-  for (const TapEntry& e : t.Inch) {
-    EXPECT_GT(e.Diameter, 0) << e.Name.toStdString();
-    EXPECT_GT(e.Pitch, 0) << e.Name.toStdString();
-    EXPECT_LT(e.Pitch, 1) << e.Name.toStdString();  // pitches, not threads per inch
-  }
+  ExpectTap(t.Inch[9], "1/4-20 UNC", .25f, .05f);
+  for (const TapEntry& e : t.Inch) EXPECT_TRUE(e.Diameter > 0 && e.Pitch > 0 && e.Pitch < 1) << e.Name.toStdString();
 }
 
 // ---- DRILLDAT.TXT ---------------------------------------------------------------
@@ -341,28 +298,11 @@ TEST(DrillChartTest, LoaderReportsAMissingFile) {
 TEST(DrillChartTest, BundledChart) {
   ScriptedPrompter prompter;
   TableReadStatus status = TableReadStatus::Missing;
-  const QStringList lines = LoadDrillChart(test::SourceDataFolder(), prompter, &status).ListLines();
+  const DrillChart chart = LoadDrillChart(test::SourceDataFolder(), prompter, &status);
   EXPECT_EQ(status, TableReadStatus::Ok);
-  EXPECT_TRUE(prompter.Entries().isEmpty());
-  ASSERT_GE(lines.size(), 200);
-  EXPECT_LE(lines.size(), 251);
-  EXPECT_EQ(lines.first(), "|80    .0135");
-  EXPECT_TRUE(lines.contains("|1     .228"));
-  EXPECT_TRUE(lines.contains("|Z     .413"));
-  EXPECT_TRUE(lines.contains("|1/4   .25"));
-  EXPECT_TRUE(lines.contains("|10.2  .4016"));
+  ASSERT_GE(chart.Entries.size(), 200);
+  EXPECT_EQ(chart.ListLines().first(), "|80    .0135");
   // The chart runs from the smallest size to the largest.
-  const DrillChart chart = LoadDrillChart(test::SourceDataFolder(), prompter);
   for (qsizetype i = 1; i < chart.Entries.size(); ++i)
     EXPECT_LE(chart.Entries[i - 1].Size, chart.Entries[i].Size) << chart.Entries[i].Name.toStdString();
 }
-
-TEST(BundledTablesTest, Windows1252WithCrLf) {
-  for (const QString& name : {kCenterDrillFileName, kTapDrillFileName, kDrillChartFileName}) {
-    const QByteArray bytes = test::ReadBytes(test::SourceDataFolder() + name);
-    ASSERT_FALSE(bytes.isEmpty()) << name.toStdString();
-    EXPECT_TRUE(bytes.endsWith("\r\n")) << name.toStdString();
-    EXPECT_EQ(bytes.count('\n'), bytes.count("\r\n")) << name.toStdString();
-  }
-}
-
