@@ -3,6 +3,7 @@
 #include "accessibility.h"
 #include "classickeys.h"
 #include "formbinding.h"
+#include "studyundo.h"
 #include "windowcontext.h"
 #include "workspace.h"
 
@@ -60,6 +61,7 @@ AutoSetDialog::AutoSetDialog(AutoSetForm& form, WindowContext& context, std::opt
     : QDialog(parent), form_(form), context_(context), place_(place) {
   setObjectName(QStringLiteral("frmAutoSet"));
   setWindowTitle(kAutoSetCaption);
+  InstallStudyUndo(this, context.Ws);
   auto* grid = new QGridLayout(this);
 
   // ---- left: the kind, the first tool, on center or live, the hints ----

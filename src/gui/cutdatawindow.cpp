@@ -1,4 +1,5 @@
 #include "cutdatawindow.h"
+#include "studyundo.h"
 
 #include "accessibility.h"
 #include "classickeys.h"
@@ -53,6 +54,7 @@ CutDataWindow::CutDataWindow(WindowContext& context, int spindle, QWidget* paren
   setObjectName(QStringLiteral("CutData"));
   form_ = std::make_unique<CutDataWindowForm>(context.Ws, context.Prompt, *this, spindle);
   setWindowTitle(form_->Caption());
+  InstallStudyUndo(this, context.Ws);
   setModal(true);
 
   auto* layout = new QVBoxLayout(this);
