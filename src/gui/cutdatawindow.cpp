@@ -289,7 +289,8 @@ QWidget* CutDataWindow::BuildButtons() {
       {QStringLiteral("Trig. Calculator"), &w.Triangle},
   }};
   for (int i = 0; i < 4; ++i) {
-    const auto& [caption, opener] = windows[static_cast<size_t>(i)];
+    const QString& caption = windows[static_cast<size_t>(i)].first;
+    const WindowOpener* opener = windows[static_cast<size_t>(i)].second;
     QPushButton* b = CommandButton(shop, caption, "");
     b->setObjectName(QStringLiteral("SSCommand1_") + QString::number(i));
     b->setEnabled(static_cast<bool>(*opener));
