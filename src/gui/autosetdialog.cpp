@@ -3,6 +3,8 @@
 #include "accessibility.h"
 #include "classickeys.h"
 #include "formbinding.h"
+#include "editorwidgets.h"
+#include "studyundo.h"
 #include "windowcontext.h"
 #include "workspace.h"
 
@@ -45,21 +47,13 @@ bool IsNameField(AutoSetField f) { return f == F::CD(0) || f == F::Tap(0); }
 
 constexpr PeckPattern kPeckPatterns[3] = {PeckPattern::ThreeTwoOne, PeckPattern::TwoOne, PeckPattern::One};
 
-QPushButton* Button(QWidget* parent, const QString& caption, const char* name) {
-  auto* b = new QPushButton(caption, parent);
-  b->setObjectName(QString::fromLatin1(name));
-  // Enter in a field must not press a button of its own accord.
-  b->setAutoDefault(false);
-  NameControl(b, caption);
-  return b;
-}
-
 }  // namespace
 
 AutoSetDialog::AutoSetDialog(AutoSetForm& form, WindowContext& context, std::optional<int> place, QWidget* parent)
     : QDialog(parent), form_(form), context_(context), place_(place) {
   setObjectName(QStringLiteral("frmAutoSet"));
   setWindowTitle(kAutoSetCaption);
+  InstallStudyUndo(this, context.Ws);
   auto* grid = new QGridLayout(this);
 
   // ---- left: the kind, the first tool, on center or live, the hints ----
@@ -126,7 +120,7 @@ AutoSetDialog::AutoSetDialog(AutoSetForm& form, WindowContext& context, std::opt
   auto* middle = new QVBoxLayout;
   QGroupBox* tap = AddFrame(AutoSetFrame::Tap, "fraTap");
   auto* tapLayout = new QFormLayout(tap);
-  auto* pickTap = Button(tap, kPickTapCaption, "cmdTap");
+  auto* pickTap = CommandButton(tap, kPickTapCaption, "cmdTap");
   pickTap->setEnabled(static_cast<bool>(context_.Windows.TapDrill));
   connect(pickTap, &QPushButton::clicked, this, [this] {
     form_.StartPickTap();
@@ -204,12 +198,12 @@ AutoSetDialog::AutoSetDialog(AutoSetForm& form, WindowContext& context, std::opt
 
   // ---- buttons ----
   auto* buttons = new QHBoxLayout;
-  auto* showTools = Button(this, kShowToolsCaption, "Command2");
+  auto* showTools = CommandButton(this, kShowToolsCaption, "Command2");
   showTools->setEnabled(static_cast<bool>(context_.Windows.ToolImage));
   connect(showTools, &QPushButton::clicked, this, [this] { context_.Windows.ToolImage(context_, this); });
-  auto* add = Button(this, kAddCaption, "cmdTapAdd");
+  auto* add = CommandButton(this, kAddCaption, "cmdTapAdd");
   connect(add, &QPushButton::clicked, this, &AutoSetDialog::Add);
-  auto* exit = Button(this, kExitCaption, "Command1");
+  auto* exit = CommandButton(this, kExitCaption, "Command1");
   connect(exit, &QPushButton::clicked, this, [this] {
     form_.Exit();
     reject();

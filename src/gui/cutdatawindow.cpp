@@ -1,4 +1,5 @@
 #include "cutdatawindow.h"
+#include "studyundo.h"
 
 #include "accessibility.h"
 #include "classickeys.h"
@@ -53,6 +54,7 @@ CutDataWindow::CutDataWindow(WindowContext& context, int spindle, QWidget* paren
   setObjectName(QStringLiteral("CutData"));
   form_ = std::make_unique<CutDataWindowForm>(context.Ws, context.Prompt, *this, spindle);
   setWindowTitle(form_->Caption());
+  InstallStudyUndo(this, context.Ws);
   setModal(true);
 
   auto* layout = new QVBoxLayout(this);
@@ -287,7 +289,8 @@ QWidget* CutDataWindow::BuildButtons() {
       {QStringLiteral("Trig. Calculator"), &w.Triangle},
   }};
   for (int i = 0; i < 4; ++i) {
-    const auto& [caption, opener] = windows[static_cast<size_t>(i)];
+    const QString& caption = windows[static_cast<size_t>(i)].first;
+    const WindowOpener* opener = windows[static_cast<size_t>(i)].second;
     QPushButton* b = CommandButton(shop, caption, "");
     b->setObjectName(QStringLiteral("SSCommand1_") + QString::number(i));
     b->setEnabled(static_cast<bool>(*opener));

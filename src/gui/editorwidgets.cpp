@@ -15,9 +15,9 @@
 
 namespace arvex {
 
-QPushButton* CommandButton(QWidget* parent, const QString& caption, const char* name, const QString& toolTip) {
+QPushButton* CommandButton(QWidget* parent, const QString& caption, const QString& name, const QString& toolTip) {
   auto* b = new QPushButton(caption, parent);
-  b->setObjectName(QString::fromLatin1(name));
+  b->setObjectName(name);
   b->setAutoDefault(false);
   if (!toolTip.isEmpty()) b->setToolTip(toolTip);
   NameControl(b, caption, toolTip);

@@ -1,6 +1,5 @@
 #pragma once
-// Widgets the cutting-data windows and their editors build alike, and the
-// way the database editors open.
+// Widgets the windows build alike, and the way the database editors open.
 
 #include "cutting/cuttingdatabase.h"
 #include "platform/prompter.h"
@@ -18,8 +17,12 @@ namespace arvex {
 
 // A command button named for tests and screen readers. It is never the
 // dialog's default button: Enter belongs to the fields and lists.
-QPushButton* CommandButton(QWidget* parent, const QString& caption, const char* name,
+QPushButton* CommandButton(QWidget* parent, const QString& caption, const QString& name,
                            const QString& toolTip = QString());
+inline QPushButton* CommandButton(QWidget* parent, const QString& caption, const char* name,
+                                  const QString& toolTip = QString()) {
+  return CommandButton(parent, caption, QString::fromLatin1(name), toolTip);
+}
 
 // A combo box of list entries; an editable one suggests entries in a list
 // below while the typed text stays as typed.

@@ -5,6 +5,7 @@
 #include "dialogparts.h"
 #include "mainwindow/headerform.h"
 #include "session/help.h"
+#include "studyundo.h"
 #include "windowcontext.h"
 #include "workspace.h"
 
@@ -31,6 +32,8 @@ HeaderWindow::HeaderWindow(HeaderForm& form, WindowContext& context, QWidget* pa
     : QDialog(parent), form_(form), context_(context) {
   setObjectName(QStringLiteral("MainTSData"));
   setWindowTitle(HeaderForm::kCaption);
+  InstallStudyUndo(this, context.Ws);
+  form_.SetOnChanged([this] { Refresh(); });
 
   auto* root = new QVBoxLayout(this);
   AddHelpMenu(this, root, context_, kHeaderHelpTopic);
@@ -284,6 +287,8 @@ void HeaderWindow::OpenCalculator() {
   form_.CalculatorClosed();
   Refresh();
 }
+
+HeaderWindow::~HeaderWindow() { form_.SetOnChanged({}); }
 
 void OpenHeaderData(WindowContext& context, QWidget* parent) {
   HeaderForm form(context.Ws, context.Prompt, context.Store);

@@ -23,6 +23,7 @@ class HeaderWindow : public QDialog {
   Q_OBJECT
  public:
   HeaderWindow(HeaderForm& form, WindowContext& context, QWidget* parent);
+  ~HeaderWindow() override;
 
   // Copies the form into the widgets.
   void Refresh();

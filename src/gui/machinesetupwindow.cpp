@@ -1,4 +1,5 @@
 #include "machinesetupwindow.h"
+#include "editorwidgets.h"
 
 #include "accessibility.h"
 #include "classickeys.h"
@@ -47,13 +48,6 @@ QString WithoutColon(const QString& label) {
   QString text = WithoutAccessKey(label).trimmed();
   if (text.endsWith(u':')) text.chop(1);
   return text;
-}
-
-QPushButton* Button(const QString& caption, const QString& name, QWidget* parent) {
-  auto* b = new QPushButton(caption, parent);
-  b->setObjectName(name);
-  b->setAutoDefault(false);
-  return b;
 }
 
 }  // namespace
@@ -132,8 +126,8 @@ MachineSetupWindow::MachineSetupWindow(MachineSetupForm& form, WindowContext& co
   root->addWidget(pages_, 1);
 
   auto* commands = new QHBoxLayout;
-  auto* save = Button(MachineSetupForm::kSaveCaption, QStringLiteral("Command1"), this);
-  auto* cancel = Button(MachineSetupForm::kCancelCaption, QStringLiteral("Command2"), this);
+  auto* save = CommandButton(this, MachineSetupForm::kSaveCaption, QStringLiteral("Command1"));
+  auto* cancel = CommandButton(this, MachineSetupForm::kCancelCaption, QStringLiteral("Command2"));
   connect(save, &QPushButton::clicked, this, [this] {
     form_.Save();
     Refresh();
@@ -264,9 +258,9 @@ QWidget* MachineSetupWindow::BuildHoldersPage() {
     connect(entry, &QLineEdit::textEdited, this, [this, kind](const QString& text) {
       if (!form_.SetHolderEntry(kind, text)) Refresh();
     });
-    auto* add = Button(MachineSetupForm::kAddHolderCaption, ElementName("cmdTHolder", kind), frame);
+    auto* add = CommandButton(frame, MachineSetupForm::kAddHolderCaption, ElementName("cmdTHolder", kind));
     NameControl(add, MachineSetupForm::kAddHolderCaption + QStringLiteral(" to ") + name);
-    auto* remove = Button(MachineSetupForm::kRemoveCaption, ElementName("cmdRemove", kind), frame);
+    auto* remove = CommandButton(frame, MachineSetupForm::kRemoveCaption, ElementName("cmdRemove", kind));
     NameControl(remove, MachineSetupForm::kRemoveCaption + QStringLiteral(" from ") + name);
     connect(add, &QPushButton::clicked, this, [this, kind] {
       form_.AddHolder(kind);
@@ -312,7 +306,7 @@ QWidget* MachineSetupWindow::BuildImagesPage() {
       form_.SetToolImage(i, text);
       ShowPreview(i, text);
     });
-    auto* choose = Button(MachineSetupForm::kChooseFileCaption, ElementName("Command3", i), frame);
+    auto* choose = CommandButton(frame, MachineSetupForm::kChooseFileCaption, ElementName("Command3", i));
     NameControl(choose, MachineSetupForm::kChooseFileCaption + QStringLiteral(" - ") +
                             WithoutColon(MachineSetupForm::kImageLabels[static_cast<size_t>(i)]));
     connect(choose, &QPushButton::clicked, this, [this, i] {

@@ -2,6 +2,7 @@
 
 #include "accessibility.h"
 #include "classickeys.h"
+#include "editorwidgets.h"
 #include "icons.h"
 #include "platform/prompter.h"
 #include "report/timeline.h"
@@ -40,14 +41,6 @@ namespace {
 const char* const kMoveUpTip = "Move Op up one";
 const char* const kMoveDownTip = "Move Op down one";
 
-QPushButton* Button(QWidget* parent, const QString& caption, const char* name, const QString& tip = QString()) {
-  auto* b = new QPushButton(caption, parent);
-  b->setObjectName(QString::fromLatin1(name));
-  if (!tip.isEmpty()) b->setToolTip(tip);
-  NameControl(b, caption, tip);
-  return b;
-}
-
 QToolButton* ArrowButton(QWidget* parent, Qt::ArrowType arrow, const char* name, const QString& tip,
                          const QString& sideName) {
   auto* b = new QToolButton(parent);
@@ -76,17 +69,17 @@ MainWindow::MainWindow(WindowContext& context, QWidget* parent) : QMainWindow(pa
 
   // The commands above the lists.
   auto* commands = new QHBoxLayout;
-  auto* tsData = Button(central, QStringLiteral("&TS Data"), "MTSD",
+  auto* tsData = CommandButton(central, QStringLiteral("&TS Data"), "MTSD",
                         QStringLiteral("Enter the main data -material, part number etc..."));
-  editorButtons_[0] = Button(central, QStringLiteral("&Main Spl"), "Command1",
+  editorButtons_[0] = CommandButton(central, QStringLiteral("&Main Spl"), "Command1",
                              QStringLiteral("Open the Cutting Data window for the Main Spl"));
-  editorButtons_[1] = Button(central, QStringLiteral("S&ub Spl"), "Command2",
+  editorButtons_[1] = CommandButton(central, QStringLiteral("S&ub Spl"), "Command2",
                              QStringLiteral("Open the Cutting Data window for the Sub Spl"));
-  addSync_ = Button(central, QStringLiteral("Add Sync Before Op "), "Command6",
+  addSync_ = CommandButton(central, QStringLiteral("Add Sync Before Op "), "Command6",
                     QStringLiteral("Select the Main and Sub Spl ops to Sync -then click here."));
-  removeSync_ = Button(central, QStringLiteral("Remove Sync"), "Command7",
+  removeSync_ = CommandButton(central, QStringLiteral("Remove Sync"), "Command7",
                        QStringLiteral("Select the Main and Sub Spl Sync to remove -then click here."));
-  toggleSyncs_ = Button(central, MainWindowForm::kHideSyncs, "Command3");
+  toggleSyncs_ = CommandButton(central, MainWindowForm::kHideSyncs, "Command3");
   connect(tsData, &QPushButton::clicked, this, [this] { form_->HeaderData(); });
   connect(editorButtons_[0], &QPushButton::clicked, this, [this] { form_->EditorButton(kMainSpindle); });
   connect(editorButtons_[1], &QPushButton::clicked, this, [this] { form_->EditorButton(kSubSpindle); });
@@ -371,22 +364,7 @@ QWidget* MainWindow::BuildTimeline() {
 
 // ---- refreshing -------------------------------------------------------------------
 
-void MainWindow::RefreshList(int side) {
-  QListWidget* list = List(side);
-  const QStringList& lines = form_->Lines(side);
-  const QSignalBlocker block(list);
-  if (list->count() != lines.size()) {
-    list->clear();
-    list->addItems(lines);
-  } else {
-    for (int i = 0; i < lines.size(); ++i) {
-      QListWidgetItem* item = list->item(i);
-      if (item->text() != lines[i]) item->setText(lines[i]);
-    }
-  }
-  const int selected = form_->Selection(side);
-  if (list->currentRow() != selected) list->setCurrentRow(selected);
-}
+void MainWindow::RefreshList(int side) { ShowItems(List(side), form_->Lines(side), form_->Selection(side)); }
 
 void MainWindow::Refresh() {
   RefreshList(kMainSpindle);

@@ -1,4 +1,5 @@
 #include "printpreviewwindow.h"
+#include "editorwidgets.h"
 
 #include "accessibility.h"
 #include "printerdialogs.h"
@@ -29,14 +30,6 @@
 namespace arvex {
 
 namespace {
-
-QPushButton* Button(QWidget* parent, const QString& caption, const char* name) {
-  auto* b = new QPushButton(caption, parent);
-  b->setObjectName(QString::fromLatin1(name));
-  b->setAutoDefault(false);
-  NameControl(b, caption);
-  return b;
-}
 
 }  // namespace
 
@@ -122,10 +115,10 @@ QWidget* PrintPreviewWindow::BuildControls() {
   column->addWidget(printerCaption);
   column->addWidget(printerLabel_);
 
-  auto* print = Button(panel, QStringLiteral("&Print"), "cmdPrint");
-  auto* exportPdf = Button(panel, QStringLiteral("&Export PDF\u2026"), "cmdExportPdf");
-  auto* pageSetup = Button(panel, QStringLiteral("Page Setup"), "cmdPageSetup");
-  auto* printerSetup = Button(panel, QStringLiteral("Printer Setup"), "cmdPrinterSetup");
+  auto* print = CommandButton(panel, QStringLiteral("&Print"), "cmdPrint");
+  auto* exportPdf = CommandButton(panel, QStringLiteral("&Export PDF\u2026"), "cmdExportPdf");
+  auto* pageSetup = CommandButton(panel, QStringLiteral("Page Setup"), "cmdPageSetup");
+  auto* printerSetup = CommandButton(panel, QStringLiteral("Printer Setup"), "cmdPrinterSetup");
   connect(print, &QPushButton::clicked, this, [this] {
     if (form_.Print()) accept();
   });
@@ -175,11 +168,11 @@ QWidget* PrintPreviewWindow::BuildControls() {
 
   auto* pages = new QGroupBox(QStringLiteral("Pages"), panel);
   auto* pageGrid = new QGridLayout(pages);
-  auto* first = Button(pages, QStringLiteral("First Page"), "cmdFirst");
-  auto* previous = Button(pages, QStringLiteral("Previous Page"), "cmdPrevious");
-  auto* next = Button(pages, QStringLiteral("Next Page"), "cmdNext");
-  auto* last = Button(pages, QStringLiteral("Last Page"), "cmdLast");
-  auto* goTo = Button(pages, QStringLiteral("Go to Page"), "cmdGoTo");
+  auto* first = CommandButton(pages, QStringLiteral("First Page"), "cmdFirst");
+  auto* previous = CommandButton(pages, QStringLiteral("Previous Page"), "cmdPrevious");
+  auto* next = CommandButton(pages, QStringLiteral("Next Page"), "cmdNext");
+  auto* last = CommandButton(pages, QStringLiteral("Last Page"), "cmdLast");
+  auto* goTo = CommandButton(pages, QStringLiteral("Go to Page"), "cmdGoTo");
   first->setToolTip(QStringLiteral("Ctrl+Home"));
   previous->setToolTip(QStringLiteral("Page Up"));
   next->setToolTip(QStringLiteral("Page Down"));
@@ -203,7 +196,7 @@ QWidget* PrintPreviewWindow::BuildControls() {
   logo_->setAlignment(Qt::AlignCenter);
   logo_->setVisible(false);
   column->addWidget(logo_);
-  auto* exit = Button(panel, QStringLiteral("E&xit"), "cmdExit");
+  auto* exit = CommandButton(panel, QStringLiteral("E&xit"), "cmdExit");
   connect(exit, &QPushButton::clicked, this, &QDialog::reject);
   column->addWidget(exit);
   panel->setFixedWidth(std::max(260, panel->sizeHint().width()));

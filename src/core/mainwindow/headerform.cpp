@@ -25,7 +25,15 @@ const QString kEditShape = QStringLiteral("Material Shape");
 }  // namespace
 
 HeaderForm::HeaderForm(Workspace& ws, Prompter& prompter, QSettings& store)
-    : ws_(ws), prompter_(prompter), store_(store) {}
+    : ws_(ws), prompter_(prompter), store_(store) {
+  listenId_ = ws_.Changes.Listen([this](const StudyNotice& notice) {
+    if (notice.Event != StudyEvent::Undone && notice.Event != StudyEvent::Redone) return;
+    ShowStudy();
+    if (onChanged_) onChanged_();
+  });
+}
+
+HeaderForm::~HeaderForm() { ws_.Changes.Forget(listenId_); }
 
 void HeaderForm::Changed() { ws_.Changes.MarkDirty(ws_.Study); }
 
@@ -33,27 +41,29 @@ bool HeaderForm::Refuses(const QString& text) { return RefuseDoubleQuote(text, p
 
 // ---- loading -------------------------------------------------------------------
 
-void HeaderForm::Load() {
+void HeaderForm::ShowStudy() {
   const TimeStudyHeader& h = ws_.Study.Header;
   metric_ = h.IsMetric();
-  materialEntries_ = MaterialDisplayTexts(ws_.Materials);
   shape_ = static_cast<int>(std::find(kShapes.begin(), kShapes.end(), h.MaterialShape) - kShapes.begin());
   if (shape_ >= static_cast<int>(kShapes.size())) shape_ = -1;
-  const bool dirty = ws_.Study.Dirty;
-
-  machines_ = ListMachines(ws_.AppFolder);
   texts_ = {h.Customer, h.Engineer, h.PartName, h.PartNo, h.Material, h.MaterialSize, h.PartLength};
   notes_ = h.Notes;
   subSpindleUsed_ = h.SubSpindleUsed != 0;
   partsCatcherUsed_ = h.PartsCatcherUsed != 0;
-
   machineIndex_ = -1;
-  if (!h.MachineName.isEmpty()) {
-    // Machine files are found ignoring the case of their names.
-    for (int i = 0; i < machines_.size() && machineIndex_ < 0; ++i)
-      if (machines_[i].compare(h.MachineName, Qt::CaseInsensitive) == 0) machineIndex_ = i;
-    if (machineIndex_ < 0) prompter_.ShowMessage(kMachineMissing);
-  }
+  // Machine files are found ignoring the case of their names.
+  for (int i = 0; i < machines_.size() && machineIndex_ < 0 && !h.MachineName.isEmpty(); ++i)
+    if (machines_[i].compare(h.MachineName, Qt::CaseInsensitive) == 0) machineIndex_ = i;
+}
+
+void HeaderForm::Load() {
+  const TimeStudyHeader& h = ws_.Study.Header;
+  materialEntries_ = MaterialDisplayTexts(ws_.Materials);
+  const bool dirty = ws_.Study.Dirty;
+
+  machines_ = ListMachines(ws_.AppFolder);
+  ShowStudy();
+  if (!h.MachineName.isEmpty() && machineIndex_ < 0) prompter_.ShowMessage(kMachineMissing);
 
   if (texts_[kEngineer].isEmpty()) {
     const QString engineer = ReadSetting(store_, kSettingsSection, kEngineerKey, QString());

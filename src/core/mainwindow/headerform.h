@@ -8,11 +8,13 @@
 // study's change path in one step ("Edit Header"); a shape button stores
 // its caption at once, as a step of its own. Choosing a machine loads it at
 // once. Opening the window and closing it changes nothing, Dirty included.
+// An undo or a redo while the window is open shows the restored header.
 
 #include <QString>
 #include <QStringList>
 
 #include <array>
+#include <functional>
 
 class QSettings;
 
@@ -60,6 +62,13 @@ class HeaderForm {
   };
 
   HeaderForm(Workspace& ws, Prompter& prompter, QSettings& store);
+  ~HeaderForm();
+  HeaderForm(const HeaderForm&) = delete;
+  HeaderForm& operator=(const HeaderForm&) = delete;
+
+  // Called when the form shows the study anew (an undo or a redo made
+  // while the window is open puts the stored header back into the boxes).
+  void SetOnChanged(std::function<void()> onChanged) { onChanged_ = std::move(onChanged); }
 
   // ---- what the window shows ----
   const QString& Text(int box) const { return texts_[static_cast<size_t>(box)]; }
@@ -115,6 +124,8 @@ class HeaderForm {
   void Closed();
 
  private:
+  // The boxes, checks and choices from the study's header.
+  void ShowStudy();
   void Changed();
   bool Refuses(const QString& text);
 
@@ -132,6 +143,8 @@ class HeaderForm {
   int shape_ = -1;
   bool metric_ = false;
   QString calculatorResult_;
+  int listenId_ = 0;
+  std::function<void()> onChanged_;
 };
 
 }  // namespace arvex

@@ -56,6 +56,9 @@ TimeStudyReadResult OpenStudy(Workspace& ws, const QString& path, Prompter& prom
   const TimeStudyReadResult result = ReadTimeStudy(ws, absolute, prompter);
   if (!result.FileRead) return result;
   ws.Study.FilePath = absolute;
+  // The cutting data recommends for the material of this study, not of the
+  // one before it.
+  ws.MaterialGroupIndex = static_cast<std::int16_t>(GroupOfMaterialEntry(ws.Materials, ws.Study.Header.Material).value_or(0));
   ws.Changes.Replaced(ws.Study);
   return result;
 }

@@ -47,7 +47,8 @@ QString FirstSample(const QString& appFolder);
 void NewStudy(Workspace& ws);
 
 // Reads a study with its machine into the workspace, sets FilePath to the
-// absolute path and tells the views. A path that is no file (missing, a
+// absolute path and MaterialGroupIndex to the group of its material entry
+// (0 when the material is not listed), and tells the views. A path that is no file (missing, a
 // folder) gives the read error and the retry question; when the user gives
 // up, the study is unchanged and FileRead is false.
 TimeStudyReadResult OpenStudy(Workspace& ws, const QString& path, Prompter& prompter);

@@ -207,3 +207,16 @@ TEST_F(HeaderFormTest, ADoubleQuoteIsRefusedTypedOrPasted) {
   EXPECT_EQ(prompter_.Messages(), QStringList(3, kDoubleQuoteMessage));
   EXPECT_FALSE(ws_.Study.Dirty);
 }
+
+TEST_F(HeaderFormTest, AnUndoWhileTheWindowIsOpenShowsTheRestoredHeader) {
+  OpenStudy();
+  form_.Load();
+  int shown = 0;
+  form_.SetOnChanged([&] { ++shown; });
+  form_.ChooseShape(0);
+  form_.SetText(HeaderForm::kCustomer, "Typed, not stored");
+  ASSERT_TRUE(UndoStudyStep(ws_));
+  EXPECT_EQ(form_.Shape(), 2);
+  EXPECT_EQ(form_.Text(HeaderForm::kCustomer), "Acme");
+  EXPECT_EQ(shown, 1);
+}

@@ -203,3 +203,19 @@ TEST(StudySessionTest, AStudyWithoutAMachineReloadsNoneAndSaysNothing) {
   EXPECT_FALSE(ReloadStudyMachine(ws, prompter));
   EXPECT_TRUE(prompter.Texts().isEmpty());
 }
+
+TEST(StudySessionTest, AnOpenedStudyRecommendsForItsOwnMaterial) {
+  test::TempAppFolder folder(true);
+  Store s;
+  Workspace ws;
+  ws.AppFolder = folder.Path();
+  LoadProgramValues(ws, *s.settings);
+  ScriptedPrompter p;
+  ASSERT_TRUE(OpenStudy(ws, folder.Path() + "samples/01-inch-sub-spindle.rvx", p).FileRead);
+  EXPECT_EQ(GroupName(ws.Materials, ws.MaterialGroupIndex), "300 Series Stainless");
+  QByteArray other = test::ReadBytes(folder.Path() + "samples/03-main-spindle-only.rvx");
+  other.replace("12L14 - Free-Machining Steel", "Unobtainium");
+  test::WriteBytes(folder.FilePath("other.rvx"), other);
+  ASSERT_TRUE(OpenStudy(ws, folder.FilePath("other.rvx"), p).FileRead);
+  EXPECT_EQ(ws.MaterialGroupIndex, 0);
+}
