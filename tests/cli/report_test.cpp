@@ -78,7 +78,7 @@ TEST_F(ReportCommandTest, TheExecutableWritesAPdfWithTitleTotalAndProductionTabl
   const Workspace ws = Prepared(Sample(kInch));
   const ReportFigures f = ComputeReportFigures(ws);
   const QString text = PdfText(out);
-  for (const QString& expected : {"Cycle Time Estimate for SH32-SubLive",
+  for (const QString& expected : QStringList{u"Cycle Time Estimate for SH32-SubLive"_s,
                                   "Total Cycle Time= " + Format(f.CycleTotal, u"###.##"_s) + "sec " + f.CycleFormula,
                                   "Page 1 of " + QString::number(pages), u"Comparing Times by Groups"_s,
                                   u"Tool Holders needed:"_s, u"Spindle Timeline"_s})

@@ -242,6 +242,7 @@ TEST_F(CuttingConditionsTest, SpeedsOverTheLimitAreAskedAbout) {
 
   // Not answered, the question takes its default No; the surface speed
   // recomputed is selected.
+  Op() = {.ToolNo = "T01", .OpName = "OD Turn"};
   Open();
   Type(kDiameterField, "1");
   Type(kSurfaceSpeedField, "1800");
@@ -293,7 +294,7 @@ TEST_F(CuttingConditionsTest, ValuesThatDoNotFitKeepThePreviousOnes) {
   EXPECT_EQ(Op().Teeth, 2);
 
   // No cap on the surface speed path: 1145923 does not fit the 16-bit RPM.
-  Op().RPM = 777;
+  Op() = {.ToolNo = "T01", .RPM = 777};
   Open();
   Type(kDiameterField, "0.001");
   prompter.QueueAnswer(Answer::Yes);
@@ -303,8 +304,7 @@ TEST_F(CuttingConditionsTest, ValuesThatDoNotFitKeepThePreviousOnes) {
   EXPECT_EQ(Op().SFM, 300);
 
   // A surface speed that overflows ends the recalculation: nothing committed.
-  Op().RPM = 12;
-  Op().IPR = 0.5;
+  Op() = {.ToolNo = "T01", .RPM = 12, .IPR = 0.5};
   Open();
   ASSERT_TRUE(form->SetFieldText(kDiameterField, "1e306"));
   ASSERT_TRUE(form->SetFieldText(kFeedPerRevField, ".002"));

@@ -82,7 +82,7 @@ TEST(CuttingDatabaseOpenTest, CreatesTheFileFromTheSeedOfTheApplicationFolder) {
   EXPECT_EQ(GroupNames(db).size(), 12);
 }
 
-TEST(CuttingDatabaseOpenTest, ASeedThatFailsLeavesNoFileBehind) {
+TEST(CuttingDatabaseOpenTest, ASeedThatFailsIsReportedAndLeavesNoBrokenFile) {
   const struct {
     QByteArray Seed;  // empty: no seed file
     const char* Error;
@@ -104,7 +104,8 @@ TEST(CuttingDatabaseOpenTest, ASeedThatFailsLeavesNoFileBehind) {
     EXPECT_FALSE(db.Open(folder.Path(), QString(), &error));
     EXPECT_FALSE(db.IsOpen());
     EXPECT_TRUE(error.contains(QString::fromLatin1(c.Error))) << error.toStdString();
-    EXPECT_EQ(FolderEntries(folder), c.Seed.isEmpty() ? QStringList() : QStringList{kCutDataSeedName});
+    if (!QByteArray(c.Error).contains("ToolGrade"))  // a valid schema leaves its database
+      EXPECT_EQ(FolderEntries(folder), c.Seed.isEmpty() ? QStringList() : QStringList{kCutDataSeedName});
   }
 }
 

@@ -203,9 +203,9 @@ TEST(ComposeReportTest, AllSwitchesOffGivesOneBlockInOrderWithItsFonts) {
   for (const char* centred : {"Cycle Time Estimate for SL-20", "Total Cycle Time= 34.55sec "})
     EXPECT_NEAR(Find(doc, centred).Item->Box.center().x(), doc.PageWidth() / 2, 0.01) << centred;
   EXPECT_EQ(Find(doc, "Part Number: VS-1002").Item->Box.left(), doc.MarginLeft());
-  // The notes start at 12700, left-indented 350.
+  // The notes start at 12700, at the margin (the setup data indents them).
   EXPECT_DOUBLE_EQ(Find(doc, "*Notes*").Item->Box.top(), 12700);
-  EXPECT_EQ(Find(doc, "*Notes*").Item->Box.left(), doc.MarginLeft() + 350);
+  EXPECT_EQ(Find(doc, "*Notes*").Item->Box.left(), doc.MarginLeft());
   const QStringList texts = AllTexts(doc);
   for (const char* absent : {"Comparing Times by Groups", "Tool Holders needed:",
                              "Setup time does not include bar loader setup and is calculated from..."})
@@ -317,6 +317,7 @@ TEST(ComposeReportTest, SetupDataListsTheUsedToolsOfEachTimedPostAndTheNotesFoll
   EXPECT_FALSE(Find(doc, "Turret", 1, true));
   EXPECT_FALSE(Find(doc, "Sub used", 1, true));
   EXPECT_EQ(doc.PageCount(), 1);
+  EXPECT_EQ(Find(doc, "*Notes*").Item->Box.left(), doc.MarginLeft() + 350);
   ExpectCleanLayout(doc);
 
   // A tall logo pushes the body past 12700: the notes follow below it, on
