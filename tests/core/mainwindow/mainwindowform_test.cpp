@@ -6,7 +6,6 @@
 #include "workspace.h"
 
 #include <QSettings>
-#include <QTemporaryFile>
 
 #include <gtest/gtest.h>
 
@@ -37,10 +36,8 @@ void SetOp(TimeStudy& st, int spindle, int i, const QString& tool, const QString
 class MainWindowFormTest : public ::testing::Test {
  protected:
   MainWindowFormTest() {
-    settingsFile_.open();
-    store_ = std::make_unique<QSettings>(settingsFile_.fileName(), QSettings::IniFormat);
     host_.Study = &ws_.Study;
-    form_ = std::make_unique<MainWindowForm>(ws_, prompter_, *store_, host_);
+    form_ = std::make_unique<MainWindowForm>(ws_, prompter_, *settings_.Store, host_);
   }
 
   // Main operations of the given seconds, and sub operations.
@@ -65,8 +62,7 @@ class MainWindowFormTest : public ::testing::Test {
     return pairs;
   }
 
-  QTemporaryFile settingsFile_;
-  std::unique_ptr<QSettings> store_;
+  test::TempSettings settings_;
   Workspace ws_;
   ScriptedPrompter prompter_;
   RecordingHost host_;

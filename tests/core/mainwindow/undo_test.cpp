@@ -11,7 +11,6 @@
 #include "workspace.h"
 
 #include <QSettings>
-#include <QTemporaryFile>
 
 #include <gtest/gtest.h>
 
@@ -53,8 +52,6 @@ void PrintTo(const Shown& s, std::ostream* os) {
 class UndoTest : public ::testing::Test {
  protected:
   UndoTest() : folder_(true) {
-    settingsFile_.open();
-    store_ = std::make_unique<QSettings>(settingsFile_.fileName(), QSettings::IniFormat);
     ws_.AppFolder = folder_.Path();
     ws_.Machine.MainTools1List = SplitToolString(QStringLiteral("Gang,T01,T02,T03,T04"));
     TimeStudy& st = ws_.Study;
@@ -70,7 +67,7 @@ class UndoTest : public ::testing::Test {
     }
     st.RecountOps();
     ws_.Changes.Replaced(st);
-    form_ = std::make_unique<MainWindowForm>(ws_, prompter_, *store_, host_);
+    form_ = std::make_unique<MainWindowForm>(ws_, prompter_, *settings_.Store, host_);
     form_->FillList();
   }
 
@@ -103,8 +100,7 @@ class UndoTest : public ::testing::Test {
   }
 
   test::TempAppFolder folder_;
-  QTemporaryFile settingsFile_;
-  std::unique_ptr<QSettings> store_;
+  test::TempSettings settings_;
   Workspace ws_;
   ScriptedPrompter prompter_;
   QuietHost host_;

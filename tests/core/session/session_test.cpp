@@ -10,38 +10,23 @@
 #include "workspace.h"
 
 #include <QDir>
-#include <QSettings>
 #include <QTemporaryDir>
-#include <QTemporaryFile>
 
 #include <gtest/gtest.h>
 
 using namespace arvex;
 
-namespace {
-
-struct Store {
-  Store() {
-    file.open();
-    settings = std::make_unique<QSettings>(file.fileName(), QSettings::IniFormat);
-  }
-  QTemporaryFile file;
-  std::unique_ptr<QSettings> settings;
-};
-
-}  // namespace
-
 TEST(RecentFilesTest, PromotingMovesAnEntryToTheTopAndAddingKeepsAListedOnesPlace) {
-  Store s;
-  for (const char* p : {"/d/a.rvx", "/d/b.rvx", "/d/c.rvx", "/d/d.rvx"}) AddRecentFile(*s.settings, p);
-  EXPECT_EQ(LoadRecentFiles(*s.settings), (QStringList{"/d/d.rvx", "/d/c.rvx", "/d/b.rvx", "/d/a.rvx"}));
-  PromoteRecentFile(*s.settings, "/d/a.rvx");  // the fourth entry chosen
-  EXPECT_EQ(LoadRecentFiles(*s.settings), (QStringList{"/d/a.rvx", "/d/d.rvx", "/d/c.rvx", "/d/b.rvx"}));
-  AddRecentFile(*s.settings, "/D/C.RVX");  // listed already, ignoring case
-  EXPECT_EQ(LoadRecentFiles(*s.settings).first(), "/d/a.rvx");
-  EXPECT_EQ(s.settings->value("Recent Files/RecentFile2").toString(), "/d/d.rvx");
-  for (int i = 0; i < 12; ++i) AddRecentFile(*s.settings, QStringLiteral("/e/%1.rvx").arg(i));
-  EXPECT_EQ(LoadRecentFiles(*s.settings).size(), 9);
+  test::TempSettings s;
+  for (const char* p : {"/d/a.rvx", "/d/b.rvx", "/d/c.rvx", "/d/d.rvx"}) AddRecentFile(*s.Store, p);
+  EXPECT_EQ(LoadRecentFiles(*s.Store), (QStringList{"/d/d.rvx", "/d/c.rvx", "/d/b.rvx", "/d/a.rvx"}));
+  PromoteRecentFile(*s.Store, "/d/a.rvx");  // the fourth entry chosen
+  EXPECT_EQ(LoadRecentFiles(*s.Store), (QStringList{"/d/a.rvx", "/d/d.rvx", "/d/c.rvx", "/d/b.rvx"}));
+  AddRecentFile(*s.Store, "/D/C.RVX");  // listed already, ignoring case
+  EXPECT_EQ(LoadRecentFiles(*s.Store).first(), "/d/a.rvx");
+  EXPECT_EQ(s.Store->value("Recent Files/RecentFile2").toString(), "/d/d.rvx");
+  for (int i = 0; i < 12; ++i) AddRecentFile(*s.Store, QStringLiteral("/e/%1.rvx").arg(i));
+  EXPECT_EQ(LoadRecentFiles(*s.Store).size(), 9);
   EXPECT_EQ(RecentFileCaptions({"/x.rvx", "/y.rvx"}), (QStringList{"&1 /x.rvx", "&2 /y.rvx"}));
 }
 
@@ -127,7 +112,7 @@ TEST(StudySessionTest, AFolderOrAMissingFileGivesTheReadErrorAndKeepsTheStudy) {
 
 TEST(StudySessionTest, AFailedSaveKeepsTheOldFileAndDirty) {
   QTemporaryDir dir;
-  Store s;
+  test::TempSettings s;
   Workspace ws;
   ws.Study.Header.SubSpindleUsed = 0;
   ws.Study.Op(kMainSpindle, 1).ToolNo = "T01";
@@ -139,18 +124,18 @@ TEST(StudySessionTest, AFailedSaveKeepsTheOldFileAndDirty) {
   ws.Study.Dirty = true;
   ScriptedPrompter p;
   p.QueueFile(path);
-  EXPECT_EQ(SaveStudy(ws, p, *s.settings), SaveOutcome::Failed);
+  EXPECT_EQ(SaveStudy(ws, p, *s.Store), SaveOutcome::Failed);
   EXPECT_EQ(test::ReadBytes(path), "old");
   EXPECT_TRUE(ws.Study.Dirty);
 
   ws.Study.Op(kMainSpindle, 1).OpName = "Turn";
   p.QueueFile(path);
-  EXPECT_EQ(SaveStudy(ws, p, *s.settings), SaveOutcome::Saved);
+  EXPECT_EQ(SaveStudy(ws, p, *s.Store), SaveOutcome::Saved);
   EXPECT_FALSE(ws.Study.Dirty);
-  EXPECT_EQ(LoadRecentFiles(*s.settings), QStringList{path});
+  EXPECT_EQ(LoadRecentFiles(*s.Store), QStringList{path});
 
   p.QueueFile(std::nullopt);  // a cancelled dialog forgets the path, writes nothing
-  EXPECT_EQ(SaveStudy(ws, p, *s.settings), SaveOutcome::Cancelled);
+  EXPECT_EQ(SaveStudy(ws, p, *s.Store), SaveOutcome::Cancelled);
   EXPECT_EQ(ws.Study.FilePath, "");
 }
 
@@ -170,13 +155,13 @@ struct FailingStarter : HelpStarter {
 
 TEST(HelpTest, TheViewerOfHelpPathOrTheBrowserOpensTheTopic) {
   test::TempAppFolder folder(true);
-  Store s;
+  test::TempSettings s;
   ScriptedPrompter p;
   FailingStarter starter;
-  EXPECT_TRUE(ShowHelp(folder.Path(), *s.settings, kCutDataHelpTopic, starter, p));
+  EXPECT_TRUE(ShowHelp(folder.Path(), *s.Store, kCutDataHelpTopic, starter, p));
   EXPECT_EQ(starter.Started, QUrl::fromLocalFile(folder.Path() + "Arvex.htm").toString() + "#CutDat");
-  s.settings->setValue("Arvex/HelpPath", "/opt/viewer");
-  EXPECT_FALSE(ShowHelp(folder.Path(), *s.settings, {}, starter, p));
+  s.Store->setValue("Arvex/HelpPath", "/opt/viewer");
+  EXPECT_FALSE(ShowHelp(folder.Path(), *s.Store, {}, starter, p));
   EXPECT_EQ(p.Messages(), QStringList{"The file - /opt/viewer - could not be found! Add your browser path to the "
                                       "Arvex registry settings - HelpPath="});
 }
@@ -206,10 +191,10 @@ TEST(StudySessionTest, AStudyWithoutAMachineReloadsNoneAndSaysNothing) {
 
 TEST(StudySessionTest, AnOpenedStudyRecommendsForItsOwnMaterial) {
   test::TempAppFolder folder(true);
-  Store s;
+  test::TempSettings s;
   Workspace ws;
   ws.AppFolder = folder.Path();
-  LoadProgramValues(ws, *s.settings);
+  LoadProgramValues(ws, *s.Store);
   ScriptedPrompter p;
   ASSERT_TRUE(OpenStudy(ws, folder.Path() + "samples/01-inch-sub-spindle.rvx", p).FileRead);
   EXPECT_EQ(GroupName(ws.Materials, ws.MaterialGroupIndex), "300 Series Stainless");
