@@ -163,7 +163,9 @@ def main():
                 note(name, "caught", "by the compiler")
                 continue
             tests = run(["ctest", "--test-dir", build, "-j", str(os.cpu_count() or 2), "--timeout", "300"])
-            failed = re.findall(r"\d+ - (\S+) \(Failed\)", tests.stdout)
+            # A crash or a timeout catches a fault as well as a failed check.
+            failed = re.findall(r"^\s*\d+ - (\S+) \((?:Failed|SEGFAULT|Subprocess aborted|Timeout|"
+                                r"Exception|Child aborted|ILLEGAL|BUS|Not Run)", tests.stdout, re.M)
             if tests.returncode == 0 or not failed:
                 note(name, "NOT CAUGHT", "")
             else:
