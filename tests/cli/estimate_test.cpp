@@ -178,25 +178,40 @@ TEST(EstimateCommandTest, ReadableSummary) {
   EXPECT_TRUE(r.Out.contains("  Cycle time: 81.44 s ( B1 B2 D)\n"));
 }
 
-TEST(EstimateCommandTest, MissingMachineIsAnErrorAndTheBatchGoesOn) {
+TEST(EstimateCommandTest, ABatchGoesOnPastBadFilesInItsOrder) {
   AppFolder app(kBundledData);
-  QByteArray study = app.Folder.Read("samples/" + kMainOnlySample);
-  study.replace("\"SH12-Main\"", "\"NO-SUCH-MACHINE\"");
-  app.Folder.Write("nomachine.rvx", study);
-  auto r = app.Run({"estimate", "--json", app.Folder.FilePath("nomachine.rvx"), app.Sample(kMainOnlySample)});
+  const QByteArray inch = app.Folder.Read("samples/" + kInchSample);
+  const QByteArray mainOnly = app.Folder.Read("samples/" + kMainOnlySample);
+  QByteArray noMachine = mainOnly;
+  noMachine.replace("\"SH12-Main\"", "\"NO-SUCH-MACHINE\"");
+  QStringList files;
+  for (int n = 0; n < 14; ++n) {
+    // Every seventh file is missing, one of them with a blank in its name.
+    const QString name = n == 3 ? u"batch/nothing here.rvx"_s : u"batch/%1.rvx"_s.arg(n, 2, 10, QLatin1Char('0'));
+    if (n % 7 != 3) app.Folder.Write(name, n == 5 ? noMachine : n % 2 ? inch : mainOnly);
+    files << app.Folder.FilePath(name);
+  }
+  auto r = app.Run(QStringList{"estimate", "--json"} + files);
   EXPECT_EQ(r.Status, 1);
   const QStringList lines = Lines(r.Out);
-  ASSERT_EQ(lines.size(), 2);
-  EXPECT_EQ(lines[0], "{\"file\":\"" + app.Folder.FilePath("nomachine.rvx") +
-                          "\",\"error\":\"The machine file does not exist! " +
+  ASSERT_EQ(lines.size(), 14);
+  EXPECT_EQ(lines[5], "{\"file\":\"" + files[5] + "\",\"error\":\"The machine file does not exist! " +
                           app.Folder.FilePath("NO-SUCH-MACHINE.ini") + "\"}");
-  EXPECT_EQ(JsonLine(lines[1])["formula"].toString(), "(A)");
+  for (int n = 0; n < 14; ++n) {
+    const QJsonObject o = JsonLine(lines[n]);
+    EXPECT_EQ(o["file"].toString(), files[n]);
+    if (n % 7 == 3) {
+      EXPECT_EQ(o.keys(), (QStringList{"error", "file"}));
+      EXPECT_EQ(o["error"].toString(), "the file does not exist");
+    } else if (n != 5) {
+      EXPECT_EQ(o["formula"].toString(), n % 2 ? "( B1 B2 D)" : "(A)") << n;
+    }
+  }
 
   // Without --json the error is a message and the summary of the next file follows.
-  r = app.Run({"estimate", app.Folder.FilePath("nomachine.rvx"), app.Sample(kMainOnlySample)});
+  r = app.Run({"estimate", files[5], files[6]});
   EXPECT_EQ(r.Status, 1);
-  EXPECT_TRUE(r.Err.startsWith("arvex: " + app.Folder.FilePath("nomachine.rvx") +
-                               ": The machine file does not exist! "));
+  EXPECT_TRUE(r.Err.startsWith("arvex: " + files[5] + ": The machine file does not exist! "));
   EXPECT_TRUE(r.Out.contains("Cycle time: 15.92 s (A)"));
 }
 
@@ -213,31 +228,4 @@ TEST(EstimateCommandTest, AListLongerThanOneHundredOperationsIsNotEstimated) {
   EXPECT_EQ(r.Status, 1);
   EXPECT_EQ(JsonLine(r.Out.trimmed())["error"].toString(),
             "the file lists 1 operations beyond place 100 of a list; an estimate without them would be wrong");
-}
-
-TEST(EstimateCommandTest, ALongBatchKeepsTheOrderOfItsFiles) {
-  AppFolder app(kBundledData);
-  const QByteArray inch = app.Folder.Read("samples/" + kInchSample);
-  const QByteArray mainOnly = app.Folder.Read("samples/" + kMainOnlySample);
-  QStringList files;
-  for (int n = 0; n < 14; ++n) {
-    // Every seventh file is missing, one of them with a blank in its name.
-    const QString name = n == 3 ? u"batch/nothing here.rvx"_s : u"batch/%1.rvx"_s.arg(n, 2, 10, QLatin1Char('0'));
-    if (n % 7 != 3) app.Folder.Write(name, n % 2 ? inch : mainOnly);
-    files << app.Folder.FilePath(name);
-  }
-  auto r = app.Run(QStringList{"estimate", "--json"} + files);
-  EXPECT_EQ(r.Status, 1);
-  const QStringList lines = Lines(r.Out);
-  ASSERT_EQ(lines.size(), 14);
-  for (int n = 0; n < 14; ++n) {
-    const QJsonObject o = JsonLine(lines[n]);
-    EXPECT_EQ(o["file"].toString(), files[n]);
-    if (n % 7 == 3) {
-      EXPECT_EQ(o.keys(), (QStringList{"error", "file"}));
-      EXPECT_EQ(o["error"].toString(), "the file does not exist");
-    } else {
-      EXPECT_EQ(o["formula"].toString(), n % 2 ? "( B1 B2 D)" : "(A)") << n;
-    }
-  }
 }
