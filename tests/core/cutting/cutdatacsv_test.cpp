@@ -127,23 +127,6 @@ TEST_F(CutDataCsvBundledFileTest, ExportThenImportDoublesEveryRowExactly) {
   }
 }
 
-TEST_F(CutDataCsvFileTest, ARejectedLineOrAnUnreadableFileImportsNothing) {
-  folder_.Write("in.csv", (kHeader + "\r\nSteel,Knurl,,,100,200,,,,\r\nBrass,Knurl,,,100,200,,,,\r\n").toLatin1());
-  int added = -1;
-  std::vector<CsvRejection> rejected;
-  EXPECT_FALSE(ImportCutDataCsv(db_, folder_.FilePath("in.csv"), &added, &rejected, &error_));
-  EXPECT_EQ(added, 0);
-  EXPECT_EQ(Lines(rejected), QStringList{"3 unknown material group \"Brass\""});
-  EXPECT_EQ(error_, "Nothing was imported: 1 of 2 lines were rejected.");
-
-  rejected.clear();
-  EXPECT_FALSE(ImportCutDataCsv(db_, folder_.FilePath("missing.csv"), &added, &rejected, &error_));
-  EXPECT_TRUE(error_.startsWith(QStringLiteral("Cannot read ") + folder_.FilePath("missing.csv") + QStringLiteral(": ")))
-      << error_.toStdString();
-  EXPECT_TRUE(rejected.empty());
-  EXPECT_EQ(Count("select count(*) from cutdat"), 7);
-}
-
 TEST_F(CutDataCsvFileTest, AnExportThatCannotBeWrittenIsReported) {
   int written = -1;
   EXPECT_FALSE(ExportCutDataCsv(db_, folder_.FilePath("no/such/folder/out.csv"), &written, nullptr, &error_));
