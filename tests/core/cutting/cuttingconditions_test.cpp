@@ -24,20 +24,12 @@ struct Session { std::vector<Step> Typed, Shown; const char* CutTime = nullptr; 
 struct Start {
   bool Metric = false;
   std::int16_t MaxSpeed = 6000;
-  const char* OpName = "OD Turn";
-  const char* Tool = "T01";
-  const char* Asked = nullptr;
+  const char *OpName = "OD Turn", *Tool = "T01", *Asked = nullptr;
   Answer Reply = Answer::No;
 };
 
-constexpr int D = kDiameterField;
-constexpr int S = kSurfaceSpeedField;
-constexpr int N = kSpindleSpeedField;
-constexpr int IPR = kFeedPerRevField;
-constexpr int IPM = kFeedPerMinuteField;
-constexpr int L = kCutLengthField;
-constexpr int IPT = kFeedPerToothField;
-constexpr int Z = kTeethField;
+constexpr int D = kDiameterField, S = kSurfaceSpeedField, N = kSpindleSpeedField, IPR = kFeedPerRevField,
+              IPM = kFeedPerMinuteField, L = kCutLengthField, IPT = kFeedPerToothField, Z = kTeethField;
 
 class CuttingConditionsTest : public ::testing::Test {
  protected:
@@ -94,9 +86,7 @@ class CuttingConditionsTest : public ::testing::Test {
       std::string typed;
       for (const Step& step : s.Typed) typed += std::to_string(step.Field) + "=" + step.Text + " ";
       SCOPED_TRACE(typed);
-      Op() = Operation();
-      Op().ToolNo = QString::fromLatin1(setup.Tool);
-      Op().OpName = QString::fromLatin1(setup.OpName);
+      Op() = {.ToolNo = setup.Tool, .OpName = setup.OpName};
       Open();
       if (setup.Asked) prompter.QueueAnswer(setup.Reply);
       for (const Step& step : s.Typed) {
@@ -127,8 +117,10 @@ TEST_F(CuttingConditionsTest, SelectingShowsPlainNumbersAndKeepsDirty) {
   Op().UpdateCutTime();  // 13.0947...
   ws.Study.Dirty = false;
   Open();
-  const QStringList expected = {".5", "300", "2291", ".003", "6.873", "1.5", "2", "1", "3", "Deburr", "4", ".0025", "4"};
-  for (int i = 0; i < kCuttingFieldCount; ++i) EXPECT_EQ(Text(i), expected[i]) << i;
+  QStringList texts;
+  for (int i = 0; i < kCuttingFieldCount; ++i) texts << Text(i);
+  EXPECT_EQ(texts,
+            (QStringList{".5", "300", "2291", ".003", "6.873", "1.5", "2", "1", "3", "Deburr", "4", ".0025", "4"}));
   EXPECT_EQ(form->CutTimeText(), "Cut Time= 13.09 seconds");
   EXPECT_EQ(form->OperationNameText(), "OD Turn");
   EXPECT_FALSE(ws.Study.Dirty);
