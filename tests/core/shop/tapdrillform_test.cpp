@@ -83,7 +83,7 @@ TEST_F(TapDrillFormTest, TheDrillSizeOfACutOrARollTap) {
   }
 }
 
-TEST_F(TapDrillFormTest, ChoosingATapFromTheLists) {
+TEST_F(TapDrillFormTest, ChoosingATapFromTheListsAndACommaLocale) {
   EXPECT_EQ(form_.InchList(), (QStringList{"1/4-20 UNC", "1/2-13 UNC"}));
   EXPECT_EQ(form_.MetricList(), (QStringList{"M6x1", "M8x1.25"}));
   form_.Text3 = "75";
@@ -118,10 +118,10 @@ TEST_F(TapDrillFormTest, ChoosingATapFromTheLists) {
   EXPECT_EQ(ws_.TapDrillResult.DrillSize, 0.f);
   form_.Close();
   EXPECT_EQ(ws_.LastCalcText, "");
-}
 
-TEST_F(TapDrillFormTest, CommaLocale) {
+  // Under a comma locale.
   ScopedNumberLocale comma({u',', u'.'});
+  ws_.Study.Header.Metric = 0;
   form_.Text1 = "20";
   form_.LostFocus(Box::Text1);
   EXPECT_EQ(form_.Text1, ",05");
