@@ -23,8 +23,6 @@ class AutoSetEmptyFolderTest : public AutoSetTest {
 
 }  // namespace
 
-// ---- loading --------------------------------------------------------------------------
-
 TEST_F(AutoSetFormTest, LoadingListsTheToolsAndTheCenterDrillsInTheStudysUnits) {
   Load();
   EXPECT_EQ(form_.ToolEntries(),
@@ -62,8 +60,6 @@ TEST_F(AutoSetEmptyFolderTest, MissingCenterDrillFileLeavesTheToolListEmpty) {
   EXPECT_EQ(form_.ToolEntries().size(), 8);
 }
 
-// ---- kinds and frames ---------------------------------------------------------------
-
 TEST_F(AutoSetFormTest, EachKindShowsItsFramesAndInstruction) {
   Load();
   const QString holes = QStringLiteral(
@@ -97,9 +93,7 @@ TEST_F(AutoSetFormTest, EachKindShowsItsFramesAndInstruction) {
   }
 }
 
-// ---- center data and pecks ------------------------------------------------------------
-
-TEST_F(AutoSetFormTest, DrillDiameterChoosesTheCenterDrillAndPecks) {
+TEST_F(AutoSetFormTest, DrillDiameterChoosesTheCenterDrillAndPecksAndExitChangesNothing) {
   Start(0);
   Type(F::DR(0), ".25");
   EXPECT_EQ(Texts({F::CD(0), F::CD(1), F::DR(3)}), QStringList({"#4 Center Drill", ".2881", ""}));  // no depth yet
@@ -118,15 +112,16 @@ TEST_F(AutoSetFormTest, DrillDiameterChoosesTheCenterDrillAndPecks) {
   EXPECT_EQ(Texts({F::CD(0), F::CD(1)}), QStringList({"Spot Drill", ".135"}));
   form_.ClickCenterType(CenterType::CenterDrill);
   EXPECT_EQ(form_.Text(F::CD(0)), "#4 Center Drill");
+  // Exit closes without changes.
+  form_.Exit();
+  EXPECT_TRUE(form_.IsClosed());
+  EXPECT_TRUE(Op(1).IsBlank());
+  EXPECT_FALSE(ws_.Study.Dirty);
 }
 
 TEST_F(AutoSetFormTest, HoleDataSetsTheCenterAndDrillData) {
   using Texts = std::vector<std::pair<AutoSetField, const char*>>;
-  const struct {
-    int Kind;
-    bool Metric;
-    Texts Typed, Expected;
-  } cases[] = {
+  const struct { int Kind; bool Metric; Texts Typed, Expected; } cases[] = {
       // Wider than every body of the table: no designation.
       {0, false, {{F::DR(0), "2"}}, {{F::CD(0), " Center Drill"}, {F::CD(1), "0"}}},
       // Pecks .4026 + .2013 + .2013 >= .65; the hole of the tap kind is the
@@ -178,8 +173,6 @@ TEST_F(AutoSetFormTest, PickTapTakesTheChosenTapInTheStudysUnits) {
   EXPECT_EQ(Texts({F::Tap(0), F::Tap(1), F::DR(0)}), QStringList({"", ".3125", ".2577"}));
 }
 
-// ---- keys ------------------------------------------------------------------------------
-
 TEST_F(AutoSetFormTest, UnitKeysConvertLengthsAndSurfaceSpeeds) {
   Load();
   const auto press = [this](AutoSetField f, QChar key) {
@@ -218,7 +211,7 @@ TEST_F(AutoSetFormTest, UnitKeysConvertLengthsAndSurfaceSpeeds) {
   EXPECT_EQ(form_.Text(F::CD(0)), "Spot Drill");
 }
 
-TEST_F(AutoSetFormTest, UnitKeyConversionRunsTheCoupling) {
+TEST_F(AutoSetFormTest, UnitKeyConversionRunsTheCouplingUnderEitherDecimalCharacter) {
   Start(0, true);
   Type(F::DR(0), ".25");
   Type(F::DR(5), "1");
@@ -228,9 +221,7 @@ TEST_F(AutoSetFormTest, UnitKeyConversionRunsTheCoupling) {
   EXPECT_TRUE(form_.KeyPress(F::DR(0), u'm'));
   // 12.7 + 6.35 + 6.35 reaches 25.4 exactly in single precision.
   EXPECT_EQ(Texts({F::DR(0), F::DR(3)}), QStringList({"6.35", "3"}));
-}
-
-TEST_F(AutoSetFormTest, CommaLocaleReadsTheTextsItWrites) {
+  // A comma locale reads the texts it writes.
   ScopedNumberLocale comma({u',', u'.'});
   Start(1);
   Type(F::Tap(3), "0,5");
@@ -262,8 +253,6 @@ TEST_F(AutoSetFormTest, DoubleQuoteIsRefusedInCenterAndTapFields) {
   EXPECT_TRUE(prompter_.Messages().isEmpty());
 }
 
-// ---- mill feed per tooth and thread calculations ---------------------------------------
-
 TEST_F(AutoSetFormTest, FeedPerToothAndFeedPerRevolutionFollowEachOther) {
   Start(3);
   Type(F::Mill(8), "2");
@@ -283,11 +272,7 @@ TEST_F(AutoSetFormTest, FeedPerToothAndFeedPerRevolutionFollowEachOther) {
 }
 
 TEST_F(AutoSetFormTest, ThreadsPerInchBecomeThePitchWithPassesAndApproach) {
-  const struct {
-    bool Metric;
-    const char* Typed;
-    QStringList PitchRpmPassesApproach;
-  } cases[] = {
+  const struct { bool Metric; const char* Typed; QStringList PitchRpmPassesApproach; } cases[] = {
       {false, "20", {".05", "2000", "6", ".1"}},  // 100 IPM / .05
       {false, ".0625", {".0625", "1600", "8", ".125"}},
       {false, "1", {"1", "100", "10", "2."}},      // not above 1: a pitch of 1
@@ -319,13 +304,4 @@ TEST_F(AutoSetFormTest, ThreadSpeedAndFeedFollowEachOtherOnceThereIsAPitch) {
   Type(F::Thd(1), "16");
   form_.LostFocus(F::Thd(0));
   EXPECT_EQ(Texts({F::Thd(1), F::Thd(3)}), QStringList({".0625", "1500"}));
-}
-
-TEST_F(AutoSetFormTest, ExitClosesWithoutChanges) {
-  Start(0);
-  InchDrillExample();
-  form_.Exit();
-  EXPECT_TRUE(form_.IsClosed());
-  EXPECT_TRUE(Op(1).IsBlank());
-  EXPECT_FALSE(ws_.Study.Dirty);
 }

@@ -73,8 +73,6 @@ class AutoSetGenerateTest : public AutoSetTest {
 
 }  // namespace
 
-// ---- hole sequences ----------------------------------------------------------------------
-
 TEST_F(AutoSetGenerateTest, InchDrillOnCenterAndAsLiveHoles) {
   const struct {
     bool Live;
@@ -187,13 +185,8 @@ TEST_F(AutoSetGenerateTest, MetricCenterSpeed) {
   EXPECT_EQ(Op(2).CutTime, 0);
 }
 
-// ---- tool numbers, mill flats and threads --------------------------------------------------------
-
 TEST_F(AutoSetGenerateTest, ToolNumbersFollowTheListFromTheFirstTool) {
-  const struct {
-    int Kind, FirstTool;
-    QStringList Tools;
-  } cases[] = {
+  const struct { int Kind, FirstTool; QStringList Tools; } cases[] = {
       {0, kT04, {"T04", "(Turret)"}},  // the last tool of a post: the next post is the second tool
       {1, kT12, {"T12", "", ""}},      // past the end of the list: empty
   };
@@ -212,10 +205,7 @@ TEST_F(AutoSetGenerateTest, ToolNumbersFollowTheListFromTheFirstTool) {
 }
 
 TEST_F(AutoSetGenerateTest, MillFlatsAcrossTheTurnedDiameter) {
-  const struct {
-    const char *Length, *Turned, *Cutter;
-    double CutLength;
-  } cases[] = {
+  const struct { const char *Length, *Turned, *Cutter; double CutLength; } cases[] = {
       {".3", ".8", ".5", 2.28},   // (.6 + .02 + .02 + .5) x 1 pass x 2 flats
       {"1.2", ".8", ".5", 9.12},  // 1.2 / .375 = 3.2: 4 passes
       {".5", ".8", ".5", 2.28},   // as long as the cutter: one pass
@@ -253,8 +243,6 @@ TEST_F(AutoSetGenerateTest, SinglePointThread) {
   ExpectOp(1, {.ToolNo = "T01", .OpName = "Single Point Thread", .Diameter = .25, .SFM = 131, .RPM = 2000,
                .IPR = .05, .IPM = 100, .CutLength = 3.6, .ExtraRapids = 6, .Dwells = 1});
 }
-
-// ---- placing -------------------------------------------------------------------------------
 
 TEST_F(AutoSetGenerateTest, OperationsGoBeforeTheSelectedOneAndSyncsMoveWithThem) {
   FillList(3);
@@ -309,8 +297,6 @@ TEST_F(AutoSetGenerateTest, SubSpindleListReceivesTheOperations) {
   EXPECT_EQ(Op(1, kMainSpindle).OpName, "Op 1");
   EXPECT_EQ(ws_.Study.SubOpCount, 2);
 }
-
-// ---- refusals: nothing is written -------------------------------------------------------------
 
 TEST_F(AutoSetGenerateTest, NoKindOrNoFirstToolWritesNothing) {
   FillList(3);
@@ -381,8 +367,6 @@ TEST_F(AutoSetGenerateTest, BadOrTooManyLiveFeaturesAndQuotedNamesAreRefused) {
   Refused(1, AutoSetOutcome::QuoteInName,
           "You can not use \" in your description because of the way I save the data file.");
 }
-
-// ---- speeds and counts that do not fit -----------------------------------------------------------
 
 TEST_F(AutoSetGenerateTest, ValuesThatDoNotFitStayUnsetAndGenerationGoesOn) {
   Start(0);

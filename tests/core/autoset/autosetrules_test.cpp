@@ -29,9 +29,7 @@ constexpr double kInf = std::numeric_limits<double>::infinity();
 
 }  // namespace
 
-// ---- center drill ------------------------------------------------------------------
-
-TEST(ChooseCenterDrillTest, FirstRowWiderThanTheSpotWithAPilotThatFitsTheDrill) {
+TEST(ChooseCenterDrillTest, FirstRowWiderThanTheSpotWithAPilotThatFitsTheDrillOrNone) {
   const CenterDrillTable table = TableOf(
       "[INCH]\n"
       "\"Small\",.27,118,.1,.1,60\n"     // body equal to the spot: too small
@@ -44,27 +42,19 @@ TEST(ChooseCenterDrillTest, FirstRowWiderThanTheSpotWithAPilotThatFitsTheDrill) 
   EXPECT_EQ(choice.Designation, "Fits");
   // tan(31 deg) x .0625 + .125 + tan(60 deg) x (.135 - .0625)
   EXPECT_NEAR(choice.FeedDepth, 0.2881275, 1e-6);
-}
-
-TEST(ChooseCenterDrillTest, PilotEqualToTheDrillFitsAndNoRowGivesNothing) {
-  const CenterDrillTable table = TableOf("[INCH]\n\"A\",.5,118,.25,.1,60\n[END]\n");
-  EXPECT_EQ(ChooseCenterDrill(table, 0.25, 0.27).Designation, "A");
-  const CenterDrillChoice none = ChooseCenterDrill(table, 0.2, 0.27);
+  // A pilot equal to the drill fits; no row gives nothing.
+  const CenterDrillTable one = TableOf("[INCH]\n\"A\",.5,118,.25,.1,60\n[END]\n");
+  EXPECT_EQ(ChooseCenterDrill(one, 0.25, 0.27).Designation, "A");
+  const CenterDrillChoice none = ChooseCenterDrill(one, 0.2, 0.27);
   EXPECT_FALSE(none.Found);
   EXPECT_EQ(none.Designation, "");
   EXPECT_EQ(none.FeedDepth, 0);
   EXPECT_FALSE(ChooseCenterDrill(CenterDrillTable{}, 1, 0.02).Found);
 }
 
-// ---- pecks, threads, speeds and lengths --------------------------------------------
-
 TEST(PeckCountTest, PatternsLimitsAndMissingInput) {
   using P = PeckPattern;
-  const struct {
-    P Pattern;
-    double Diameter, Depth;
-    std::optional<int> Pecks;
-  } cases[] = {
+  const struct { P Pattern; double Diameter, Depth; std::optional<int> Pecks; } cases[] = {
       {P::ThreeTwoOne, .25, 1, 2},  // .75 + .5
       {P::TwoOne, .25, 1, 3},       // .5 + .25 + .25
       {P::One, .25, 1, 4},
@@ -124,52 +114,38 @@ TEST(AutoSetSpeedTest, CutLengthRoundsToFourDecimals) {
   for (const auto& [length, rounded] : cases) EXPECT_EQ(RoundedCutLength(length), rounded) << length;
 }
 
-// ---- tool positions -------------------------------------------------------------------
-
-TEST(ToolPositionsTest, PostNamesThenToolsWithTheLastOperationName) {
+TEST(ToolPositionsTest, PostNamesThenToolsWithTheLastOperationNameAndTheToolNumberOfAnEntry) {
   TimeStudy study;
   MachineDefinition machine;
   machine.MainTools1List = SplitToolString(QStringLiteral("Gang,T01,T02,T03"));
   machine.MainTools2List = SplitToolString(QStringLiteral("Turret,T11"));
   machine.SubTools1List = SplitToolString(QStringLiteral("Back,T21"));
-  const auto put = [&study](int spindle, int place, const char* tool, const char* name) {
-    study.Op(spindle, place).ToolNo = tool;
-    study.Op(spindle, place).OpName = name;
-  };
-  put(kMainSpindle, 1, "T02", "OD Turn");
-  put(kMainSpindle, 2, "T03", "Drill");
-  put(kMainSpindle, 4, "T02", "Face");
-  put(kSubSpindle, 1, "T21", "Cut-Off");
+  study.Op(kMainSpindle, 1) = {.ToolNo = "T02", .OpName = "OD Turn"};
+  study.Op(kMainSpindle, 2) = {.ToolNo = "T03", .OpName = "Drill"};
+  study.Op(kMainSpindle, 4) = {.ToolNo = "T02", .OpName = "Face"};
+  study.Op(kSubSpindle, 1) = {.ToolNo = "T21", .OpName = "Cut-Off"};
   // The count is left stale on purpose: the contents decide.
   EXPECT_EQ(ToolPositionEntries(study, machine, kMainSpindle),
             QStringList({"(Gang)", "T01-", "T02-Face", "T03-Drill", "(Turret)", "T11-"}));
   EXPECT_EQ(ToolPositionEntries(study, machine, kSubSpindle), QStringList({"(Back)", "T21-Cut-Off"}));
   // A machine that is not loaded has no posts.
   EXPECT_TRUE(ToolPositionEntries(study, MachineDefinition{}, kMainSpindle).isEmpty());
-}
-
-TEST(ToolPositionsTest, ToolNumberIsTheTextBeforeTheFirstDash) {
+  // The tool number of an entry is the text before the first dash.
   const std::pair<const char*, const char*> cases[] = {{"T03-OD Turn", "T03"}, {"T03-", "T03"},
                                                        {"T05-Cut-Off", "T05"}, {"(Gang)", "(Gang)"},
                                                        {"-Drill", "-Drill"},   {"", ""}};
   for (const auto& [entry, tool] : cases) EXPECT_EQ(ToolNumberOfEntry(entry), tool) << entry;
 }
 
-// ---- tooling image ------------------------------------------------------------------------
-
-TEST(ToolImageTest, PlainNameIsInTheApplicationFolder) {
+TEST(ToolImageTest, APlainNameIsInTheApplicationFolderAndAMissingImageIsReported) {
   MachineDefinition machine;
-  machine.MainToolImage = QStringLiteral("tools.bmp");
   machine.SubToolImage = QStringLiteral("/images/sub.jpg");
-  EXPECT_EQ(ToolImagePath(machine, kMainSpindle, "/app/"), "/app/tools.bmp");
   EXPECT_EQ(ToolImagePath(machine, kSubSpindle, "/app/"), "/images/sub.jpg");
   machine.MainToolImage = QStringLiteral("C:\\Arvex\\tools.bmp");
   EXPECT_EQ(ToolImagePath(machine, kMainSpindle, "/app/"), "C:\\Arvex\\tools.bmp");
   machine.MainToolImage.clear();
   EXPECT_EQ(ToolImagePath(machine, kMainSpindle, "/app/"), "");
-}
 
-TEST(ToolImageTest, MissingImageIsReportedAndAnExistingOneShown) {
   TempAppFolder folder;
   Workspace ws;
   ws.AppFolder = folder.Path();

@@ -82,23 +82,16 @@ class AutoSetTest : public ::testing::Test {
   void ExpectOp(int place, const Operation& e, int spindle = kMainSpindle) const {
     SCOPED_TRACE(testing::Message() << "operation " << place << " of spindle " << spindle);
     const Operation& a = Op(place, spindle);
-    EXPECT_EQ(a.ToolNo, e.ToolNo);
-    EXPECT_EQ(a.OpName, e.OpName);
-    EXPECT_DOUBLE_EQ(a.Diameter, e.Diameter);
-    EXPECT_EQ(a.SFM, e.SFM);
-    EXPECT_EQ(a.RPM, e.RPM);
-    EXPECT_DOUBLE_EQ(a.IPR, e.IPR);
-    EXPECT_DOUBLE_EQ(a.IPM, e.IPM);
-    EXPECT_DOUBLE_EQ(a.CutLength, e.CutLength);
-    EXPECT_DOUBLE_EQ(a.CutTime, e.IPM > 0 ? e.CutLength / e.IPM * 60 : 0);
-    EXPECT_EQ(a.ExtraRapids, e.ExtraRapids);
-    EXPECT_EQ(a.SpindleIndexes, e.SpindleIndexes);
-    EXPECT_EQ(a.Dwells, e.Dwells);
-    EXPECT_EQ(a.OtherDesc, e.OtherDesc);
-    EXPECT_EQ(a.OtherSeconds, e.OtherSeconds);
-    EXPECT_EQ(a.ToolHolder, e.ToolHolder);
-    EXPECT_DOUBLE_EQ(a.IPT, e.IPT);
-    EXPECT_EQ(a.Teeth, e.Teeth);
+    EXPECT_EQ((QStringList{a.ToolNo, a.OpName, a.OtherDesc, a.ToolHolder}),
+              (QStringList{e.ToolNo, e.OpName, e.OtherDesc, e.ToolHolder}));
+    // SFM, RPM, extra rapids, indexes, dwells, other seconds, teeth.
+    EXPECT_EQ((std::vector<int>{a.SFM, a.RPM, a.ExtraRapids, a.SpindleIndexes, a.Dwells, a.OtherSeconds, a.Teeth}),
+              (std::vector<int>{e.SFM, e.RPM, e.ExtraRapids, e.SpindleIndexes, e.Dwells, e.OtherSeconds, e.Teeth}));
+    const double cutTime = e.IPM > 0 ? e.CutLength / e.IPM * 60 : 0;
+    // Diameter, IPR, IPM, cut length, cut time, IPT.
+    const double actual[] = {a.Diameter, a.IPR, a.IPM, a.CutLength, a.CutTime, a.IPT};
+    const double expected[] = {e.Diameter, e.IPR, e.IPM, e.CutLength, cutTime, e.IPT};
+    for (int i = 0; i < 6; ++i) EXPECT_DOUBLE_EQ(actual[i], expected[i]) << "real field " << i;
   }
 
   TempAppFolder folder_;

@@ -26,8 +26,6 @@ using CuttingDataEditorFormTest = OpenFormTest<CuttingDataEditorForm>;
 
 }  // namespace
 
-// ---- Material groups editor ----------------------------------------------------------------------
-
 TEST_F(MaterialGroupsFormTest, AddingAFourthGroupAndAMaterialUnderIt) {
   EXPECT_EQ(form_.Groups(), (QStringList{"Steel", "Stainless", "Aluminum"}));
   form_.GroupText = QStringLiteral("Titanium");
@@ -80,8 +78,6 @@ TEST_F(MaterialGroupsFormTest, RefusedNamesAndDatabaseErrorsAddNothing) {
   EXPECT_EQ(error_, "Cannot add the material: refused by the test");
   EXPECT_EQ(form_.Materials(), QStringList{"12L14"});
 }
-
-// ---- Cutting database editor -----------------------------------------------------------------
 
 TEST_F(CuttingDataEditorFormTest, OpeningFillsTheListsAndSelectionsFollowMaterialsAndGroups) {
   EXPECT_EQ(form_.MaterialTexts(), (QStringList{"12L14 - Steel", "303 - Stainless", "6061-T6 - Aluminum"}));

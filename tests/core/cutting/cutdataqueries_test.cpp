@@ -22,12 +22,7 @@ TEST(CutDataQueryTest, TextsConditionsAndBoundValues) {
   const QString drill = QStringLiteral("Drill");
   const QString ream = QStringLiteral("Ream");
   const QString none = QStringLiteral("select * from cutdat where GrpIndex = -1");
-  struct Case {
-    CutDataQuery Query;
-    QString Text;
-    QString Condition;
-    QVariantList Values;
-  };
+  struct Case { CutDataQuery Query; QString Text; QString Condition; QVariantList Values; };
   const Case cases[] = {
       // The cutting data window.
       {GroupQuery(3), "select * from cutdat where GrpIndex = 3", "GrpIndex = ?", {3}},
@@ -79,15 +74,13 @@ TEST(CutDataQueryTest, QuotesAreDoubledInTheTextAndBoundInTheCondition) {
   EXPECT_FALSE(k.Condition.contains(u'\''));
 }
 
-TEST(CollectTest, DistinctValuesInRowOrderComparedExactly) {
-  const std::vector<CuttingDataRecord> rows = {Row("Drill", "K10"), Row("OD Turn", "P25"), Row("Drill", "K10"),
+TEST(CollectTest, DistinctValuesInRowOrderComparedExactlyUpToTheLimits) {
+  std::vector<CuttingDataRecord> rows = {Row("Drill", "K10"), Row("OD Turn", "P25"), Row("Drill", "K10"),
                                                Row("drill", ""),    Row("", "P25"),        Row("Ream", "HSS")};
   EXPECT_EQ(CollectOperationTypes(rows), (QStringList{"Drill", "OD Turn", "drill", "Ream"}));
   EXPECT_EQ(CollectToolGrades(rows), (QStringList{"K10", "P25", "HSS"}));
-}
-
-TEST(CollectTest, ListsStopAtTheirLimits) {
-  std::vector<CuttingDataRecord> rows;
+  // The lists stop at their limits.
+  rows.clear();
   for (int i = 0; i < 600; ++i) rows.push_back(Row(QStringLiteral("Op %1").arg(i), QStringLiteral("G%1").arg(i)));
   const QStringList types = CollectOperationTypes(rows);
   ASSERT_EQ(types.size(), 500);

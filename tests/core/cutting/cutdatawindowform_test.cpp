@@ -14,11 +14,7 @@ using namespace arvex::test;
 namespace {
 
 Operation Op(const char* tool, const char* name, double diameter = 0) {
-  Operation op;
-  op.ToolNo = QString::fromLatin1(tool);
-  op.OpName = QString::fromLatin1(name);
-  op.Diameter = diameter;
-  return op;
+  return {.ToolNo = tool, .OpName = name, .Diameter = diameter};
 }
 
 // What the window did for the form. Auto Set inserts two drills before
@@ -56,11 +52,8 @@ class CutDataWindowFormTest : public testing::Test {
     m.MainSpindle.MaxSplSpeed = 6000;
     m.MainTools1List = SplitToolString(QStringLiteral("Gang,T01,T02,T05"));
     m.MainTools2List = SplitToolString(QStringLiteral("Cross,T11"));
-    m.ODHolders[1] = QStringLiteral("OD A");
-    m.ODHolders[2] = QStringLiteral("OD B");
-    m.ODHolders[4] = QStringLiteral("after the gap");
-    m.IDHolders[1] = QStringLiteral("ID A");
-    m.LiveHolders[1] = QStringLiteral("ER16");
+    m.ODHolders[1] = "OD A", m.ODHolders[2] = "OD B", m.ODHolders[4] = "after the gap";
+    m.IDHolders[1] = "ID A", m.LiveHolders[1] = "ER16";
     st.Op(kMainSpindle, 1) = Op("T01", "OD Turn", 1);
     st.Op(kMainSpindle, 2) = Op("T05", "");
     st.Op(kMainSpindle, 3) = Op("T11", "Live Cross Drill", 0.125);
@@ -91,8 +84,6 @@ class CutDataWindowFormTest : public testing::Test {
 };
 
 }  // namespace
-
-// ---- opening --------------------------------------------------------------------------------
 
 TEST_F(CutDataWindowFormTest, OpeningShowsTheSpindleAndChangesNothing) {
   const TimeStudy before = ws_.Study;
@@ -166,15 +157,8 @@ TEST_F(CutDataWindowFormTest, WithoutMachineNamesOrDatabaseTheWindowStillWorks) 
   EXPECT_EQ(Main(1).OpName, "OD Groove");
 }
 
-// ---- the combos ------------------------------------------------------------------------------
-
 TEST_F(CutDataWindowFormTest, TheNameChoosesTheRowsTheHolderHeadingAndTheTabStops) {
-  struct Case {
-    const char* Name;
-    const char* Source;
-    const char* Heading;
-    bool Live;
-  };
+  struct Case { const char* Name; const char* Source; const char* Heading; bool Live; };
   const Case cases[] = {
       {"OD Groove",
        "select * from cutdat where GrpIndex = 1 and (Operation = 'OD Turn Rough' or Operation = 'Face (Turn)')",
@@ -247,15 +231,6 @@ TEST_F(CutDataWindowFormTest, ANameOrAToolChosenRelabelsTheToolEntryAndTheLine) 
                                      "Edit Operation 2|cut:1:2:tool"}));
   EXPECT_TRUE(ws_.Study.Dirty);
 }
-
-TEST_F(CutDataWindowFormTest, AToolMissingFromTheMachineIsReported) {
-  CutDataWindowForm& f = Open(4);
-  EXPECT_EQ(prompter_.Messages(), QStringList{"Tool T99 not found!"});
-  EXPECT_EQ(f.SelectedTool(), -1);
-  EXPECT_EQ(f.OperationNameText(), "Drill");
-}
-
-// ---- the list and its buttons --------------------------------------------------------------------
 
 TEST_F(CutDataWindowFormTest, ButtonsChangeTheListOnceEachAndKeepTheSelectionRight) {
   CutDataWindowForm& f = Open(2);
@@ -346,11 +321,15 @@ TEST_F(CutDataWindowFormTest, TheFormReadsAgainWhatChangedUnderIt) {
   EXPECT_GE(told, 1);
 }
 
-TEST_F(CutDataWindowFormTest, ShowToolsNeedsTheImageFile) {
-  CutDataWindowForm& f = Open(1);
+TEST_F(CutDataWindowFormTest, AMissingToolIsReportedAndShowToolsNeedsTheImageFile) {
+  CutDataWindowForm& f = Open(4);
+  EXPECT_EQ(prompter_.Messages(), QStringList{"Tool T99 not found!"});
+  EXPECT_EQ(f.SelectedTool(), -1);
+  EXPECT_EQ(f.OperationNameText(), "Drill");
+  prompter_.Clear();
   ws_.Machine.MainToolImage = QStringLiteral("gang.png");
   f.ShowTools();
-  EXPECT_EQ(prompter_.Messages().size(), 1);  // no image file: no window
+  EXPECT_EQ(prompter_.Messages().size(), 1);  // no image file: no window (the text: ToolImageTest)
   app_.Write("gang.png", "png");
   f.ShowTools();
   f.OperationNamesSetup();

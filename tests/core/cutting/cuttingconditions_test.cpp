@@ -15,42 +15,21 @@ namespace {
 
 using Kind = ScriptedPrompter::Entry::EntryKind;
 
-// What the user does to one field: types a text and releases the key (or
-// presses Enter), or types it and leaves the field.
+// A text typed into a field, then the key released, Enter or the field left.
 enum class Then { KeyUp, Enter, Leave };
-struct Step {
-  int Field;
-  const char* Text;
-  Then After = Then::KeyUp;
-};
-
-// One session in the window: steps typed into a fresh operation, then the
-// texts the fields show (each also the stored value) and the cut time.
-struct Session {
-  std::vector<Step> Typed;
-  std::vector<Step> Shown;
-  const char* CutTime = nullptr;
-};
-
-// The operation and machine the sessions start from, and the one question
-// the last step of each session asks.
+struct Step { int Field; const char* Text; Then After = Then::KeyUp; };
+// Steps typed into a fresh operation; the texts shown (each also stored) and the cut time.
+struct Session { std::vector<Step> Typed, Shown; const char* CutTime = nullptr; };
+// The operation and machine of the sessions, and the one question asked.
 struct Start {
   bool Metric = false;
   std::int16_t MaxSpeed = 6000;
-  const char* OpName = "OD Turn";
-  const char* Tool = "T01";
-  const char* Asked = nullptr;
+  const char *OpName = "OD Turn", *Tool = "T01", *Asked = nullptr;
   Answer Reply = Answer::No;
 };
 
-constexpr int D = kDiameterField;
-constexpr int S = kSurfaceSpeedField;
-constexpr int N = kSpindleSpeedField;
-constexpr int IPR = kFeedPerRevField;
-constexpr int IPM = kFeedPerMinuteField;
-constexpr int L = kCutLengthField;
-constexpr int IPT = kFeedPerToothField;
-constexpr int Z = kTeethField;
+constexpr int D = kDiameterField, S = kSurfaceSpeedField, N = kSpindleSpeedField, IPR = kFeedPerRevField,
+              IPM = kFeedPerMinuteField, L = kCutLengthField, IPT = kFeedPerToothField, Z = kTeethField;
 
 class CuttingConditionsTest : public ::testing::Test {
  protected:
@@ -59,18 +38,14 @@ class CuttingConditionsTest : public ::testing::Test {
   void SetUp() override {
     MachineDefinition& m = ws.Machine;
     m.HasSubSpindle = m.HasLiveTools = 1;
-    m.MainSpindle.MaxSplSpeed = 6000;
-    m.SubSpindle.MaxSplSpeed = 5000;
-    m.LiveSpindle1.MaxSplSpeed = 4000;
-    m.LiveSpindle2.MaxSplSpeed = 3500;
-    m.LiveSpindle3.MaxSplSpeed = 3000;
-    m.LiveSpindle4.MaxSplSpeed = 2500;
+    m.MainSpindle.MaxSplSpeed = 6000, m.SubSpindle.MaxSplSpeed = 5000;
+    m.LiveSpindle1.MaxSplSpeed = 4000, m.LiveSpindle2.MaxSplSpeed = 3500;
+    m.LiveSpindle3.MaxSplSpeed = 3000, m.LiveSpindle4.MaxSplSpeed = 2500;
     m.MainTools1List = SplitToolString(QStringLiteral("Gang,T01,T02,T03"));
     m.MainTools2List = SplitToolString(QStringLiteral("Cross,T11,T12"));
     m.SubTools1List = SplitToolString(QStringLiteral(",Eject Part,T21"));
     m.SubTools2List = SplitToolString(QStringLiteral("Back,T31"));
-    Op().ToolNo = QStringLiteral("T01");
-    Op().OpName = QStringLiteral("OD Turn");
+    Op() = {.ToolNo = "T01", .OpName = "OD Turn"};
     ws.Study.RecountOps();
   }
 
@@ -84,7 +59,6 @@ class CuttingConditionsTest : public ::testing::Test {
     return *form;
   }
 
-  // The user replaces a field's text and releases the last key.
   void Type(int field, const QString& text, int keyCode = 0) {
     ASSERT_TRUE(form->SetFieldText(field, text));
     form->KeyUp(field, keyCode);
@@ -112,9 +86,7 @@ class CuttingConditionsTest : public ::testing::Test {
       std::string typed;
       for (const Step& step : s.Typed) typed += std::to_string(step.Field) + "=" + step.Text + " ";
       SCOPED_TRACE(typed);
-      Op() = Operation();
-      Op().ToolNo = QString::fromLatin1(setup.Tool);
-      Op().OpName = QString::fromLatin1(setup.OpName);
+      Op() = {.ToolNo = setup.Tool, .OpName = setup.OpName};
       Open();
       if (setup.Asked) prompter.QueueAnswer(setup.Reply);
       for (const Step& step : s.Typed) {
@@ -126,11 +98,7 @@ class CuttingConditionsTest : public ::testing::Test {
         EXPECT_EQ(Text(shown.Field), shown.Text) << "field " << shown.Field;
         ExpectStoredAsShown(shown.Field);
       }
-      if (setup.Asked) {
-        EXPECT_EQ(prompter.Texts(), QStringList{setup.Asked});
-      } else {
-        EXPECT_TRUE(prompter.Entries().isEmpty()) << prompter.Texts().join(u'|').toStdString();
-      }
+      EXPECT_EQ(prompter.Texts(), setup.Asked ? QStringList{setup.Asked} : QStringList());
       if (s.CutTime) {
         EXPECT_EQ(form->CutTimeText(), s.CutTime);
       }
@@ -142,8 +110,6 @@ class CuttingConditionsTest : public ::testing::Test {
   std::optional<CuttingConditionsForm> form;
 };
 
-// ---- loading an operation -----------------------------------------------------------
-
 TEST_F(CuttingConditionsTest, SelectingShowsPlainNumbersAndKeepsDirty) {
   Op() = {.ToolNo = "T01", .OpName = "OD Turn", .Diameter = .5, .SFM = 300, .RPM = 2291, .IPR = .003, .IPM = 6.873,
           .CutLength = 1.5, .ExtraRapids = 2, .SpindleIndexes = 1, .Dwells = 3, .OtherDesc = "Deburr",
@@ -151,8 +117,10 @@ TEST_F(CuttingConditionsTest, SelectingShowsPlainNumbersAndKeepsDirty) {
   Op().UpdateCutTime();  // 13.0947...
   ws.Study.Dirty = false;
   Open();
-  const QStringList expected = {".5", "300", "2291", ".003", "6.873", "1.5", "2", "1", "3", "Deburr", "4", ".0025", "4"};
-  for (int i = 0; i < kCuttingFieldCount; ++i) EXPECT_EQ(Text(i), expected[i]) << i;
+  QStringList texts;
+  for (int i = 0; i < kCuttingFieldCount; ++i) texts << Text(i);
+  EXPECT_EQ(texts,
+            (QStringList{".5", "300", "2291", ".003", "6.873", "1.5", "2", "1", "3", "Deburr", "4", ".0025", "4"}));
   EXPECT_EQ(form->CutTimeText(), "Cut Time= 13.09 seconds");
   EXPECT_EQ(form->OperationNameText(), "OD Turn");
   EXPECT_FALSE(ws.Study.Dirty);
@@ -171,9 +139,8 @@ TEST_F(CuttingConditionsTest, SelectingShowsPlainNumbersAndKeepsDirty) {
 }
 
 TEST_F(CuttingConditionsTest, EditsGoThroughTheChangePathAndKeysThatChangeNothingDoNot) {
-  Operation& op = Op();
-  op = {.ToolNo = "T01", .OpName = "OD Turn", .Diameter = 1, .SFM = 300, .RPM = 1145, .IPR = .003, .IPM = 3.435,
-        .CutLength = 1.5};
+  Operation& op = Op() = {.ToolNo = "T01", .OpName = "OD Turn", .Diameter = 1, .SFM = 300, .RPM = 1145,
+                          .IPR = .003, .IPM = 3.435, .CutLength = 1.5};
   op.UpdateCutTime();
   ws.Study.Dirty = false;
   test::ChangeLog log;
@@ -206,8 +173,6 @@ TEST_F(CuttingConditionsTest, EditsGoThroughTheChangePathAndKeysThatChangeNothin
                                     "Edit Operation 1|cut:1:1:5", "Edit Operation 1"}));
   ws.Changes.SetRecorder(nullptr);
 }
-
-// ---- speeds and feeds as the user types them -----------------------------------------
 
 TEST_F(CuttingConditionsTest, SpindleAndSurfaceSpeedsFollowEachOther) {
   // 12 x 300 / (3.14157 x 1) and 1000 x 100 / (3.14157 x 25), from either side.
@@ -277,21 +242,17 @@ TEST_F(CuttingConditionsTest, FeedsFollowEachOther) {
 TEST_F(CuttingConditionsTest, ValuesThatDoNotFitKeepThePreviousOnes) {
   Op() = {.ToolNo = "T01", .SFM = 300, .RPM = 1000, .ExtraRapids = 2, .OtherSeconds = 7, .Teeth = 4};
   Open();
-  Type(kSurfaceSpeedField, "40000");
-  Type(kSpindleSpeedField, "70000");
-  Type(kTeethField, "99999");
-  Type(kExtraRapidsField, "-40000");
+  for (const auto& [field, text] : {std::pair{S, "40000"}, {N, "70000"}, {Z, "99999"}, {kExtraRapidsField, "-40000"}})
+    Type(field, text);
   ASSERT_TRUE(form->SetFieldText(kOtherSecondsField, "32768"));
   form->LostFocus(kOtherSecondsField);
-  EXPECT_EQ(Op().SFM, 300);
-  EXPECT_EQ(Op().RPM, 1000);
-  EXPECT_EQ(Op().Teeth, 4);
-  EXPECT_EQ(Op().ExtraRapids, 2);
-  EXPECT_EQ(Op().OtherSeconds, 7);
+  const auto stored = [this] {
+    return std::vector<int>{Op().SFM, Op().RPM, Op().Teeth, Op().ExtraRapids, Op().OtherSeconds};
+  };
+  EXPECT_EQ(stored(), (std::vector<int>{300, 1000, 4, 2, 7}));
   Type(kOtherSecondsField, "32767");
-  EXPECT_EQ(Op().OtherSeconds, 32767);
   Type(kTeethField, "2.5");  // halves to even
-  EXPECT_EQ(Op().Teeth, 2);
+  EXPECT_EQ(stored(), (std::vector<int>{300, 1000, 2, 2, 32767}));
 
   // No cap on the surface speed path: 1145923 does not fit the 16-bit RPM.
   Op() = {.ToolNo = "T01", .RPM = 777};
@@ -315,48 +276,30 @@ TEST_F(CuttingConditionsTest, ValuesThatDoNotFitKeepThePreviousOnes) {
   EXPECT_EQ(Op().IPR, 0.5);
 }
 
-// ---- the spindle speed limit ---------------------------------------------------------
-
 TEST_F(CuttingConditionsTest, LimitFollowsTheLiveDriveOfTheToolPost) {
-  struct Case {
-    int Spindle;
-    const char* Tool;
-    const char* Name;
-    int Limit;
-  };
-  const Case cases[] = {
+  const struct { int Spindle; const char *Tool, *Name; int Limit; } cases[] = {
       {kMainSpindle, "T01", "OD Turn", 6000},         {kMainSpindle, "T01", "Live Cross Drill", 4000},
       {kMainSpindle, "T12", "live slot mill", 3500},  {kMainSpindle, "T12", "Drill", 6000},
       {kMainSpindle, "T99", "Live Drill", 6000},      {kSubSpindle, "T21", "Live Drill", 3000},
       {kSubSpindle, "T31", "LIVE TAP", 2500},         {kSubSpindle, "T31", "Tap", 5000},
       {kSubSpindle, "T01", "Live Drill", 5000},
   };
-  for (const Case& c : cases) {
-    Operation& op = Op(c.Spindle, 3);
-    op.ToolNo = c.Tool;
-    op.OpName = c.Name;
+  for (const auto& c : cases) {
+    Op(c.Spindle, 3) = {.ToolNo = c.Tool, .OpName = c.Name};
     Open(c.Spindle, 3);
     EXPECT_EQ(form->SpindleSpeedLimit(), c.Limit) << c.Tool << " " << c.Name;
   }
 }
 
-// ---- keys: unit conversion, the double quote, Enter in the length field -----------------
-
 TEST_F(CuttingConditionsTest, ConversionKeysInTheFirstSixFields) {
-  struct Case {
-    int Field;
-    const char* Before;
-    char16_t Key;
-    const char* After;
-  };
-  const Case cases[] = {
+  const struct { int Field; const char* Before; char16_t Key; const char* After; } cases[] = {
       {D, ".5", u'm', "12.7"}, {D, "12.7", u'I', ".5"}, {L, "12.7", u'i', ".5"}, {IPR, "1", u'i', ".0394"},
       {S, "300", u'M', "91.44"}, {S, "91.44", u'i', "300."}, {IPM, "-2", u'm', "-50.8"},
       {D, "1e39", u'm', "1e39"},  // beyond a Single: left as typed
       {N, "1000", u'm', "1000"},  // the spindle speed swallows the key and keeps its value
   };
   Open();
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     ASSERT_TRUE(form->SetFieldText(c.Field, c.Before));
     EXPECT_TRUE(form->KeyPress(c.Field, c.Key));
     EXPECT_EQ(Text(c.Field), c.After) << c.Before << " " << char(c.Key);
@@ -400,9 +343,7 @@ TEST_F(CuttingConditionsTest, DoubleQuoteIsRefusedInEveryField) {
 TEST_F(CuttingConditionsTest, TheLengthFieldEvaluatesItsFormulaOnEnterAndOnLeaving) {
   Op().IPM = 6;
   Open();
-  const struct {
-    const char *Formula, *OnEnter, *OnLeave, *CutTime = nullptr;
-  } cases[] = {
+  const struct { const char *Formula, *OnEnter, *OnLeave, *CutTime = nullptr; } cases[] = {
       {"(1+.2+.5-(2*4))/2", "-3.15", "-3.15"},
       {"1.5*2", "3.", "3", "Cut Time= 30. seconds"},
       {"2/3", ".6667", ".666666666666667"},
@@ -433,9 +374,7 @@ TEST_F(CuttingConditionsTest, TheLengthFieldEvaluatesItsFormulaOnEnterAndOnLeavi
   EXPECT_TRUE(prompter.Entries().isEmpty());
 }
 
-// ---- surface finish feed ----------------------------------------------------------------
-
-TEST_F(CuttingConditionsTest, SurfaceFinishFeed) {
+TEST_F(CuttingConditionsTest, SurfaceFinishFeedNeedsBothValues) {
   Open();
   Type(kSpindleSpeedField, "1000");
   prompter.Clear();
@@ -452,9 +391,6 @@ TEST_F(CuttingConditionsTest, SurfaceFinishFeed) {
   // The feed is the operation's: stored and carried into the feed per minute.
   EXPECT_DOUBLE_EQ(Op().IPR, 0.0045);
   EXPECT_EQ(Text(kFeedPerMinuteField), "4.5");
-}
-
-TEST_F(CuttingConditionsTest, SurfaceFinishFeedNeedsBothValues) {
   Open();
   for (const auto& [rms, radius] : std::vector<std::pair<QString, QString>>{
            {"0", ".0312"}, {"32", ""}, {"-16", ".008"}, {"32", "-.008"}, {"40000", ".008"}, {".4", ".008"}}) {
@@ -474,13 +410,11 @@ TEST_F(CuttingConditionsTest, SurfaceFinishFeedNeedsBothValues) {
     EXPECT_EQ(prompter.Entries().size(), answered + 1);
     EXPECT_TRUE(prompter.Messages().isEmpty());
   }
-  EXPECT_EQ(Text(kFeedPerRevField), "0");
-  EXPECT_EQ(ws.LastCalcText, "");
+  EXPECT_EQ(Text(kFeedPerRevField), ".0045");
+  EXPECT_EQ(ws.LastCalcText, "Feed= .0045");
 }
 
-// ---- focus, hints and the live name ---------------------------------------------------------
-
-TEST_F(CuttingConditionsTest, FocusSelectsTheTextAndShowsTheFormulaHint) {
+TEST_F(CuttingConditionsTest, FocusSelectsTheTextAndShowsTheFormulaHintAndTheNameBoxDecidesWhatIsLive) {
   Op().CutLength = 1.25;
   Open();
   form->GotFocus(kCutLengthField);
@@ -490,10 +424,7 @@ TEST_F(CuttingConditionsTest, FocusSelectsTheTextAndShowsTheFormulaHint) {
   EXPECT_FALSE(form->FormulaHintVisible());
   form->GotFocus(kDiameterField);
   EXPECT_FALSE(form->FormulaHintVisible());
-}
-
-TEST_F(CuttingConditionsTest, TheNameBoxNotTheStoredNameDecidesWhatIsLive) {
-  Open();  // "OD Turn"
+  // The name box, not the stored name "OD Turn", decides what is live.
   Type(kTeethField, "4");
   Type(kSpindleSpeedField, "1000");
   EXPECT_FALSE(form->IsTabStop(kFeedPerToothField));

@@ -19,13 +19,10 @@ QStringList FolderEntries(const TempAppFolder& folder) {
   return QDir(folder.Path()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
 }
 
-using CuttingDatabaseGroupTest = SmallSeedTest;
 using CuttingDatabaseRowsTest = SmallSeedTest;
 using CuttingDatabaseBundledTest = BundledSeedTest;
 
 }  // namespace
-
-// ---- The seed script --------------------------------------------------------------
 
 TEST(SqlScriptTest, SplitsAtSemicolonsOutsideQuotesCommentsAndTriggerBodies) {
   const QString script = QStringLiteral(
@@ -52,8 +49,6 @@ TEST(SqlScriptTest, SplitsAtSemicolonsOutsideQuotesCommentsAndTriggerBodies) {
             (QStringList{"SELECT 1", "SELECT 'open; text"}));
   EXPECT_EQ(SplitSqlStatements(QStringLiteral("SELECT 2; /* never closed; ")), QStringList{"SELECT 2"});
 }
-
-// ---- Creation and opening -----------------------------------------------------------
 
 TEST(CuttingDatabaseOpenTest, CreatesTheFileFromTheSeedOfTheApplicationFolder) {
   TempAppFolder folder(true);
@@ -104,8 +99,9 @@ TEST(CuttingDatabaseOpenTest, ASeedThatFailsIsReportedAndLeavesNoBrokenFile) {
     EXPECT_FALSE(db.Open(folder.Path(), QString(), &error));
     EXPECT_FALSE(db.IsOpen());
     EXPECT_TRUE(error.contains(QString::fromLatin1(c.Error))) << error.toStdString();
-    if (!QByteArray(c.Error).contains("ToolGrade"))  // a valid schema leaves its database
+    if (!QByteArray(c.Error).contains("ToolGrade")) {  // a valid schema leaves its database
       EXPECT_EQ(FolderEntries(folder), c.Seed.isEmpty() ? QStringList() : QStringList{kCutDataSeedName});
+    }
   }
 }
 
@@ -146,25 +142,6 @@ TEST(CuttingDatabaseOpenTest, AnExistingDatabaseIsNeverReplacedAndFoundInAnyCase
   EXPECT_EQ(folder.Read("rvxcutdata.DB"), QByteArray("these are not the tables you are looking for"));
 }
 
-// ---- Groups and materials -------------------------------------------------------------
-
-TEST_F(CuttingDatabaseGroupTest, AFourthGroupGetsNumberFourAndKeepsItsMaterials) {
-  int number = 0;
-  ASSERT_TRUE(db_.AddGroup(QStringLiteral("Titanium"), &number, &error_)) << error_.toStdString();
-  EXPECT_EQ(number, 4);
-  ASSERT_TRUE(db_.AddMaterial(QStringLiteral("Ti-6Al-4V"), 4, &error_)) << error_.toStdString();
-  ASSERT_TRUE(db_.AddMaterial(QStringLiteral("CP Grade 2"), 4, &error_)) << error_.toStdString();
-  QStringList names;
-  ASSERT_TRUE(db_.ReadMaterialsOfGroup(4, &names, &error_));
-  EXPECT_EQ(names, (QStringList{"Ti-6Al-4V", "CP Grade 2"}));
-  EXPECT_EQ(Count("select GrpIndex from MaterialGrps where GrpName = 'Titanium'"), 4);
-  std::vector<MaterialRow> materials;
-  ASSERT_TRUE(db_.ReadMaterials(&materials, &error_));
-  ASSERT_EQ(materials.size(), 5u);
-  EXPECT_EQ(materials[0], (MaterialRow{"12L14", 1}));
-  EXPECT_EQ(materials[4], (MaterialRow{"CP Grade 2", 4}));
-}
-
 TEST_F(CuttingDatabaseBundledTest, TheSchemaProtectsNumbersAndRangesAndANewGroupComesLast) {
   int number = 0;
   ASSERT_TRUE(db_.AddGroup(QStringLiteral("Tool Steel"), &number, &error_)) << error_.toStdString();
@@ -189,8 +166,6 @@ TEST_F(CuttingDatabaseBundledTest, TheSchemaProtectsNumbersAndRangesAndANewGroup
   EXPECT_EQ(RawQuery(path, "select count(*) from MaterialGrps").toInt(), 13);
   EXPECT_EQ(RawQuery(path, "select typeof(FromSFM) from cutdat where ID = 1").toString(), "real");
 }
-
-// ---- Cutting data rows ------------------------------------------------------------------
 
 TEST_F(CuttingDatabaseRowsTest, EachQuerySelectsItsRowsInTableOrder) {
   const std::vector<CuttingDataRecord> group = Selected(db_, GroupQuery(1));
@@ -218,9 +193,7 @@ TEST_F(CuttingDatabaseRowsTest, EachQuerySelectsItsRowsInTableOrder) {
 }
 
 TEST_F(CuttingDatabaseRowsTest, AQuoteInAnOperationTypeIsComparedAsItStands) {
-  CuttingDataRecord row;
-  row.GrpIndex = 1;
-  row.Operation = QStringLiteral("Tom's Drill");
+  CuttingDataRecord row{.GrpIndex = 1, .Operation = "Tom's Drill"};
   ASSERT_TRUE(db_.Insert(&row, &error_)) << error_.toStdString();
   const std::vector<CuttingDataRecord> toms = Selected(db_, OperationTypeQuery(1, QStringLiteral("Tom's Drill")));
   ASSERT_EQ(toms.size(), 1u);
@@ -239,11 +212,7 @@ TEST_F(CuttingDatabaseRowsTest, AQuoteInAnOperationTypeIsComparedAsItStands) {
 }
 
 TEST_F(CuttingDatabaseBundledTest, RowsAreStoredUpdatedAndDeletedByKey) {
-  CuttingDataRecord row;
-  row.GrpIndex = 4;
-  row.Operation = QStringLiteral("Knurl, \"straight\"");
-  row.FromSFM = 150;
-  row.ToIPR = 0.004;
+  CuttingDataRecord row{.GrpIndex = 4, .Operation = "Knurl, \"straight\"", .FromSFM = 150, .ToIPR = 0.004};
   ASSERT_TRUE(db_.Insert(&row, &error_)) << error_.toStdString();
   ASSERT_GT(row.RowId, 0);
   EXPECT_EQ(RawQuery(db_.FilePath(), QStringLiteral("select typeof(ToSFM) from cutdat where ID = %1").arg(row.RowId))
@@ -297,8 +266,6 @@ TEST(RangeTextTest, NumbersEmptyValuesAndJunk) {
   EXPECT_EQ(RangeText(0.002), ".002");
   EXPECT_EQ(RangeText(std::nullopt), "");
 }
-
-// ---- The bundled seed -------------------------------------------------------------------
 
 // Enough groups and materials for a Swiss-type shop, and for every group the
 // operations the cutting data window looks up, with sensible ranges.

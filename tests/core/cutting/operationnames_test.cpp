@@ -21,8 +21,6 @@ const QString kOd = QStringLiteral("(OD Turning Holders)");
 const QString kId = QStringLiteral("(ID Holders)");
 const QString kLive = QStringLiteral("(Live Holders)");
 
-// ---- the name rules -------------------------------------------------------------
-
 // Names beyond the bundled ones (whose rules BundledNamesSteerAsIntended pins).
 TEST(OperationNameRulesTest, HoldersKeywordsAndLiveNames) {
   const std::vector<std::pair<QString, QString>> headings = {
@@ -48,10 +46,7 @@ TEST(OperationNameRulesTest, HoldersKeywordsAndLiveNames) {
 // the holder heading, the grid keyword, and the words the non-cutting items
 // look for ("L" live tool, "T" tapping, "C" cut-off).
 TEST(OperationNameRulesTest, BundledNamesSteerAsIntended) {
-  const struct {
-    QString Name, Heading, Keyword;
-    const char* Facts;
-  } expected[] = {
+  const struct { QString Name, Heading, Keyword; const char* Facts; } expected[] = {
       {"OD Turn", kOd, "turn", ""},           {"OD Rough Turn", kOd, "turn", ""},
       {"OD Finish Turn", kOd, "turn", ""},    {"Face OD", kOd, "turn", ""},
       {"OD Groove", kOd, "turn", ""},         {"OD Form", kOd, "", ""},
@@ -108,8 +103,6 @@ TEST(OperationNameRulesTest, BundledNamesFindBundledCuttingData) {
             (QStringList{"Center Drill", "Spot Drill", "Drill", "Live Cross Drill"}));
 }
 
-// ---- the file ----------------------------------------------------------------------
-
 TEST(OperationNameFileTest, LinesInOrderWindows1252WithCrLf) {
   TempAppFolder app;
   app.Write("OPP-DESC.TXT", QByteArray("OD Turn\r\n\r\nDrill \xD8 .25\r\nLive Tap\nLast"));
@@ -130,8 +123,6 @@ TEST(OperationNameFileTest, LinesInOrderWindows1252WithCrLf) {
             (QStringList{"The file " + app.Path() + "OPP-DESC.TXT can not be found! There will be no tool descriptions!",
                          "The file " + app.FilePath("notafolder/") + "OPP-DESC.TXT can not be opened!"}));
 }
-
-// ---- the editor --------------------------------------------------------------------------
 
 // An editor opened on the names Drill, Tap and Ream.
 class OperationNameEditorTest : public ::testing::Test {
@@ -162,6 +153,13 @@ TEST_F(OperationNameEditorTest, AddGoesToTheTopOrBeforeTheSelection) {
   EXPECT_EQ(editor->SelectedIndex(), 3);
   editor->Add();  // an empty text adds an empty name
   EXPECT_EQ(editor->Names()[3], "");
+  // The text box refuses double quotes.
+  EXPECT_TRUE(editor->TextKeyPress(u'"'));
+  EXPECT_FALSE(editor->TextKeyPress(u'a'));
+  ASSERT_TRUE(editor->SetText("Drill"));
+  EXPECT_FALSE(editor->SetText("1/2\" Drill"));
+  EXPECT_EQ(editor->Text(), "Drill");
+  EXPECT_EQ(prompter.Messages(), QStringList(2, kDoubleQuoteMessage));
 }
 
 TEST_F(OperationNameEditorTest, DeleteAsksAndKeepsTheNameInTheTextBox) {
@@ -199,20 +197,14 @@ TEST_F(OperationNameEditorTest, DeleteAsksAndKeepsTheNameInTheTextBox) {
 }
 
 TEST_F(OperationNameEditorTest, MovesStopAtTheEndsAndOnlySaveWrites) {
-  struct Case {
-    int Select;
-    bool Up;
-    QStringList Names;
-    int Selected;
-  };
-  const Case cases[] = {
+  const struct { int Select; bool Up; QStringList Names; int Selected; } cases[] = {
       {-1, true, {"Drill", "Tap", "Ream"}, -1},  // nothing selected
       {1, false, {"Drill", "Ream", "Tap"}, 2},
       {2, false, {"Drill", "Ream", "Tap"}, 2},  // already last
       {1, true, {"Ream", "Drill", "Tap"}, 0},
       {0, true, {"Ream", "Drill", "Tap"}, 0},  // already first
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << c.Select << (c.Up ? " up" : " down"));
     if (c.Select >= 0) editor->Select(c.Select);
     c.Up ? editor->MoveUp() : editor->MoveDown();
@@ -264,15 +256,6 @@ TEST_F(OperationNameEditorTest, FailedSaveKeepsTheListTheWindowAndTheOldFile) {
   QDir().mkpath(app.FilePath("new"));
   EXPECT_TRUE(editor->Save());
   EXPECT_EQ(app.Read("new/OPP-DESC.TXT"), "OD Turn\r\n");
-}
-
-TEST_F(OperationNameEditorTest, TheTextBoxRefusesDoubleQuotes) {
-  EXPECT_TRUE(editor->TextKeyPress(u'"'));
-  EXPECT_FALSE(editor->TextKeyPress(u'a'));
-  ASSERT_TRUE(editor->SetText("Drill"));
-  EXPECT_FALSE(editor->SetText("1/2\" Drill"));
-  EXPECT_EQ(editor->Text(), "Drill");
-  EXPECT_EQ(prompter.Messages(), QStringList(2, kDoubleQuoteMessage));
 }
 
 }  // namespace

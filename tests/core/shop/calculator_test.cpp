@@ -52,6 +52,9 @@ TEST_F(CalculatorTest, KeySequences) {
       {"9+4\b", "0"}, {"9+4\b1=", "10"}, {"3.5c", "0"}, {"2E", "0"}, {"2+3\x1b", "0"},
       // A function result feeds the next operation; zero is left alone.
       {"2+9r=", "5"}, {"0s", "0"},
+      // Functions with their factors.
+      {"30S", ".5"}, {"60o", ".5"}, {"45t", "1."}, {"1A", "45."}, {"1.5q", "2.25"}, {"2R", "1.41421356"},
+      {"1n", "1.4142"}, {"1H", "1.1548"}, {"2m", "50.8"}, {"12.7i", ".5"},
   };
   for (const auto& [keys, readout] : cases) EXPECT_EQ(Fresh(keys), readout) << keys;
 }
@@ -70,7 +73,7 @@ TEST_F(CalculatorTest, DivisionByZeroKeepsTheReadoutAndOperands) {
   EXPECT_EQ(prompter_.Entries().size(), 1);
 }
 
-TEST_F(CalculatorTest, NegateTogglesTheSignAndFunctionsLeaveNegativesAlone) {
+TEST_F(CalculatorTest, NegateTogglesTheSignFunctionsLeaveNegativesAloneAndClose) {
   Type("5");
   calc_.Negate();
   EXPECT_EQ(calc_.Readout(), "-5");
@@ -80,13 +83,13 @@ TEST_F(CalculatorTest, NegateTogglesTheSignAndFunctionsLeaveNegativesAlone) {
   EXPECT_EQ(calc_.Readout(), "-2");
   calc_.Negate();
   EXPECT_EQ(calc_.Readout(), "2");
-}
-
-TEST_F(CalculatorTest, FunctionsWithTheirFactors) {
-  const std::pair<const char*, const char*> cases[] = {
-      {"30S", ".5"}, {"60o", ".5"}, {"45t", "1."}, {"1A", "45."}, {"1.5q", "2.25"}, {"2R", "1.41421356"},
-      {"1n", "1.4142"}, {"1H", "1.1548"}, {"2m", "50.8"}, {"12.7i", ".5"}};
-  for (const auto& [keys, readout] : cases) EXPECT_EQ(Fresh(keys), readout) << keys;
+  // Keys without a button; closing hands on the readout.
+  Type("\x1b");
+  for (QChar k : {u'x', u' ', u'B'}) EXPECT_FALSE(calc_.KeyPress(k)) << QString(k).toStdString();
+  EXPECT_EQ(calc_.Readout(), "0");
+  Type("12.5*2=");
+  calc_.Close();
+  EXPECT_EQ(ws_.LastCalcText, "Calc = 25");
 }
 
 TEST_F(CalculatorTest, OverflowLeavesThePreviousValue) {
@@ -99,14 +102,6 @@ TEST_F(CalculatorTest, OverflowLeavesThePreviousValue) {
   EXPECT_DOUBLE_EQ(calc_.FirstOperand(), 1e299);
   Type("+1=");
   EXPECT_EQ(calc_.Readout(), "1E+299");
-}
-
-TEST_F(CalculatorTest, KeysWithoutAButtonAndClose) {
-  for (QChar k : {u'x', u' ', u'B'}) EXPECT_FALSE(calc_.KeyPress(k)) << QString(k).toStdString();
-  EXPECT_EQ(calc_.Readout(), "0");
-  Type("12.5*2=");
-  calc_.Close();
-  EXPECT_EQ(ws_.LastCalcText, "Calc = 25");
 }
 
 TEST_F(CalculatorTest, DecimalCommaLocale) {

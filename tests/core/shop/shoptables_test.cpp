@@ -64,8 +64,6 @@ void ExpectTap(const TapEntry& e, const char* name, float diameter, float pitch)
 
 }  // namespace
 
-// ---- CEN-INFO.TXT ---------------------------------------------------------------
-
 TEST(CenterDrillTableTest, RowsOfTheOtherUnitAreConverted) {
   // Body, pilot diameter and pilot length follow the study's unit; the
   // angles stay.
@@ -109,11 +107,7 @@ TEST(CenterDrillTableTest, MoreThan51RowsLoadsTheFirst51) {
 
 TEST(CenterDrillTableTest, LayoutsAndReadFaultsThatKeepTheCompleteRows) {
   const char* one = "#1|.125|118|.047|.047|60";
-  const struct {
-    const char* Text;
-    bool Failed;
-    const char* Rows;
-  } cases[] = {
+  const struct { const char* Text; bool Failed; const char* Rows; } cases[] = {
       {"[INCH]\r\n#1,.125,118,.047,.047,60\r\n[END]\r\n", false, one},  // no metric section
       {"[INCH]\n#1,.125,118,.047,.047,60\n", false, one},                 // the file simply ends
       // Items may be split over lines; a quoted item keeps its commas.
@@ -133,15 +127,14 @@ TEST(CenterDrillTableTest, LayoutsAndReadFaultsThatKeepTheCompleteRows) {
 
 TEST(CenterDrillTableTest, RowValuesAndAngleRounding) {
   CenterDrillRow row;
-  row.Cells = {"#3", ".25", "118.5", ".109", ".109", "59.5"};
-  EXPECT_EQ(row.Body(), 0.25);
+  row.Cells = {"#3", ".25", "118.5", ".108", ".109", "59.5"};
+  EXPECT_EQ((std::vector<double>{row.Body(), row.PilotDiameter(), row.PilotLength()}),
+            (std::vector<double>{.25, .108, .109}));
   EXPECT_EQ(row.PilotAngle(), 118);  // halves to even
   EXPECT_EQ(row.ChamferAngle(), 60);
-  EXPECT_EQ(row.PilotDiameter(), 0.109);
-  EXPECT_EQ(row.PilotLength(), 0.109);
 }
 
-TEST(CenterDrillTableTest, LoaderReportsAMissingFileAndAReadFault) {
+TEST(ShopTableLoaderTest, LoadersReportAMissingFileAndAReadFault) {
   TempAppFolder folder;
   ScriptedPrompter prompter;
   TableReadStatus status = TableReadStatus::Ok;
@@ -154,6 +147,16 @@ TEST(CenterDrillTableTest, LoaderReportsAMissingFileAndAReadFault) {
   EXPECT_EQ(LoadCenterDrillTable(folder.Path(), CenterDrillUnits::Inch, prompter, &status).StoredRows, 1);
   EXPECT_EQ(status, TableReadStatus::ReadError);
   EXPECT_EQ(prompter.Messages(), QStringList{"Can't read the data file!"});
+
+  prompter.Clear();
+  EXPECT_TRUE(LoadTapTable(folder.Path(), prompter, &status).Inch.isEmpty());
+  EXPECT_EQ(status, TableReadStatus::Missing);
+  ExpectMissing(prompter, folder.Path() + "TAPDRILL.TXT is missing!");
+  prompter.Clear();
+  folder.Write("TAPDRILL.TXT", "[INCH]\r\nA,1,2\r\nbroken\r\n");
+  EXPECT_EQ(LoadTapTable(folder.Path(), prompter, &status).Inch.size(), 1);
+  EXPECT_EQ(status, TableReadStatus::ReadError);
+  EXPECT_EQ(prompter.Messages(), QStringList{"Can't read the data file!"});
 }
 
 TEST(CenterDrillTableTest, BundledTable) {
@@ -161,26 +164,16 @@ TEST(CenterDrillTableTest, BundledTable) {
   const CenterDrillTable t = LoadCenterDrillTable(test::SourceDataFolder(), CenterDrillUnits::Inch, prompter);
   EXPECT_TRUE(prompter.Entries().isEmpty());
   ASSERT_EQ(t.StoredRows, 23);
-  for (int i = 0; i < t.StoredRows; ++i) EXPECT_GT(t.Rows[static_cast<std::size_t>(i)].Body(), t.Rows[static_cast<std::size_t>(i)].PilotDiameter()) << i;
+  for (int i = 0; i < t.StoredRows; ++i) EXPECT_GT(t.Rows[size_t(i)].Body(), t.Rows[size_t(i)].PilotDiameter()) << i;
   // A2 (2 x 5 mm, pilot 2.5 mm) in inches.
   EXPECT_EQ(RowTexts(t.Rows[15]), (QStringList{"A2", ".1969", "118", ".0787", ".0984", "60"}));
 }
 
-// ---- TAPDRILL.TXT ---------------------------------------------------------------
-
-TEST(TapTableTest, SectionsAndBlankLines) {
+TEST(TapTableTest, SectionsBlankLinesAndTheEnd) {
   bool failed = true;
-  const TapTable t = ParseTapTable(QStringLiteral("Common taps\r\n[INCH]\r\n"
-                                                  "1/4-20 UNC,.25,.05\r\n"
-                                                  "\r\n"
-                                                  "   \r\n"
-                                                  "5/16-18 UNC,.3125,18\r\n"
-                                                  "[METRIC]\r\n"
-                                                  "\r\n"
-                                                  "M6x1, 6 ,1\r\n"
-                                                  "M8x1.25,8,1.25\r\n"
-                                                  "[END]\r\n"
-                                                  "M10x1.5,10,1.5\r\n"),
+  const TapTable t = ParseTapTable(QStringLiteral("Common taps\r\n[INCH]\r\n1/4-20 UNC,.25,.05\r\n\r\n   \r\n"
+                                                  "5/16-18 UNC,.3125,18\r\n[METRIC]\r\n\r\nM6x1, 6 ,1\r\n"
+                                                  "M8x1.25,8,1.25\r\n[END]\r\nM10x1.5,10,1.5\r\n"),
                                    &failed);
   EXPECT_FALSE(failed);
   ASSERT_EQ(t.Inch.size(), 2);
@@ -189,12 +182,10 @@ TEST(TapTableTest, SectionsAndBlankLines) {
   ASSERT_EQ(t.Metric.size(), 2);
   ExpectTap(t.Metric[0], "M6x1", 6.f, 1.f);
   ExpectTap(t.Metric[1], "M8x1.25", 8.f, 1.25f);
-}
-
-TEST(TapTableTest, EndInTheInchSectionEndsTheTable) {
-  const TapTable t = ParseTapTable(QStringLiteral("[INCH]\nA,1,2\n[END]\n[METRIC]\nM,3,4\n"), nullptr);
-  EXPECT_EQ(t.Inch.size(), 1);
-  EXPECT_TRUE(t.Metric.isEmpty());
+  // [END] in the inch section ends the table.
+  const TapTable ended = ParseTapTable(QStringLiteral("[INCH]\nA,1,2\n[END]\n[METRIC]\nM,3,4\n"), nullptr);
+  EXPECT_EQ(ended.Inch.size(), 1);
+  EXPECT_TRUE(ended.Metric.isEmpty());
 }
 
 TEST(TapTableTest, AFullSectionIgnoresItsRemainingLines) {
@@ -214,11 +205,7 @@ TEST(TapTableTest, AFullSectionIgnoresItsRemainingLines) {
 }
 
 TEST(TapTableTest, MalformedLinesAreReadFaultsThatKeepTheLinesBefore) {
-  const struct {
-    const char* Text;
-    bool Failed;
-    QStringList Names;
-  } cases[] = {
+  const struct { const char* Text; bool Failed; QStringList Names; } cases[] = {
       {"[INCH]\nA,1,2\njust a name\nB,3,4\n", true, {"A"}},
       {"[INCH]\nA,1,2\nB,1E300,1\n", true, {"A"}},
       {"A,1,2\n", true, {}},
@@ -239,21 +226,6 @@ TEST(TapTableTest, MalformedLinesAreReadFaultsThatKeepTheLinesBefore) {
   }
 }
 
-TEST(TapTableTest, LoaderReportsAMissingFileAndAReadFault) {
-  TempAppFolder folder;
-  ScriptedPrompter prompter;
-  TableReadStatus status = TableReadStatus::Ok;
-  EXPECT_TRUE(LoadTapTable(folder.Path(), prompter, &status).Inch.isEmpty());
-  EXPECT_EQ(status, TableReadStatus::Missing);
-  ExpectMissing(prompter, folder.Path() + "TAPDRILL.TXT is missing!");
-
-  prompter.Clear();
-  folder.Write("TAPDRILL.TXT", "[INCH]\r\nA,1,2\r\nbroken\r\n");
-  EXPECT_EQ(LoadTapTable(folder.Path(), prompter, &status).Inch.size(), 1);
-  EXPECT_EQ(status, TableReadStatus::ReadError);
-  EXPECT_EQ(prompter.Messages(), QStringList{"Can't read the data file!"});
-}
-
 TEST(TapTableTest, BundledTable) {
   ScriptedPrompter prompter;
   const TapTable t = LoadTapTable(test::SourceDataFolder(), prompter);
@@ -264,42 +236,31 @@ TEST(TapTableTest, BundledTable) {
   for (const TapEntry& e : t.Inch) EXPECT_TRUE(e.Diameter > 0 && e.Pitch > 0 && e.Pitch < 1) << e.Name.toStdString();
 }
 
-// ---- DRILLDAT.TXT ---------------------------------------------------------------
-
-TEST(DrillChartTest, ListLinesPadTheNameToFive) {
-  EXPECT_EQ((DrillChartEntry{"7", .201}).ListLine(), "|7     .201");
+// List lines pad the name to five; pairs in file order, at most 251.
+TEST(DrillChartTest, ListLinesPairsInFileOrderAndTheLimit) {
   EXPECT_EQ((DrillChartEntry{"13/64", .203125}).ListLine(), "|13/64 .203125");
   EXPECT_EQ((DrillChartEntry{"LONGER", 1.5}).ListLine(), "|LONGER 1.5");
   EXPECT_EQ((DrillChartEntry{"Z", 0}).ListLine(), "|Z     0");
-}
-
-TEST(DrillChartTest, PairsInFileOrder) {
   const DrillChart c = ParseDrillChart(QStringLiteral("\"80\",.0135\r\n\r\nA, .234\r\n\"1/4\",.25,\"10.2\"\r\n.4016\r\nlone"));
   EXPECT_EQ(c.ListLines(), (QStringList{"|80    .0135", "|A     .234", "|1/4   .25", "|10.2  .4016"}));
-}
-
-TEST(DrillChartTest, AtMost251Entries) {
   QString text;
   for (int i = 0; i < 300; ++i) text += QStringLiteral("D%1,%1\r\n").arg(i);
-  const DrillChart c = ParseDrillChart(text);
-  ASSERT_EQ(c.Entries.size(), 251);
-  EXPECT_EQ(c.Entries.last().Name, "D250");
+  const DrillChart full = ParseDrillChart(text);
+  ASSERT_EQ(full.Entries.size(), 251);
+  EXPECT_EQ(full.Entries.last().Name, "D250");
 }
 
-TEST(DrillChartTest, LoaderReportsAMissingFile) {
+TEST(DrillChartTest, LoaderReportsAMissingFileAndReadsTheBundledChart) {
   TempAppFolder folder;
   ScriptedPrompter prompter;
   TableReadStatus status = TableReadStatus::Ok;
   EXPECT_TRUE(LoadDrillChart(folder.Path(), prompter, &status).Entries.isEmpty());
   EXPECT_EQ(status, TableReadStatus::Missing);
   EXPECT_EQ(prompter.Messages(), QStringList{"The drill data file is missing! " + folder.Path() + "DRILLDAT.TXT"});
-}
-
-TEST(DrillChartTest, BundledChart) {
-  ScriptedPrompter prompter;
-  TableReadStatus status = TableReadStatus::Missing;
+  prompter.Clear();
   const DrillChart chart = LoadDrillChart(test::SourceDataFolder(), prompter, &status);
   EXPECT_EQ(status, TableReadStatus::Ok);
+  EXPECT_TRUE(prompter.Entries().isEmpty());
   ASSERT_GE(chart.Entries.size(), 200);
   EXPECT_EQ(chart.ListLines().first(), "|80    .0135");
   // The chart runs from the smallest size to the largest.

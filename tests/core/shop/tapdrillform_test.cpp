@@ -41,11 +41,7 @@ class TapDrillFormTest : public ::testing::Test {
 }  // namespace
 
 TEST_F(TapDrillFormTest, TheDrillSizeOfACutOrARollTap) {
-  const struct {
-    bool Metric, Roll;
-    const char *Pitch, *Diameter, *Label;
-    float DrillSize;
-  } cases[] = {
+  const struct { bool Metric, Roll; const char *Pitch, *Diameter, *Label; float DrillSize; } cases[] = {
       {false, false, ".05", ".25", "Tap Drill Size = .2013in / 5.113mm", .201286f},
       {false, false, "20", ".25", "Tap Drill Size = .2013in / 5.113mm", .201286f},  // threads per inch
       {false, true, ".05", ".25", "Tap Drill Size = .2245in / 5.702mm", .2245f},    // .25 - 75 x .0068 x .05
@@ -87,17 +83,13 @@ TEST_F(TapDrillFormTest, TheDrillSizeOfACutOrARollTap) {
   }
 }
 
-TEST_F(TapDrillFormTest, ChoosingATapFromTheLists) {
+TEST_F(TapDrillFormTest, ChoosingATapFromTheListsAndACommaLocale) {
   EXPECT_EQ(form_.InchList(), (QStringList{"1/4-20 UNC", "1/2-13 UNC"}));
   EXPECT_EQ(form_.MetricList(), (QStringList{"M6x1", "M8x1.25"}));
   form_.Text3 = "75";
   form_.ChooseInchTap(2);  // outside the list: nothing
   EXPECT_EQ(ws_.ChosenTapText, "");
-  const struct {
-    bool Metric, InchList;
-    int Index;
-    const char *Pitch, *Diameter, *Label;
-  } cases[] = {
+  const struct { bool Metric, InchList; int Index; const char *Pitch, *Diameter, *Label; } cases[] = {
       {false, true, 0, ".05", ".25", "Tap Drill Size = .2013in / 5.113mm"},
       {false, true, 1, "13.", ".5", nullptr},  // stored with threads per inch
       // A metric tap in an inch study, worked out from the inch texts shown:
@@ -126,10 +118,10 @@ TEST_F(TapDrillFormTest, ChoosingATapFromTheLists) {
   EXPECT_EQ(ws_.TapDrillResult.DrillSize, 0.f);
   form_.Close();
   EXPECT_EQ(ws_.LastCalcText, "");
-}
 
-TEST_F(TapDrillFormTest, CommaLocale) {
+  // Under a comma locale.
   ScopedNumberLocale comma({u',', u'.'});
+  ws_.Study.Header.Metric = 0;
   form_.Text1 = "20";
   form_.LostFocus(Box::Text1);
   EXPECT_EQ(form_.Text1, ",05");

@@ -14,11 +14,7 @@ class TriangleFormTest : public ::testing::Test {
   QStringList Boxes() const { return QStringList(form_.Text1.begin(), form_.Text1.end()); }
 
   // Boxes B, C, a, b and c typed, calculated, and the boxes afterwards.
-  struct Case {
-    QStringList Typed;
-    bool Solved;
-    QStringList Result;
-  };
+  struct Case { QStringList Typed; bool Solved; QStringList Result; };
   void Check(const Case& c) {
     SCOPED_TRACE(c.Typed.join('|').toStdString());
     for (int i = 0; i < 5; ++i) form_.Text1[static_cast<std::size_t>(i)] = c.Typed[i];
@@ -33,6 +29,8 @@ class TriangleFormTest : public ::testing::Test {
 }  // namespace
 
 TEST_F(TriangleFormTest, SolvesFromAnAngleAndASideOrFromTwoSides) {
+  form_.Close();  // without calculating
+  EXPECT_EQ(ws_.LastCalcText, "Trig = B=0 C=0 a=0 b=0 c=0");
   const QStringList thirty = {"30", "60", "2.", "1.", "1.7321"};
   const QStringList threeFourFive = {"36.869897645844", "53.130102354156", "5.", "3.", "4."};
   const Case cases[] = {
@@ -54,10 +52,7 @@ TEST_F(TriangleFormTest, SolvesFromAnAngleAndASideOrFromTwoSides) {
   Check(cases[0]);  // closing hands on the boxes
   form_.Close();
   EXPECT_EQ(ws_.LastCalcText, "Trig = B=30 C=60 a=2 b=1 c=1.7321");
-}
-
-TEST_F(TriangleFormTest, MetricSideFormat) {
-  ws_.Study.Header.Metric = -1;
+  ws_.Study.Header.Metric = -1;  // metric sides: three decimals
   Check({{"30", "", "50", "", ""}, true, {"30", "60", "50.", "25.", "43.301"}});
 }
 
@@ -80,9 +75,4 @@ TEST_F(TriangleFormTest, CommaLocaleReadsAndWritesTheBoxes) {
   Check({{"30", "", "2,5", "", ""}, true, {"30", "60", "2,5", "1,25", "2,1651"}});
   form_.Close();
   EXPECT_EQ(ws_.LastCalcText, "Trig = B=30 C=60 a=2,5 b=1,25 c=2,1651");
-}
-
-TEST_F(TriangleFormTest, CloseWithoutCalculating) {
-  form_.Close();
-  EXPECT_EQ(ws_.LastCalcText, "Trig = B=0 C=0 a=0 b=0 c=0");
 }
