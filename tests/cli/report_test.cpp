@@ -209,21 +209,4 @@ TEST_F(ReportCommandTest, PrintWithoutAPrinterFailsClearly) {
   }
 }
 
-TEST(UnattendedPrompterTest, AnswersNoUnlessTheRepairIsAskedFor) {
-  QString err;
-  QTextStream stream(&err);
-  UnattendedPrompter plain(stream, false);
-  const QString question = QString::fromUtf16(kPartsCatcherQuestionText);
-  EXPECT_EQ(plain.Ask(question, kProgramTitle, Buttons::YesNo, Answer::Yes, MessageIcon::Question), Answer::No);
-  EXPECT_FALSE(plain.Repaired());
-  EXPECT_EQ(plain.Ask("Retry?", kProgramTitle, Buttons::RetryCancel, Answer::Retry, MessageIcon::None),
-            Answer::Cancel);
-  UnattendedPrompter repair(stream, true);
-  EXPECT_EQ(repair.Ask(question, kProgramTitle, Buttons::YesNo, Answer::No, MessageIcon::Question), Answer::Yes);
-  EXPECT_TRUE(repair.Repaired());
-  EXPECT_EQ(repair.Ask("Save?", kProgramTitle, Buttons::YesNoCancel, Answer::Yes, MessageIcon::None), Answer::No);
-  stream.flush();
-  EXPECT_TRUE(err.startsWith("arvex: " + question + " [No]\n"));
-}
-
 }  // namespace

@@ -31,7 +31,7 @@ void ExpectFormats(std::initializer_list<Picture> cases) {
 
 }  // namespace
 
-TEST(StrTest, DoublesHaveALeadingBlankNoZeroBeforeThePointAndFifteenDigits) {
+TEST(StrTest, DoublesFifteenDigitsSinglesSevenIntegersAndNumberTextWithoutTheBlank) {
   for (const auto& [v, text] : Texts<double>{
            {0.5, " .5"}, {-0.25, "-.25"}, {0.0, " 0"}, {-0.0, " 0"}, {3.0, " 3"}, {-3.15, "-3.15"}, {0.099, " .099"},
            {144.0, " 144"}, {12345.678, " 12345.678"},
@@ -44,16 +44,10 @@ TEST(StrTest, DoublesHaveALeadingBlankNoZeroBeforeThePointAndFifteenDigits) {
            {0.0001, " .0001"}, {0.00001, " 1E-05"}, {-2.5e100, "-2.5E+100"}, {1e-300, " 1E-300"},
            {std::nan(""), " 0"}})
     EXPECT_EQ(Str(v), text) << v;
-}
-
-TEST(StrTest, SinglesKeepSevenSignificantDigits) {
   for (const auto& [v, text] : Texts<float>{{2.264f, " 2.264"}, {0.1f, " .1"}, {2.5146f, " 2.5146"},
                                             {3657.6f, " 3657.6"}, {1.0f / 3.0f, " .3333333"},
                                             {12345678.0f, " 1.234568E+07"}, {7.5f, " 7.5"}})
     EXPECT_EQ(Str(v), text) << v;
-}
-
-TEST(StrTest, IntegersAndNumberTextWithoutTheBlank) {
   EXPECT_EQ(Str(3), " 3");
   EXPECT_EQ(Str(-1), "-1");
   EXPECT_EQ(Str(static_cast<std::int16_t>(-32768)), "-32768");
@@ -64,7 +58,7 @@ TEST(StrTest, IntegersAndNumberTextWithoutTheBlank) {
   EXPECT_EQ(NumberText(2.5f), "2.5");
 }
 
-TEST(ValTest, TheLeadingNumberPart) {
+TEST(ValTest, TheLeadingNumberPartOverflowAndStrRoundTrip) {
   for (const auto& [text, v] : std::initializer_list<std::pair<const char16_t*, double>>{
            {u"12abc", 12}, {u"", 0}, {u"abc", 0}, {u"  42", 42}, {u"-.5", -0.5}, {u"+.5", 0.5}, {u"1.5.6", 1.5},
            {u".", 0}, {u"-", 0}, {u"--5", 0}, {u"2.5in", 2.5}, {u"1,5", 1},
@@ -76,18 +70,12 @@ TEST(ValTest, TheLeadingNumberPart) {
            // Hexadecimal and octal.
            {u"&H1F", 31}, {u"&hff", 255}, {u"&HFFFF", -1}, {u"&O17", 15}, {u"&H10000", 65536}, {u"&", 0}})
     EXPECT_EQ(Val(text), v) << QString::fromUtf16(text).toStdString();
-}
-
-TEST(ValTest, OverflowReadsAsZeroAndIsReported) {
   double v = 5;
   EXPECT_FALSE(ValChecked(u"1E400", &v));
   EXPECT_EQ(v, 0);
   EXPECT_FALSE(ValChecked(u"9E99999999999999999", &v));
   EXPECT_TRUE(ValChecked(u"12abc", &v));
   EXPECT_EQ(v, 12);
-}
-
-TEST(ValTest, RoundTripsEveryStrText) {
   for (double v : {0.5, -3.15, 1e20, 1.5e-7, 1.0 / 3.0, 123456.789, 2.71828182845904}) {
     EXPECT_EQ(Val(Str(v)), std::stod(Str(v).trimmed().toStdString())) << v;
   }
@@ -103,7 +91,7 @@ TEST(ParseNumberTest, DecimalCommaOnlyUnderACommaLocale) {
   EXPECT_EQ(ParseNumber(u""), 0);
 }
 
-TEST(FormatTest, DigitPictures) {
+TEST(FormatTest, DigitPicturesAndThreeSections) {
   ExpectFormats({
       // Optional digits drop leading and trailing zeros.
       {0.5, u"#.####", ".5"}, {0.0025, u".####", ".0025"}, {0.01, u".####", ".01"}, {12.7, u"#.####", "12.7"},
@@ -119,9 +107,6 @@ TEST(FormatTest, DigitPictures) {
       // Non-finite values never leak.
       {kInfinity, u"####.0", ".0"}, {std::nan(""), u"##0.00;;0.00", "0.00"},
   });
-}
-
-TEST(FormatTest, ThreeSections) {
   ExpectFormats({
       {0.0, u"##0.00;;0.00", "0.00"}, {-1.5, u"##0.00;;0.00", "-1.50"}, {0.0, u"###.###;;0", "0"},
       {3.5, u"###.###;;0", "3.5"}, {0.0, u"#.####;;0", "0"},
@@ -145,7 +130,7 @@ TEST(FormatTest, RoundsTheDecimalTextHalfAwayFromZero) {
   EXPECT_EQ(Format(49.5f, u"###.##"), "49.5");
 }
 
-TEST(FormatTest, GroupingLiteralsPercentAndIntegers) {
+TEST(FormatTest, GroupingLiteralsPercentIntegersAndTheLocale) {
   ExpectFormats({{1234.5, u"##,###.0", "1,234.5"}, {12.0, u"##,###.0", "12.0"}, {0.0, u"##,###.0", ".0"},
                  {1234567.25, u"###,###.0", "1,234,567.3"}, {123456789.0, u"###,###,###.0", "123,456,789.0"},
                  {9876543210.0, u"###,###,###.0", "9,876,543,210.0"}, {-1234.5, u"##,###.0", "-1,234.5"},
@@ -155,9 +140,6 @@ TEST(FormatTest, GroupingLiteralsPercentAndIntegers) {
   EXPECT_EQ(Format(0, u"####"), "");
   EXPECT_EQ(Format(7, u"##"), "7");
   EXPECT_EQ(Format(12345, u"##"), "12345");
-}
-
-TEST(FormatTest, LocaleDecimalAndGroupCharacters) {
   ScopedNumberLocale comma(kComma);
   EXPECT_EQ(Format(1.5, u"#.#"), "1,5");
   EXPECT_EQ(Format(1234.5, u"##,###.0"), "1.234,5");
