@@ -1,7 +1,9 @@
 // Number text must take any input: Val and ParseNumber on arbitrary text,
-// Format on arbitrary pictures, and Val(Str(x)) must give back x.
+// Format on arbitrary pictures; Val(Str(x)) must give back x and
+// Val(ExactNumberText(x)) x bit for bit.
 #include "platform/numtext.h"
 
+#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -17,6 +19,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   double x = 0;
   if (size >= sizeof(double)) std::memcpy(&x, data, sizeof(double));
+  // The exact number text of any finite double reads back bit for bit.
+  if (std::isfinite(x) &&
+      std::bit_cast<std::uint64_t>(arvex::Val(arvex::ExactNumberText(x))) != std::bit_cast<std::uint64_t>(x))
+    __builtin_trap();
   (void)arvex::Format(x, text);
   (void)arvex::Format(static_cast<float>(x), text);
   (void)arvex::Format(v, text.left(40));

@@ -8,7 +8,6 @@
 #include <cfloat>
 #include <cmath>
 #include <numbers>
-#include <random>
 
 using namespace arvex;
 
@@ -194,40 +193,6 @@ TEST(EvaluatorFactorialTest, TheDigitsDirectlyBeforeTheMarkAndRunsOfSignsFold) {
   ExpectErrors({"00170!", "10000!", "170!*100"});
   ExpectValues({{"5++3", 8}, {"5-+3", 2}, {"5+-3", 2}, {"5---3", 2}, {"5----3", 8}, {"2*--3", 6}, {"--5", 5},
                 {"1E--2", 100}});
-}
-
-namespace {
-
-// The sign clean-up exactly as it reads: repeatedly the first "++" becomes
-// "+", else the first "-+" "-", else the first "--" "+".
-QString CleanSignsStepByStep(QString t) {
-  while (true) {
-    if (const auto i = t.indexOf(u"++"); i >= 0) t.replace(i, 2, QStringLiteral("+"));
-    else if (const auto j = t.indexOf(u"-+"); j >= 0) t.replace(j, 2, QStringLiteral("-"));
-    else if (const auto k = t.indexOf(u"--"); k >= 0) t.replace(k, 2, QStringLiteral("+"));
-    else return t;
-  }
-}
-
-}  // namespace
-
-TEST(EvaluatorSignsTest, FoldingWholeRunsEqualsFoldingPairByPair) {
-  // Texts of digits, signs and "*" leave stages 1 to 8 alone; evaluating the
-  // text cleaned step by step must give what the evaluator gives.
-  std::mt19937 random(7);
-  const QString alphabet = QStringLiteral("++--+-12*");
-  for (int n = 0; n < 3000; ++n) {
-    QString text = QStringLiteral("7");
-    const int length = 1 + static_cast<int>(random() % 14);
-    for (int i = 0; i < length; ++i) text += alphabet[static_cast<qsizetype>(random() % alphabet.size())];
-    text += u'3';
-    const QString cleaned = CleanSignsStepByStep(text);
-    const Outcome direct = Evaluated(text);
-    const Outcome stepped = Evaluated(cleaned);
-    SCOPED_TRACE((text + QStringLiteral(" -> ") + cleaned).toStdString());
-    EXPECT_EQ(direct.Value, stepped.Value);
-    EXPECT_EQ(direct.Text.startsWith(u'%'), stepped.Text.startsWith(u'%'));
-  }
 }
 
 TEST(EvaluatorOperatorTest, PowersFromLeftToRight) {

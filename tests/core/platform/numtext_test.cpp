@@ -6,7 +6,6 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
-#include <random>
 
 using namespace arvex;
 
@@ -187,22 +186,7 @@ TEST(ExactNumberTextTest, ShortestClassicForm) {
   EXPECT_EQ(ExactNumberText(0.099f), ".099");
 }
 
-TEST(ExactNumberTextTest, EveryDoubleReadsBackBitForBit) {
-  std::mt19937_64 random(20240611);
-  int checked = 0;
-  for (int i = 0; i < 200000; ++i) {
-    const double x = std::bit_cast<double>(random());
-    if (!std::isfinite(x)) continue;
-    const double back = Val(ExactNumberText(x));
-    ASSERT_EQ(std::bit_cast<std::uint64_t>(back), std::bit_cast<std::uint64_t>(x))
-        << ExactNumberText(x).toStdString();
-    ++checked;
-  }
-  // Shop values typed with few decimals.
-  for (int i = 0; i < 100000; ++i) {
-    const double x = static_cast<double>(random() % 10000000) / 10000.0;
-    ASSERT_EQ(Val(ExactNumberText(x)), x);
-    ++checked;
-  }
-  EXPECT_GT(checked, 250000);
+TEST(ExactNumberTextTest, ShopValuesReadBackExactly) {
+  // Any double is checked by the fuzz target; here values typed with few decimals.
+  for (int i = 0; i < 10000000; i += 97) ASSERT_EQ(Val(ExactNumberText(i / 10000.0)), i / 10000.0) << i;
 }
