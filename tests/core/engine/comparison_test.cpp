@@ -25,8 +25,8 @@ TimeStudy TwoSpindleStudy(const std::vector<double>& mainTimes, const std::vecto
   st.Header.PartsCatcherUsed = 0;
   int i = 1;
   for (double t : mainTimes) st.Op(1, i++) = Op("T01", "Turn", 1000, t);
-  int j = 1;
-  for (double t : subTimes) st.Op(2, j++) = Op("T21", "Face", 1000, t);
+  i = 1;
+  for (double t : subTimes) st.Op(2, i++) = Op("T21", "Face", 1000, t);
   return st;
 }
 
