@@ -17,9 +17,8 @@ struct HistoryTest : ::testing::Test {
     ws.Study.RecountOps();
     ws.Changes.Replaced(ws.Study);
     ws.Changes.Listen([this](const StudyNotice& n) {
-      if (n.Event == StudyEvent::Undone || n.Event == StudyEvent::Redone)
-        Heard << (n.Event == StudyEvent::Undone ? QStringLiteral("undone ") : QStringLiteral("redone ")) +
-                     n.Change.Label;
+      if (n.Event == StudyEvent::Undone) Heard << "undone " + n.Change.Label;
+      if (n.Event == StudyEvent::Redone) Heard << "redone " + n.Change.Label;
     });
   }
   StudyHistory& History() { return *ws.History; }

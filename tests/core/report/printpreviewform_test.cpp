@@ -121,7 +121,7 @@ TEST_F(PrintPreviewTest, SwitchesComposeAgainAndSurviveARestart) {
   EXPECT_FALSE(again->Switch(2));
 }
 
-TEST_F(PrintPreviewTest, PagesMoveWithinTheReportOnly) {
+TEST_F(PrintPreviewTest, PagesMoveWithinTheReportOnlyAndExportGivesAPdf) {
   auto form = Loaded();
   const int count = form->PageCount();
   ASSERT_GE(count, 3);
@@ -153,6 +153,15 @@ TEST_F(PrintPreviewTest, PagesMoveWithinTheReportOnly) {
   form->ChoosePercent(3);
   EXPECT_TRUE(form->PercentEnabled());
   EXPECT_EQ(form->ZoomPercent(), 150);
+
+  // Export PDF writes the document shown.
+  prompter.Clear();
+  prompter.QueueFile(folder.FilePath("estimate"));
+  form->ExportPdf();
+  ASSERT_EQ(prompter.Entries().size(), 1);
+  EXPECT_EQ(prompter.Entries()[0].File.Proposal, folder.FilePath("samples/01-inch-sub-spindle.pdf"));
+  EXPECT_EQ(prompter.Entries()[0].File.Filter, "*.pdf");
+  EXPECT_TRUE(test::ReadBytes(folder.FilePath("estimate.pdf")).startsWith("%PDF-"));
 }
 
 TEST_F(PrintPreviewTest, LaidOutOnThePrintersPaperAndPrintedOnlyWhenAccepted) {
@@ -193,17 +202,6 @@ TEST_F(PrintPreviewTest, LaidOutOnThePrintersPaperAndPrintedOnlyWhenAccepted) {
   EXPECT_FALSE(form->Print());
   ASSERT_EQ(prompter.Messages().size(), 1);
   EXPECT_TRUE(prompter.Messages()[0].startsWith("There is no printer to print on")) << prompter.Messages()[0].toStdString();
-}
-
-TEST_F(PrintPreviewTest, ExportPdfWritesTheDocumentShown) {
-  auto form = Loaded();
-  const QString path = folder.FilePath("estimate");
-  prompter.QueueFile(path);
-  form->ExportPdf();
-  ASSERT_EQ(prompter.Entries().size(), 1);
-  EXPECT_EQ(prompter.Entries()[0].File.Proposal, folder.FilePath("samples/01-inch-sub-spindle.pdf"));
-  EXPECT_EQ(prompter.Entries()[0].File.Filter, "*.pdf");
-  EXPECT_TRUE(test::ReadBytes(path + ".pdf").startsWith("%PDF-"));
 }
 
 TEST_F(PrintPreviewTest, PrintCommandChecksThePrinterBeforeAskingOrComposing) {

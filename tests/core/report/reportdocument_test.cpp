@@ -22,16 +22,7 @@ const ReportTextItem* FindText(const ReportPage& page, const QString& text) {
 }
 
 TEST(TableLayoutTest, ReadsAlignmentsAndWidths) {
-  const TableLayout production = ParseTableLayout("^+1300|^+800|+^1500|+^1500|+^1500|+^2000|+^2000;");
-  ASSERT_EQ(production.size(), 7u);
-  double total = 0;
-  for (const TableColumn& c : production) {
-    EXPECT_EQ(c.Align, TextAlign::Centre);
-    total += c.Width;
-  }
-  EXPECT_EQ(total, 10600);
-  EXPECT_EQ(production[1].Width, 800);
-
+  EXPECT_EQ(ParseTableLayout("^+1300|+^800;"), (TableLayout{{1300, TextAlign::Centre}, {800, TextAlign::Centre}}));
   EXPECT_EQ(ParseTableLayout("^+900|<+2200|>665|+750"),
             (TableLayout{{900, TextAlign::Centre}, {2200, TextAlign::Left}, {665, TextAlign::Right},
                          {750, TextAlign::Left}}));
