@@ -142,6 +142,10 @@ TEST_F(PrintPreviewTest, PagesMoveWithinTheReportOnlyAndExportGivesAPdf) {
   form->GoToPage();
   EXPECT_EQ(form->Page(), 3);
   EXPECT_EQ(prompter.Entries().back().Text, "Go to Page");
+  // A no-break space pasted in, an em space typed: blanks all the same.
+  prompter.QueueText(QString::fromUtf8("\u00a02\u2003"));
+  form->GoToPage();
+  EXPECT_EQ(form->Page(), 2);
 
   form->ChooseZoomMode(static_cast<int>(ZoomMode::TwoPages));
   form->SetPage(2);
