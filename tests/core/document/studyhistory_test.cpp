@@ -17,12 +17,15 @@ struct HistoryTest : ::testing::Test {
     ws.Study.RecountOps();
     ws.Changes.Replaced(ws.Study);
     ws.Changes.Listen([this](const StudyNotice& n) {
-      if (n.Event == StudyEvent::Undone || n.Event == StudyEvent::Redone)
-        Heard << (n.Event == StudyEvent::Undone ? QStringLiteral("undone ") : QStringLiteral("redone ")) +
-                     n.Change.Label;
+      if (n.Event == StudyEvent::Undone) Heard << "undone " + n.Change.Label;
+      if (n.Event == StudyEvent::Redone) Heard << "redone " + n.Change.Label;
     });
   }
   StudyHistory& History() { return *ws.History; }
+  bool Delete(int n) {
+    return Apply(QStringLiteral("Delete Operation %1").arg(n),
+                 [n](TimeStudy& st) { return st.DeleteOperation(n) && (st.RecountOps(), true); });
+  }
   bool Apply(const QString& label, const std::function<bool(TimeStudy&)>& edit, const QString& key = {}) {
     return ws.Changes.Apply(ws.Study, {label, key}, edit);
   }
@@ -47,7 +50,7 @@ struct HistoryTest : ::testing::Test {
 TEST_F(HistoryTest, UndoAndRedoPutTheStudyBackAndNameTheStep) {
   EXPECT_EQ(History().UndoMenuText(), "&Undo");
   EXPECT_FALSE(UndoStudyStep(ws));
-  Apply("Delete Operation 3", [](TimeStudy& st) { return st.DeleteOperation(3) && (st.RecountOps(), true); });
+  Delete(3);
   Apply("Add Sync", [](TimeStudy& st) { return (st.Sync(kMainSpindle, 1) = 2, st.Sync(kSubSpindle, 1) = 1, true); });
   EXPECT_FALSE(Apply("Nothing", [](TimeStudy&) { return false; }));  // refused edits are no step
   EXPECT_EQ(History().UndoMenuText(), "&Undo Add Sync");
@@ -77,9 +80,7 @@ TEST_F(HistoryTest, UndoAndRedoPutTheStudyBackAndNameTheStep) {
 }
 
 TEST_F(HistoryTest, TypingInOneFieldIsOneStepUntilAnotherFieldOrASave) {
-  Type(2, "X");
-  Type(2, "X7");
-  Type(2, "X77");
+  for (const char* text : {"X", "X7", "X77"}) Type(2, text);
   EXPECT_EQ(History().UndoCount(), 1);
   Type(3, "Y");  // another field: another step
   EXPECT_EQ(History().UndoCount(), 2);
@@ -147,14 +148,11 @@ TEST_F(HistoryTest, KeepsTheLastStepsAndNeitherFilePathNorAnOperationBeyondTheLi
   EXPECT_TRUE(ws.Study.Dirty);  // the saved state was dropped with the oldest steps
 
   ws.Study.FilePath = "/shop/stem.rvx";
-  Apply("Delete Operation 5", [](TimeStudy& st) { return st.DeleteOperation(5) && (st.RecountOps(), true); });
-  Apply("Delete Operation 4", [](TimeStudy& st) { return st.DeleteOperation(4) && (st.RecountOps(), true); });
+  Delete(5);
+  Delete(4);
   ws.Study.EditMainOp = 5;
   ws.Study.FilePath = "/shop/stem-2.rvx";  // saved under another name since
-  UndoStudyStep(ws);
-  UndoStudyStep(ws);
-  RedoStudyStep(ws);
-  RedoStudyStep(ws);
+  for (auto step : {UndoStudyStep, UndoStudyStep, RedoStudyStep, RedoStudyStep}) step(ws);
   EXPECT_EQ(ws.Study.MainOpCount, 3);
   EXPECT_EQ(ws.Study.EditMainOp, 4);  // the place after the last operation at most
   EXPECT_EQ(ws.Study.FilePath, "/shop/stem-2.rvx");

@@ -12,16 +12,10 @@ using namespace arvex;
 
 namespace {
 
-TimeStudy StudyWith(int mainOps, int subOps) {
-  TimeStudy st;
-  for (int i = 1; i <= mainOps; ++i) st.Op(kMainSpindle, i).ToolNo = QStringLiteral("T%1").arg(i);
-  for (int j = 1; j <= subOps; ++j) st.Op(kSubSpindle, j).ToolNo = QStringLiteral("S%1").arg(j);
-  st.RecountOps();
-  return st;
-}
+using Pairs = std::vector<std::pair<int, int>>;
 
-std::vector<std::pair<int, int>> Table(const TimeStudy& st) {
-  std::vector<std::pair<int, int>> pairs;
+Pairs Table(const TimeStudy& st) {
+  Pairs pairs;
   for (int k = 1; k <= kMaxSyncs; ++k)
     if (st.Sync(1, k) != 0 || st.Sync(2, k) != 0) pairs.emplace_back(st.Sync(1, k), st.Sync(2, k));
   return pairs;
@@ -29,28 +23,46 @@ std::vector<std::pair<int, int>> Table(const TimeStudy& st) {
 
 }  // namespace
 
-TEST(AddSyncTest, SyncsBeforeAnOperationAndAfterTheLast) {
-  TimeStudy st = StudyWith(4, 3);
-  ScriptedPrompter prompter;
-  EXPECT_EQ(AddSync(st, 2, 1, prompter), AddSyncResult::Added);
-  EXPECT_TRUE(st.Dirty);
-  EXPECT_EQ(AddSync(st, 5, 4, prompter), AddSyncResult::Added);
-  EXPECT_EQ(Table(st), (std::vector<std::pair<int, int>>{{2, 1}, {5, 4}}));
-  EXPECT_EQ(st.SyncCount, 2);
-  EXPECT_TRUE(prompter.Entries().isEmpty());
-}
-
-TEST(AddSyncTest, ColumnsAreSortedEachOnItsOwn) {
-  TimeStudy st = StudyWith(4, 3);
-  st.Sync(1, 1) = 2;
-  st.Sync(2, 1) = 2;
-  ScriptedPrompter prompter;
-  ASSERT_EQ(AddSync(st, 4, 1, prompter), AddSyncResult::Added);
-  EXPECT_EQ(Table(st), (std::vector<std::pair<int, int>>{{2, 1}, {4, 2}}));
+TEST(AddSyncTest, EachColumnIsSortedOnItsOwnAndPlacesOutsideTheListsDropOutOfTheSort) {
+  const struct {
+    const char* Name;
+    int Ops;
+    Pairs Before;
+    int Main, Sub;
+    AddSyncResult Result;
+    Pairs After;
+    int SyncCount;
+  } cases[] = {
+      {"before an operation", 4, {}, 2, 1, AddSyncResult::Added, {{2, 1}}, 1},
+      {"after the last operation", 4, {{2, 1}}, 5, 5, AddSyncResult::Added, {{2, 1}, {5, 5}}, 2},
+      {"columns sorted each on its own", 4, {{2, 2}}, 4, 1, AddSyncResult::Added, {{2, 1}, {4, 2}}, 2},
+      {"a gap in the table (a damaged file)", 6, {{1, 1}, {0, 0}, {5, 5}}, 3, 3, AddSyncResult::Added,
+       {{1, 1}, {3, 3}, {5, 5}}, 3},
+      {"no place", 2, {}, 0, 1, AddSyncResult::NoPlace, {}, 0},
+      {"sub place 9 of a 2-operation list", 2, {}, 3, 9, AddSyncResult::Added, {{3, 0}}, 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Name);
+    TimeStudy st;
+    for (int i = 1; i <= c.Ops; ++i) st.Op(kMainSpindle, i).ToolNo = st.Op(kSubSpindle, i).ToolNo = "T";
+    st.RecountOps();
+    for (std::size_t k = 0; k < c.Before.size(); ++k) {
+      st.Sync(1, static_cast<int>(k) + 1) = static_cast<std::int16_t>(c.Before[k].first);
+      st.Sync(2, static_cast<int>(k) + 1) = static_cast<std::int16_t>(c.Before[k].second);
+    }
+    ScriptedPrompter prompter;
+    EXPECT_EQ(AddSync(st, c.Main, c.Sub, prompter), c.Result);
+    EXPECT_EQ(Table(st), c.After);
+    EXPECT_EQ(st.SyncCount, c.SyncCount);
+    EXPECT_EQ(st.Dirty, c.Result == AddSyncResult::Added);
+    EXPECT_TRUE(prompter.Entries().isEmpty());
+  }
 }
 
 TEST(AddSyncTest, TheThirtyFirstSyncIsRefused) {
-  TimeStudy st = StudyWith(40, 40);
+  TimeStudy st;
+  for (int i = 1; i <= 40; ++i) st.Op(kMainSpindle, i).ToolNo = st.Op(kSubSpindle, i).ToolNo = "T";
+  st.RecountOps();
   for (int k = 1; k <= 30; ++k) st.Sync(1, k) = st.Sync(2, k) = static_cast<std::int16_t>(k);
   const auto before = st.Syncs;
   ScriptedPrompter prompter;
@@ -60,28 +72,4 @@ TEST(AddSyncTest, TheThirtyFirstSyncIsRefused) {
   EXPECT_EQ(prompter.Entries()[0].Icon, MessageIcon::None);
   EXPECT_EQ(st.Syncs, before);
   EXPECT_FALSE(st.Dirty);
-}
-
-TEST(AddSyncTest, NoPlaceChangesNothingAndPlacesOutsideTheListsDropOutOfTheSort) {
-  TimeStudy st = StudyWith(2, 2);
-  ScriptedPrompter prompter;
-  EXPECT_EQ(AddSync(st, 0, 1, prompter), AddSyncResult::NoPlace);
-  EXPECT_TRUE(Table(st).empty());
-  EXPECT_FALSE(st.Dirty);
-  ASSERT_EQ(AddSync(st, 3, 9, prompter), AddSyncResult::Added);  // sub place 9 of a 2-operation list
-  EXPECT_EQ(st.Sync(1, 1), 3);
-  EXPECT_EQ(st.Sync(2, 1), 0);
-  EXPECT_EQ(st.SyncCount, 0);
-}
-
-TEST(AddSyncTest, ATableWithAGapKeepsEverySync) {
-  TimeStudy st = StudyWith(6, 6);
-  st.Sync(1, 1) = 1;
-  st.Sync(2, 1) = 1;
-  st.Sync(1, 3) = 5;  // entry 2 empty (a damaged file)
-  st.Sync(2, 3) = 5;
-  ScriptedPrompter prompter;
-  ASSERT_EQ(AddSync(st, 3, 3, prompter), AddSyncResult::Added);
-  EXPECT_EQ(Table(st), (std::vector<std::pair<int, int>>{{1, 1}, {3, 3}, {5, 5}}));
-  EXPECT_EQ(st.SyncCount, 3);
 }

@@ -29,18 +29,6 @@ QStringList MainTools(const TimeStudy& s) {
   return tools;
 }
 
-// The main column of the sync table up to its first 0.
-std::vector<int> MainSyncs(const TimeStudy& s) {
-  std::vector<int> syncs;
-  for (int k = 1; k <= kMaxSyncs && s.Sync(kMainSpindle, k) != 0; ++k) syncs.push_back(s.Sync(kMainSpindle, k));
-  return syncs;
-}
-
-void SetMainSyncs(TimeStudy& s, const std::vector<int>& syncs) {
-  for (std::size_t k = 0; k < syncs.size(); ++k)
-    s.Sync(kMainSpindle, static_cast<int>(k + 1)) = static_cast<std::int16_t>(syncs[k]);
-}
-
 }  // namespace
 
 TEST(TimeStudyTest, RecountFindsTheLastOperationThatIsNotBlank) {
@@ -55,7 +43,7 @@ TEST(TimeStudyTest, RecountFindsTheLastOperationThatIsNotBlank) {
   EXPECT_EQ(s.MainOpCount, 0);
 }
 
-TEST(TimeStudyTest, InsertAndDeleteMoveTheSyncsWithTheOperations) {
+TEST(TimeStudyTest, InsertAndDeleteMoveTheSyncsWithTheOperationsOfTheirSpindle) {
   const struct {
     int At, Count;  // Count 0: delete operation At
     std::vector<int> Before, After;
@@ -71,15 +59,17 @@ TEST(TimeStudyTest, InsertAndDeleteMoveTheSyncsWithTheOperations) {
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << c.At << " " << c.Count);
     TimeStudy s = StudyWithMainOps(4);
-    SetMainSyncs(s, c.Before);
+    for (std::size_t k = 0; k < c.Before.size(); ++k)
+      s.Sync(kMainSpindle, static_cast<int>(k + 1)) = static_cast<std::int16_t>(c.Before[k]);
     ASSERT_TRUE(c.Count ? s.InsertOperations(c.At, c.Count) : s.DeleteOperation(c.At));
-    EXPECT_EQ(MainSyncs(s), c.After);
+    std::vector<int> after;
+    for (int k = 1; k <= kMaxSyncs && s.Sync(kMainSpindle, k) != 0; ++k) after.push_back(s.Sync(kMainSpindle, k));
+    EXPECT_EQ(after, c.After);
     s.RecountOps();
     EXPECT_EQ(MainTools(s), c.Tools);
   }
-}
 
-TEST(TimeStudyTest, InsertActsOnTheCurrentSpindleOnly) {
+  // On the sub spindle neither the main list nor its syncs move.
   TimeStudy s = StudyWithMainOps(2);
   s.Op(kSubSpindle, 1) = MakeOp(QStringLiteral("T21"));
   s.Sync(kMainSpindle, 1) = 2;
@@ -93,26 +83,24 @@ TEST(TimeStudyTest, InsertActsOnTheCurrentSpindleOnly) {
   EXPECT_EQ(s.Sync(kSubSpindle, 1), 1);
 }
 
-TEST(TimeStudyTest, ListNeverPassesOneHundred) {
+TEST(TimeStudyTest, ListNeverPassesOneHundredAndPlacesOutsideItAreRefused) {
   TimeStudy s = StudyWithMainOps(100);
   s.Sync(kMainSpindle, 1) = 101;
-  const TimeStudy before = s;
+  const QStringList before = MainTools(s);
   EXPECT_FALSE(s.InsertOperations(1, 1));
   EXPECT_FALSE(s.InsertOperations(100, 1));
-  EXPECT_EQ(MainTools(s), MainTools(before));
+  EXPECT_EQ(MainTools(s), before);
   EXPECT_EQ(s.Sync(kMainSpindle, 1), 101);
   EXPECT_TRUE(s.Op(kMainSpindle, 101).IsBlank());
 
-  TimeStudy t = StudyWithMainOps(98);
-  EXPECT_FALSE(t.InsertOperations(5, 3));
-  EXPECT_TRUE(t.InsertOperations(5, 2));
-  t.RecountOps();
-  EXPECT_EQ(t.MainOpCount, 100);
-  EXPECT_EQ(t.Op(kMainSpindle, 100).ToolNo, "T98");
-}
+  s = StudyWithMainOps(98);
+  EXPECT_FALSE(s.InsertOperations(5, 3));
+  EXPECT_TRUE(s.InsertOperations(5, 2));
+  s.RecountOps();
+  EXPECT_EQ(s.MainOpCount, 100);
+  EXPECT_EQ(s.Op(kMainSpindle, 100).ToolNo, "T98");
 
-TEST(TimeStudyTest, InsertOutsideTheListIsRefused) {
-  TimeStudy s = StudyWithMainOps(3);
+  s = StudyWithMainOps(3);
   EXPECT_FALSE(s.InsertOperations(0, 1));
   EXPECT_FALSE(s.InsertOperations(101, 1));
   EXPECT_FALSE(s.InsertOperations(99, 3));  // would write past place 100
@@ -125,7 +113,7 @@ TEST(TimeStudyTest, InsertOutsideTheListIsRefused) {
   EXPECT_FALSE(s.DeleteOperation(1));
 }
 
-TEST(TimeStudyTest, SwapExchangesRecordsAndLeavesSyncs) {
+TEST(TimeStudyTest, SwapLeavesSyncsAndCopyAppendsToTheOtherListUntilItIsFull) {
   TimeStudy s = StudyWithMainOps(3);
   s.Op(kMainSpindle, 1).RPM = 1200;
   s.Sync(kMainSpindle, 1) = 2;
@@ -135,15 +123,10 @@ TEST(TimeStudyTest, SwapExchangesRecordsAndLeavesSyncs) {
   EXPECT_EQ(s.Sync(kMainSpindle, 1), 2);
   EXPECT_FALSE(s.SwapOperations(kMainSpindle, 100));
   EXPECT_FALSE(s.SwapOperations(kMainSpindle, 0));
-}
 
-TEST(TimeStudyTest, CopyAppendsToTheOtherListUntilItIsFull) {
-  TimeStudy s = StudyWithMainOps(3);
-  s.Op(kMainSpindle, 2).IPM = 4.5;
   ASSERT_TRUE(s.CopyToOtherList(kMainSpindle, 2));
   EXPECT_EQ(s.SubOpCount, 1);
   EXPECT_EQ(s.Op(kSubSpindle, 1), s.Op(kMainSpindle, 2));
-
   for (int i = 1; i <= 100; ++i) s.Op(kSubSpindle, i) = MakeOp(QStringLiteral("S%1").arg(i));
   s.RecountOps();
   EXPECT_FALSE(s.CopyToOtherList(kMainSpindle, 1));

@@ -15,7 +15,7 @@ using arvex::test::TestMachine;
 namespace {
 
 // A machine with no non-cutting times at all.
-MachineDefinition BareMachine() { return MachineDefinition{}; }
+MachineDefinition BareMachine() { return {}; }
 
 // Sub spindle used, no parts catcher; operations of the given cutting times
 // with one tool each side, so that a bare machine adds nothing.
@@ -25,8 +25,8 @@ TimeStudy TwoSpindleStudy(const std::vector<double>& mainTimes, const std::vecto
   st.Header.PartsCatcherUsed = 0;
   int i = 1;
   for (double t : mainTimes) st.Op(1, i++) = Op("T01", "Turn", 1000, t);
-  int j = 1;
-  for (double t : subTimes) st.Op(2, j++) = Op("T21", "Face", 1000, t);
+  i = 1;
+  for (double t : subTimes) st.Op(2, i++) = Op("T21", "Face", 1000, t);
   return st;
 }
 
@@ -121,15 +121,6 @@ TEST(ComparisonTest, SyncsCutTheListsIntoGroups) {
     }
     EXPECT_EQ(r.Total, c.Total);
     EXPECT_EQ(r.Formula, c.Formula);
-
-    // The labels alone, as the estimate command sorts them.
-    TimeStudy sorted = TwoSpindleStudy(c.Main, c.Sub);
-    AddSyncs(sorted, c.Syncs);
-    sorted.RecountOps();
-    SortSyncs(sorted);
-    EXPECT_EQ(Labels(sorted, 1), c.MainLabels);
-    EXPECT_EQ(Labels(sorted, 2), c.SubLabels);
-    EXPECT_EQ(sorted.SyncCount, c.SyncCount);
   }
 }
 
@@ -189,11 +180,9 @@ TEST(ComparisonTest, TheWorkedExampleThroughTheSyncs) {
 TEST(ComparisonTest, GroupsGetTheirItemLinesAndPlaceZeroClosesTheCycle) {
   MachineDefinition m = TestMachine();
   m.MainSpindle.RapidZBeginEnd = "N";
-  TimeStudy st;
+  TimeStudy st = TwoSpindleStudy({2, 3}, {});
   st.Header.SubSpindleUsed = 0;
-  st.Header.PartsCatcherUsed = 0;
-  st.Op(1, 1) = Op("T01", "Turn", 1000, 2);
-  st.Op(1, 2) = Op("T02", "Drill", 1000, 3);
+  st.Op(1, 2).ToolNo = "T02";
   CycleComparison r;
   GetTime(st, m, r);
   EXPECT_EQ(st.Op(1, 0).ToolNo, "T02");
@@ -203,20 +192,6 @@ TEST(ComparisonTest, GroupsGetTheirItemLinesAndPlaceZeroClosesTheCycle) {
   EXPECT_EQ(r.TotalA, 6.2f);
   EXPECT_EQ(r.Labels[0], "A=6.2");
 }
-
-namespace {
-void ExpectSameResults(const CycleComparison& a, const CycleComparison& b) {
-  EXPECT_EQ(a.LinesA, b.LinesA);
-  EXPECT_EQ(a.LinesB, b.LinesB);
-  EXPECT_EQ(a.LinesC, b.LinesC);
-  EXPECT_EQ(a.LinesD, b.LinesD);
-  EXPECT_EQ(a.TotalB, b.TotalB);
-  EXPECT_EQ(a.TotalC, b.TotalC);
-  EXPECT_EQ(a.RangeB, b.RangeB);
-  EXPECT_EQ(a.SetupMinutes, b.SetupMinutes);
-  EXPECT_EQ(a.Labels, b.Labels);
-}
-}  // namespace
 
 TEST(ComparisonTest, ARecalculationAfterChangesEqualsAFreshOne) {
   MachineDefinition m = TestMachine();
@@ -237,13 +212,21 @@ TEST(ComparisonTest, ARecalculationAfterChangesEqualsAFreshOne) {
     TimeStudy copy = st;
     GetTime(copy, m, fresh);
     GetTime(st, m, kept);
-    ExpectSameResults(kept, fresh);
+    EXPECT_EQ(kept.LinesA, fresh.LinesA);
+    EXPECT_EQ(kept.LinesB, fresh.LinesB);
+    EXPECT_EQ(kept.LinesC, fresh.LinesC);
+    EXPECT_EQ(kept.LinesD, fresh.LinesD);
+    EXPECT_EQ(kept.TotalB, fresh.TotalB);
+    EXPECT_EQ(kept.TotalC, fresh.TotalC);
+    EXPECT_EQ(kept.RangeB, fresh.RangeB);
+    EXPECT_EQ(kept.SetupMinutes, fresh.SetupMinutes);
+    EXPECT_EQ(kept.Labels, fresh.Labels);
   };
   check("nothing changed");
   st.Op(1, 4).ToolNo = "T12";  // another post
   check("tool");
   st.Op(1, 3).OpName = "Drill";  // no longer live
-  st.Op(1, 3).Dwells = 0;                        // a shorter line list
+  st.Op(1, 3).Dwells = 0;        // a shorter line list
   check("name");
   m.MainTools1List = SplitToolString("Gang,T01,T12");  // T12 now on post 1
   m.MainSpindle.ToolSetTime2 = 9;

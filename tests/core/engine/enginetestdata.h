@@ -72,20 +72,19 @@ inline Operation Op(const QString& tool, const QString& name, int rpm = 1000, do
   return op;
 }
 
-// A study with the sub spindle not used, no parts catcher, the given part
-// length; the main list as given. Counts and place 0 set as GetTime sets
-// them.
+// Counts and place 0 set as GetTime sets them.
 inline void SetLastIntoPlaceZero(TimeStudy& st) {
   st.RecountOps();
   st.Op(kMainSpindle, 0) = st.Op(kMainSpindle, st.MainOpCount);
   st.Op(kSubSpindle, 0) = st.Op(kSubSpindle, st.SubOpCount);
 }
 
-inline TimeStudy MainOnlyStudy(const std::vector<Operation>& ops, const QString& partLength = QStringLiteral("0")) {
+// The sub spindle and the parts catcher not used; the main list as given.
+inline TimeStudy MainOnlyStudy(const std::vector<Operation>& ops) {
   TimeStudy st;
   st.Header.SubSpindleUsed = 0;
   st.Header.PartsCatcherUsed = 0;
-  st.Header.PartLength = partLength;
+  st.Header.PartLength = QStringLiteral("0");
   int i = 1;
   for (const Operation& op : ops) st.Op(kMainSpindle, i++) = op;
   SetLastIntoPlaceZero(st);

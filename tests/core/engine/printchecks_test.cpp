@@ -54,7 +54,7 @@ TEST(PrintChecksTest, NoOperationsStopsWithOneMessage) {
   EXPECT_EQ(prompter.Entries()[0].Caption, "Arvex");
 }
 
-TEST(PrintChecksTest, PartsCatcherRepairAddsEjectPartAndItsSync) {
+TEST(PrintChecksTest, PartsCatcherRepairAddsEjectPartAndItsSyncOrChangesNothing) {
   Workspace ws = CatcherWorkspace();
   ScriptedPrompter prompter;
   prompter.QueueAnswer(Answer::Yes);
@@ -79,17 +79,16 @@ TEST(PrintChecksTest, PartsCatcherRepairAddsEjectPartAndItsSync) {
   const ItemLines& c1 = ws.Comparison.LinesC[1];
   ASSERT_FALSE(c1.empty());
   EXPECT_EQ(c1[0], (ItemLine{"Parts Catcher from Sub", "03.00"}));
-}
 
-TEST(PrintChecksTest, RepairDeclinedChangesNothingAndWarnsAboutTheSyncs) {
-  Workspace ws = CatcherWorkspace();
-  ScriptedPrompter prompter;
+  // Declined: nothing changes, and the syncs are warned about.
+  Workspace declined = CatcherWorkspace();
+  prompter.Clear();
   prompter.QueueAnswer(Answer::No);
-  EXPECT_TRUE(PrepareReportChecks(ws, prompter));
+  EXPECT_TRUE(PrepareReportChecks(declined, prompter));
   EXPECT_EQ(prompter.Texts(), (QStringList{kQuestion, kCheckSettings}));
-  EXPECT_EQ(ws.Study.SubOpCount, 0);
-  EXPECT_EQ(ws.Study.Sync(1, 1), 0);
-  EXPECT_FALSE(ws.Study.Dirty);
+  EXPECT_EQ(declined.Study.SubOpCount, 0);
+  EXPECT_EQ(declined.Study.Sync(1, 1), 0);
+  EXPECT_FALSE(declined.Study.Dirty);
 }
 
 TEST(PrintChecksTest, RepairThatCannotAddItsSyncReportsAnError) {
@@ -119,6 +118,7 @@ TEST(PrintChecksTest, SyncSettingsAreWarnedAbout) {
     std::vector<std::int16_t> MainSyncs, SubSyncs;
     QStringList Texts;
     int SyncCount;
+    std::int16_t SubUsed = 1;
   };
   const Case cases[] = {
       {"a sub spindle without syncs", {}, {}, {kCheckSettings}, 0},
@@ -126,10 +126,12 @@ TEST(PrintChecksTest, SyncSettingsAreWarnedAbout) {
       // The columns end at different entries, so the grouping leaves
       // SyncCount 0; entry 0 is never after the last operation.
       {"SyncCount 0: the last sync test looks at entry 0", {2, 4}, {1}, {}, 0},
+      {"sub spindle not used: no sync message", {4}, {}, {}, 0, 0},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.Name);
     Workspace ws = CatcherWorkspace();
+    ws.Study.Header.SubSpindleUsed = c.SubUsed;
     ws.Study.Op(2, 1) = Op("T21", "Face");
     for (std::size_t k = 0; k < c.MainSyncs.size(); ++k) ws.Study.Sync(1, static_cast<int>(k) + 1) = c.MainSyncs[k];
     for (std::size_t k = 0; k < c.SubSyncs.size(); ++k) ws.Study.Sync(2, static_cast<int>(k) + 1) = c.SubSyncs[k];
@@ -137,15 +139,8 @@ TEST(PrintChecksTest, SyncSettingsAreWarnedAbout) {
     EXPECT_TRUE(PrepareReportChecks(ws, prompter));
     EXPECT_EQ(prompter.Texts(), c.Texts);
     EXPECT_EQ(ws.Study.SyncCount, c.SyncCount);
+    if (!c.SubUsed) {
+      EXPECT_EQ(ws.Comparison.Formula, "(A)");
+    }
   }
-}
-
-TEST(PrintChecksTest, SubSpindleNotUsedGivesNoSyncMessage) {
-  Workspace ws = CatcherWorkspace();
-  ws.Study.Header.SubSpindleUsed = 0;
-  ws.Study.Sync(1, 1) = 4;  // would be "after the last main operation"
-  ScriptedPrompter prompter;
-  EXPECT_TRUE(PrepareReportChecks(ws, prompter));
-  EXPECT_TRUE(prompter.Texts().isEmpty());
-  EXPECT_EQ(ws.Comparison.Formula, "(A)");
 }

@@ -20,10 +20,6 @@ RangeTimes Compute(const TimeStudy& st, const MachineDefinition& m, int first, i
   return ComputeRangeTimes(st, m, counts, first, last, spindle);
 }
 
-RangeTimes ComputeAll(const TimeStudy& st, const MachineDefinition& m, int spindle = 1) {
-  return Compute(st, m, 1, st.Count(spindle), spindle);
-}
-
 // One range of one study on the test machine, and what it must give.
 struct RangeCase {
   const char* Name = "";
@@ -228,7 +224,7 @@ TEST(RangeTimesTest, LinesBeyondOneHundredAreDroppedButStillCountAndBadRangesGiv
   }
   MachineDefinition m = TestMachine();
   m.MainSpindle.RapidZBeginEnd = "N";
-  RangeTimes r = ComputeAll(MainOnlyStudy(ops), m);
+  RangeTimes r = Compute(MainOnlyStudy(ops), m, 1, 100);
   ASSERT_EQ(r.Lines.size(), 100u);
   EXPECT_EQ(r.Lines.back(), (ItemLine{"Item 100", "1.00"}));
   EXPECT_EQ(r.IdleTotal, 160.0f);  // 100 x 1 s and 100 tool changes of 0.6 s

@@ -28,7 +28,6 @@ TEST_F(ReportSettingsTest, AnEmptyStoreGivesTheDefaultsAndReadingWritesNothing) 
             "*** This is a time estimate, the actual machining time will vary. ***");
   EXPECT_EQ(ReportSettingsTexts().LogoSize, "100");
   EXPECT_EQ(LoadReportSettings(*store), ReportSettings());
-  EXPECT_EQ(LoadReportSettings(*store).Costs, CostSettings());
   EXPECT_EQ(LoadReportSwitches(*store), ReportSwitches());
   EXPECT_TRUE(store->allKeys().isEmpty());
 }
@@ -49,10 +48,7 @@ TEST_F(ReportSettingsTest, TextsAreReadByTheirLeadingNumber) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.Shift + std::string("|") + c.Day + '|' + c.Week + '|' + c.Logo);
     ReportSettingsTexts texts;
-    texts.HoursShift = c.Shift;
-    texts.HoursDay = c.Day;
-    texts.DaysWeek = c.Week;
-    texts.LogoSize = c.Logo;
+    texts.HoursShift = c.Shift, texts.HoursDay = c.Day, texts.DaysWeek = c.Week, texts.LogoSize = c.Logo;
     const ReportSettings s = ReportSettingsFromTexts(texts);
     EXPECT_EQ(s.HoursShift, c.HoursShift);
     EXPECT_EQ(s.HoursDay, c.HoursDay);
@@ -63,13 +59,9 @@ TEST_F(ReportSettingsTest, TextsAreReadByTheirLeadingNumber) {
 
 TEST_F(ReportSettingsTest, TextsAreStoredUnderTheProgramSectionAndComeBackAsTyped) {
   ReportSettingsTexts texts;
-  texts.HoursShift = "7.5";
-  texts.DaysWeek = "4.5";
+  texts.HoursShift = "7.5", texts.DaysWeek = "4.5", texts.LogoPic = "/home/me/logo.jpg";
   texts.Disclaimer = "Estimate, not a promise; \"quoted\"";
-  texts.LogoPic = "/home/me/logo.jpg";
-  texts.MachineRate = "85 per hour";
-  texts.SetupRate = "-60";
-  texts.BatchQuantity = "2.5";
+  texts.MachineRate = "85 per hour", texts.SetupRate = "-60", texts.BatchQuantity = "2.5";
   texts.QuotedEfficiency = "87.5";
   WriteReportSettingsTexts(*Store(), texts);
   const QString ini = QString::fromUtf8(test::ReadBytes(dir.filePath("settings.ini")));
@@ -105,23 +97,6 @@ TEST_F(ReportSettingsTest, SectionSwitchesAreOnUntilStoredOff) {
   SaveReportSwitches(*again, ReportSwitches());
   EXPECT_EQ(ReadSetting(*again, "PrintPreview", "PrintToolImage", QString()), "1");
   EXPECT_EQ(LoadReportSwitches(*again), ReportSwitches());
-}
-
-TEST_F(ReportSettingsTest, TheStoreOfARunCanBeAFileOfItsOwn) {
-  const QString file = dir.filePath("run.ini");
-  qputenv("ARVEX_SETTINGS_FILE", file.toLocal8Bit());
-  {
-    auto store = OpenSettingsStore();
-    EXPECT_EQ(store->fileName(), file);
-    WriteSetting(*store, kSettingsSection, kHoursDayKey, "16");
-  }
-  qunsetenv("ARVEX_SETTINGS_FILE");
-  QSettings check(file, QSettings::IniFormat);
-  EXPECT_EQ(check.value("Arvex/HoursDay").toString(), "16");
-  // Without it, the program's own store of organisation and application "Arvex".
-  auto user = OpenSettingsStore();
-  EXPECT_EQ(user->organizationName(), "Arvex");
-  EXPECT_EQ(user->applicationName(), "Arvex");
 }
 
 }  // namespace
