@@ -289,16 +289,6 @@ TEST(MachineSetupTest, TheWindowTextsOfADefinition) {
   EXPECT_TRUE(t.Holders[2].isEmpty());
 }
 
-TEST_F(BundledMachineSetupFileTest, TheBundledFilesAreInTheWritersOwnForm) {
-  for (const QString& name : ListMachines(folder_.Path())) {
-    const QByteArray original = folder_.Read(name + ".ini");
-    ASSERT_TRUE(ReadMachineSetupTexts(folder_.FilePath(name + ".ini"), &texts_));
-    QFile::remove(folder_.FilePath(name + ".ini"));
-    Save(texts_, name + ".ini");
-    EXPECT_EQ(folder_.Read(name + ".ini"), original) << name.toStdString();
-  }
-}
-
 TEST_F(MachineSetupFileTest, AFailedSaveKeepsTheOldFile) {
   folder_.Write("M.ini", "[M]\r\nHasSubSpindle=1\r\n");
   texts_.Holders[0] = QStringList{"Turning ≥ 12"};

