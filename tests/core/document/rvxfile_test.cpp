@@ -402,12 +402,7 @@ TEST(RvxRoundTripTest, EveryStoredFieldComesBackExactly) {
     ParseTimeStudy(bytes, &back);
     // Every stored field of both lists (places 0..101), the header and the syncs.
     EXPECT_EQ(back.Header, s.Header);
-    for (int sp = 1; sp <= 2; ++sp)
-      for (int i = 0; i <= kMaxOperations + 1; ++i) {
-        Operation x = s.Op(sp, i), y = back.Op(sp, i);
-        x.Group.clear(), y.Group.clear();
-        ASSERT_EQ(x, y) << "spindle " << sp << " place " << i;
-      }
+    EXPECT_TRUE(back.Ops == s.Ops);
     EXPECT_EQ(back.Syncs, s.Syncs);
     EXPECT_EQ(back.MainOpCount, s.MainOpCount);
     EXPECT_EQ(back.SubOpCount, s.SubOpCount);
@@ -421,17 +416,12 @@ namespace {
 
 class ReadTimeStudyTest : public ::testing::Test {
  protected:
-  explicit ReadTimeStudyTest(bool bundled = true) : folder_(bundled) { ws_.AppFolder = folder_.Path(); }
+  ReadTimeStudyTest() { ws_.AppFolder = folder_.Path(); }
   TimeStudyReadResult Read(const QString& name) { return ReadTimeStudy(ws_, folder_.FilePath(name), prompter_); }
 
-  TempAppFolder folder_;
+  TempAppFolder folder_{true};
   Workspace ws_;
   ScriptedPrompter prompter_;
-};
-
-class ReadTimeStudyEmptyFolderTest : public ReadTimeStudyTest {
- protected:
-  ReadTimeStudyEmptyFolderTest() : ReadTimeStudyTest(false) {}
 };
 
 }  // namespace
@@ -478,7 +468,7 @@ TEST_F(ReadTimeStudyTest, OperationsBeyondPlace100AreReadPastAndTold) {
   EXPECT_EQ(prompter_.Entries()[0].Icon, MessageIcon::Exclamation);
 }
 
-TEST_F(ReadTimeStudyEmptyFolderTest, AMissingFileAsksTheRetryQuestionAndNoLeavesTheStudyUnchanged) {
+TEST_F(ReadTimeStudyTest, AMissingFileAsksTheRetryQuestionAndNoLeavesTheStudyUnchanged) {
   ws_.Study.Op(kMainSpindle, 1) = TurnOp("KEEP");
   ws_.Study.Dirty = true;
   prompter_.QueueAnswer(Answer::Yes);  // tries again once
@@ -490,7 +480,7 @@ TEST_F(ReadTimeStudyEmptyFolderTest, AMissingFileAsksTheRetryQuestionAndNoLeaves
   EXPECT_TRUE(ws_.Study.Dirty);
 }
 
-TEST_F(ReadTimeStudyEmptyFolderTest, AMissingMachineAndSyncsLeftOutAreReportedAfterTheStudyIsRead) {
+TEST_F(ReadTimeStudyTest, AMissingMachineAndSyncsLeftOutAreReportedAfterTheStudyIsRead) {
   folder_.Write("a.rvx", Lines({Head("NoSuchMachine", "0,1,0,0"), "0", "0", "1,500,0", "1,2,0"}));
   const TimeStudyReadResult r = Read("a.rvx");
   EXPECT_TRUE(r.FileRead);

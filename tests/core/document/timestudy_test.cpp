@@ -9,10 +9,7 @@ using namespace arvex;
 namespace {
 
 Operation MakeOp(const QString& tool, const QString& name = QStringLiteral("Turn")) {
-  Operation op;
-  op.ToolNo = tool;
-  op.OpName = name;
-  return op;
+  return {.ToolNo = tool, .OpName = name};
 }
 
 // A study whose main list holds tools T1..Tn.
@@ -84,46 +81,40 @@ TEST(TimeStudyTest, InsertAndDeleteMoveTheSyncsWithTheOperationsOfTheirSpindle) 
 }
 
 TEST(TimeStudyTest, ListNeverPassesOneHundredAndPlacesOutsideItAreRefused) {
-  TimeStudy s = StudyWithMainOps(100);
-  s.Sync(kMainSpindle, 1) = 101;
-  const QStringList before = MainTools(s);
-  EXPECT_FALSE(s.InsertOperations(1, 1));
-  EXPECT_FALSE(s.InsertOperations(100, 1));
-  EXPECT_EQ(MainTools(s), before);
-  EXPECT_EQ(s.Sync(kMainSpindle, 1), 101);
-  EXPECT_TRUE(s.Op(kMainSpindle, 101).IsBlank());
-
-  s = StudyWithMainOps(98);
-  EXPECT_FALSE(s.InsertOperations(5, 3));
-  EXPECT_TRUE(s.InsertOperations(5, 2));
-  s.RecountOps();
-  EXPECT_EQ(s.MainOpCount, 100);
+  const struct {
+    int Ops, At, Count;
+    bool Done;
+    int CountAfter;
+  } cases[] = {
+      {100, 1, 1, false, 100}, {100, 100, 1, false, 100}, {98, 5, 3, false, 98}, {98, 5, 2, true, 100},
+      {3, 0, 1, false, 3},     {3, 101, 1, false, 3},     {3, 99, 3, false, 3},  {3, 1, -2, false, 3},
+      {3, 50, 3, true, 3},  // among blanks: nothing moves out
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.Ops << " ops, " << c.Count << " at " << c.At);
+    TimeStudy s = StudyWithMainOps(c.Ops);
+    s.Sync(kMainSpindle, 1) = 101;
+    const QStringList before = MainTools(s);
+    EXPECT_EQ(s.InsertOperations(c.At, c.Count), c.Done);
+    s.RecountOps();
+    EXPECT_EQ(s.MainOpCount, c.CountAfter);
+    EXPECT_TRUE(s.Op(kMainSpindle, 101).IsBlank());
+    if (!c.Done) {
+      EXPECT_EQ(MainTools(s), before);
+      EXPECT_EQ(s.Sync(kMainSpindle, 1), 101);
+    }
+  }
+  TimeStudy s = StudyWithMainOps(98);
+  ASSERT_TRUE(s.InsertOperations(5, 2));
   EXPECT_EQ(s.Op(kMainSpindle, 100).ToolNo, "T98");
-
-  s = StudyWithMainOps(3);
-  EXPECT_FALSE(s.InsertOperations(0, 1));
-  EXPECT_FALSE(s.InsertOperations(101, 1));
-  EXPECT_FALSE(s.InsertOperations(99, 3));  // would write past place 100
-  EXPECT_FALSE(s.InsertOperations(1, -2));
-  EXPECT_TRUE(s.InsertOperations(50, 3));  // among blanks: nothing moves out
-  s.RecountOps();
-  EXPECT_EQ(s.MainOpCount, 3);
   s.CurrentSpindle = 3;
   EXPECT_FALSE(s.InsertOperations(1, 1));
   EXPECT_FALSE(s.DeleteOperation(1));
 }
 
-TEST(TimeStudyTest, SwapLeavesSyncsAndCopyAppendsToTheOtherListUntilItIsFull) {
+// Swapping is checked through the main window's moves.
+TEST(TimeStudyTest, CopyAppendsToTheOtherListUntilItIsFull) {
   TimeStudy s = StudyWithMainOps(3);
-  s.Op(kMainSpindle, 1).RPM = 1200;
-  s.Sync(kMainSpindle, 1) = 2;
-  ASSERT_TRUE(s.SwapOperations(kMainSpindle, 1));
-  EXPECT_EQ(MainTools(s), (QStringList{"T2", "T1", "T3"}));
-  EXPECT_EQ(s.Op(kMainSpindle, 2).RPM, 1200);
-  EXPECT_EQ(s.Sync(kMainSpindle, 1), 2);
-  EXPECT_FALSE(s.SwapOperations(kMainSpindle, 100));
-  EXPECT_FALSE(s.SwapOperations(kMainSpindle, 0));
-
   ASSERT_TRUE(s.CopyToOtherList(kMainSpindle, 2));
   EXPECT_EQ(s.SubOpCount, 1);
   EXPECT_EQ(s.Op(kSubSpindle, 1), s.Op(kMainSpindle, 2));

@@ -43,17 +43,6 @@ Workspace CatcherWorkspace() {
 
 }  // namespace
 
-TEST(PrintChecksTest, NoOperationsStopsWithOneMessage) {
-  Workspace ws;
-  ws.Study.Header.SubSpindleUsed = 1;
-  ScriptedPrompter prompter;
-  EXPECT_FALSE(PrepareReportChecks(ws, prompter));
-  ASSERT_EQ(prompter.Entries().size(), 1);
-  EXPECT_EQ(prompter.Entries()[0].Text, "There are no operations to print!");
-  EXPECT_EQ(prompter.Entries()[0].Icon, MessageIcon::Critical);
-  EXPECT_EQ(prompter.Entries()[0].Caption, "Arvex");
-}
-
 TEST(PrintChecksTest, PartsCatcherRepairAddsEjectPartAndItsSyncOrChangesNothing) {
   Workspace ws = CatcherWorkspace();
   ScriptedPrompter prompter;

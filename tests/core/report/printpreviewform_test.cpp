@@ -229,6 +229,8 @@ TEST_F(PrintPreviewTest, PrintCommandChecksThePrinterBeforeAskingOrComposing) {
   prompter.Clear();
   EXPECT_EQ(PrintCommand(empty, prompter, *store, queues).Outcome, PrintOutcome::NothingToPrint);
   EXPECT_EQ(prompter.Texts(), QStringList{"There are no operations to print!"});
+  EXPECT_EQ(prompter.Entries()[0].Icon, MessageIcon::Critical);
+  EXPECT_EQ(prompter.Entries()[0].Caption, "Arvex");
   EXPECT_TRUE(queues.Calls.isEmpty());
 
   queues.Accepting = true;

@@ -5,7 +5,6 @@
 #include "support/testsupport.h"
 
 #include <QFile>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -227,12 +226,11 @@ TEST_F(ReportDocumentTest, RunningBlockIsOnEveryPageAboveTheBodyAndALongOneIsCut
   EXPECT_GT(FindText(cut.Page(1), "body")->Box.top(), headerBottom);
 }
 
-TEST(ReportPdfTest, WritesAPdfAndNeverLeavesABrokenOne) {
+// The page count and an unwritable folder are the report command's tests.
+TEST(ReportPdfTest, AnEmptyDocumentIsRefusedAndTheGoodFileStays) {
   ReportDocument doc;
   doc.StartDoc();
   doc.Paragraph("Cycle Time Estimate");
-  doc.NewPage();
-  doc.Paragraph("second page");
   doc.EndDoc();
   QTemporaryDir dir;
   const QString path = dir.filePath("out.pdf");
@@ -240,14 +238,9 @@ TEST(ReportPdfTest, WritesAPdfAndNeverLeavesABrokenOne) {
   ASSERT_TRUE(WriteReportPdf(doc, path, &error)) << error.toStdString();
   const QByteArray pdf = test::ReadBytes(path);
   EXPECT_TRUE(pdf.startsWith("%PDF-"));
-  EXPECT_EQ(QString::fromLatin1(pdf).count(QRegularExpression("/Type\\s*/Page(?!s)")), 2);
-
-  // A folder that does not exist: a message, nothing written.
-  EXPECT_FALSE(WriteReportPdf(doc, dir.filePath("missing/out.pdf"), &error));
-  EXPECT_FALSE(error.isEmpty());
-  // An empty document is refused and the good file stays.
   ReportDocument empty;
   EXPECT_FALSE(WriteReportPdf(empty, path, &error));
+  EXPECT_FALSE(error.isEmpty());
   EXPECT_EQ(test::ReadBytes(path), pdf);
 }
 

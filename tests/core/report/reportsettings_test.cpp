@@ -84,20 +84,5 @@ TEST_F(ReportSettingsTest, TextsAreStoredUnderTheProgramSectionAndComeBackAsType
   EXPECT_EQ(ReadReportSettingsTexts(*Store()).Disclaimer, "An estimate, not a quote");
 }
 
-TEST_F(ReportSettingsTest, SectionSwitchesAreOnUntilStoredOff) {
-  auto store = Store();
-  SaveReportSwitch(*store, kPrintCutDataKey, false);
-  SaveReportSwitch(*store, kPrintToolImageKey, false);
-  SaveReportSwitch(*store, kPrintTimelineKey, false);
-  auto again = Store();
-  const ReportSwitches s = LoadReportSwitches(*again);
-  EXPECT_EQ((std::vector<bool>{s.PrintCutData, s.PrintToolHolders, s.PrintSetupData, s.PrintToolImage, s.PrintTimeline}),
-            (std::vector<bool>{false, true, true, false, false}));
-  EXPECT_EQ(ReadSetting(*again, "PrintPreview", "PrintCutData", QString()), "0");
-  SaveReportSwitches(*again, ReportSwitches());
-  EXPECT_EQ(ReadSetting(*again, "PrintPreview", "PrintToolImage", QString()), "1");
-  EXPECT_EQ(LoadReportSwitches(*again), ReportSwitches());
-}
-
 }  // namespace
 }  // namespace arvex
