@@ -62,10 +62,9 @@ TEST(RangeTimesTest, ToolChangesAndTheCycleWrap) {
   const std::vector<Operation> sameLast = {Op("T01", "Face"), Op("T02", "Turn"), Op("T02", "Finish")};
   const RangeCase cases[] = {
       {.Name = "one operation: no change", .Main = {Op("T01", "Turn")}, .Lines = {}, .Idle = 0},
-      {.Name = "two tools of one post: there and back", .Main = {Op("T01", "Turn"), Op("T02", "Drill")},
-       .Lines = {{"Tool Change Gang to Gang", " 2 x 0.60 = 1.20"}}, .Idle = 1.2f},
-      {.Name = "three changes", .Main = {Op("T01", "Face"), Op("T02", "Turn"), Op("T03", "Drill")},
-       .Lines = {{"Tool Change Gang to Gang", " 3 x 0.60 = 1.80"}}, .Counts = {{0, 3}}},
+      {.Name = "three tools of one post: two changes and the way back",
+       .Main = {Op("T01", "Face"), Op("T02", "Turn"), Op("T03", "Drill")},
+       .Lines = {{"Tool Change Gang to Gang", " 3 x 0.60 = 1.80"}}, .Idle = 1.8f, .Counts = {{0, 3}}},
       {.Name = "between posts and within post two", .Main = {Op("T01", "Turn"), Op("T11", "Bore"), Op("T12", "Groove")},
        .Lines = {{"Tool Change Turret to Turret", " 1 x 0.80 = 0.80"},
                  {"Tool Change Gang to Turret", " 2 x 1.50 = 3.00"}}},
@@ -92,15 +91,13 @@ TEST(RangeTimesTest, SpindleSpeedLiveToolsAndTapping) {
        .Lines = {{"Main Spindle Change Speed", " 1 x 0.70 = 0.70"}}},
       {.Name = "speed step of 2999", .Main = {Op("T01", "Rough", 1000), Op("T01", "Finish", 3999)}, .First = 2,
        .Lines = {}},
-      {.Name = "turning then a live drill stops and orients the spindle",
-       .Main = {Op("T01", "Turn", 3000), Op("T02", "LIVE Drill", 500)},
-       .Lines = {{"Tool Change Gang to Gang", " 2 x 0.60 = 1.20"}, turnToLive[0], turnToLive[1],
-                 {"Live1 Start/Stop", " 1 x 0.50 = 0.50"}},
-       .Idle = 3.8f, .Counts = {{4, 0}, {24, 0}}},  // no main, no live speed change
-      {.Name = "a live operation at 4000 after the drill changes the live speed",
+      // Turning then a live drill stops and orients the spindle; the live
+      // mill at 4000 after the drill changes the live speed, not the main one.
+      {.Name = "turning, a live drill and a live mill",
        .Main = {Op("T01", "Turn", 3000), Op("T02", "LIVE Drill", 500), Op("T03", "Live mill", 4000)},
        .Lines = {{"Tool Change Gang to Gang", " 3 x 0.60 = 1.80"}, turnToLive[0], turnToLive[1],
-                 {"Live1 Start/Stop", " 1 x 0.50 = 0.50"}, {"Live1 Change Speed", " 1 x 0.35 = 0.35"}}},
+                 {"Live1 Start/Stop", " 1 x 0.50 = 0.50"}, {"Live1 Change Speed", " 1 x 0.35 = 0.35"}},
+       .Idle = 4.75f, .Counts = {{4, 0}, {24, 1}}},
       {.Name = "a live tool on post two uses live spindle two",
        .Main = {Op("T01", "Turn", 2000), Op("T11", "live cross drill", 1500)},
        .Lines = {{"Tool Change Gang to Turret", " 2 x 1.50 = 3.00"}, turnToLive[0], turnToLive[1],
