@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QFile>
 
 #include <bit>
@@ -483,19 +482,4 @@ TEST_F(ReadTimeStudyTest, AMissingMachineAndSyncsLeftOutAreReportedAfterTheStudy
                              " holds 1 sync that points outside the operation lists; it was left out. Please check the "
                              "sync list.",
                          "The machine file does not exist! " + folder_.FilePath("NoSuchMachine.ini")}));
-}
-
-TEST(BundledSamplesTest, EachSampleIsInTheCurrentFormatAndRewritesItselfExactly) {
-  const QDir samples(arvex::test::SourceDataFolder() + "samples");
-  const QStringList names = samples.entryList({"*.rvx"}, QDir::Files, QDir::Name);
-  ASSERT_GE(names.size(), 3);
-  for (const QString& name : names) {
-    SCOPED_TRACE(name.toStdString());
-    const QByteArray bytes = arvex::test::ReadBytes(samples.filePath(name));
-    TimeStudyParseReport report;
-    TimeStudy s = Parse(bytes, &report);
-    EXPECT_EQ(report.FormatVersion, 119);
-    EXPECT_EQ(Serialize(s), bytes);
-    EXPECT_TRUE(QFile::exists(arvex::test::SourceDataFolder() + s.Header.MachineName + ".ini"));
-  }
 }
