@@ -13,7 +13,10 @@ using namespace arvex;
 namespace {
 
 Operation MakeOp(const QString& tool, const QString& name = QStringLiteral("Turn")) {
-  return {.ToolNo = tool, .OpName = name};
+  Operation op;
+  op.ToolNo = tool;
+  op.OpName = name;
+  return op;
 }
 
 // A study whose main list (and with `sub`, the sub list too) holds tools T1..Tn.
