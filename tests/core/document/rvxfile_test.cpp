@@ -64,16 +64,6 @@ QString SyncText(const TimeStudy& s) {
   return pairs.join(' ');
 }
 
-// The retry question of a failed open.
-void ExpectRetryQuestion(const ScriptedPrompter::Entry& e, const QString& text, const QString& caption) {
-  EXPECT_EQ(e.Kind, ScriptedPrompter::Entry::EntryKind::Question);
-  EXPECT_EQ(e.Text, text);
-  EXPECT_EQ(e.Caption, caption);
-  EXPECT_EQ(e.Icon, MessageIcon::Critical);
-  EXPECT_EQ(e.ButtonSet, Buttons::YesNo);
-  EXPECT_EQ(e.Default, Answer::No);
-}
-
 }  // namespace
 
 // ---- Writing ------------------------------------------------------------------
@@ -137,13 +127,6 @@ TEST(RvxWriteTest, WriteRecountsClearsDirtyAndLeavesFilePathToTheCaller) {
   EXPECT_EQ(s.FilePath, "elsewhere.rvx");
   EXPECT_TRUE(prompter.Entries().isEmpty());
   EXPECT_EQ(folder.Read("a.rvx"), TimeStudyText(s).toLatin1());
-
-  // An open failure: the retry question, Yes once, then the default No.
-  prompter.QueueAnswer(Answer::Yes);
-  EXPECT_FALSE(WriteTimeStudy(s, folder.FilePath("missing/folder/a.rvx"), prompter));
-  ASSERT_EQ(prompter.Entries().size(), 2);
-  for (const auto& e : prompter.Entries())
-    ExpectRetryQuestion(e, "Error #76 - Path not found - 1000076\r\n Do you want to try again?", "Path not found");
 }
 
 TEST(RvxWriteTest, TextsAFileCannotStoreFailTheSaveAndKeepTheOldFile) {
@@ -459,16 +442,26 @@ TEST_F(ReadTimeStudyTest, OperationsBeyondPlace100AreReadPastAndTold) {
   EXPECT_EQ(prompter_.Entries()[0].Icon, MessageIcon::Exclamation);
 }
 
-TEST_F(ReadTimeStudyTest, AMissingFileAsksTheRetryQuestionAndNoLeavesTheStudyUnchanged) {
+TEST_F(ReadTimeStudyTest, AFileThatCannotBeOpenedAsksTheRetryQuestionAndNoLeavesTheStudyUnchanged) {
   ws_.Study.Op(kMainSpindle, 1) = TurnOp("KEEP");
   ws_.Study.Dirty = true;
-  prompter_.QueueAnswer(Answer::Yes);  // tries again once
+  prompter_.QueueAnswer(Answer::Yes);  // tries again once, then the default No
   EXPECT_FALSE(Read("none.rvx").FileRead);
-  ASSERT_EQ(prompter_.Entries().size(), 2);
-  for (const auto& e : prompter_.Entries())
-    ExpectRetryQuestion(e, "Error #53 - File not found - 1000053\r\n Do you want to try again?", "File not found");
+  prompter_.QueueAnswer(Answer::Yes);
+  EXPECT_FALSE(WriteTimeStudy(ws_.Study, folder_.FilePath("missing/folder/a.rvx"), prompter_));
   EXPECT_EQ(ws_.Study.Op(kMainSpindle, 1).ToolNo, "KEEP");
   EXPECT_TRUE(ws_.Study.Dirty);
+  ASSERT_EQ(prompter_.Entries().size(), 4);
+  for (int i = 0; i < 4; ++i) {
+    const ScriptedPrompter::Entry& e = prompter_.Entries()[i];
+    EXPECT_EQ(e.Text, i < 2 ? "Error #53 - File not found - 1000053\r\n Do you want to try again?"
+                            : "Error #76 - Path not found - 1000076\r\n Do you want to try again?");
+    EXPECT_EQ(e.Caption, i < 2 ? "File not found" : "Path not found");
+    EXPECT_EQ(e.Kind, ScriptedPrompter::Entry::EntryKind::Question);
+    EXPECT_EQ(e.Icon, MessageIcon::Critical);
+    EXPECT_EQ(e.ButtonSet, Buttons::YesNo);
+    EXPECT_EQ(e.Default, Answer::No);
+  }
 }
 
 TEST_F(ReadTimeStudyTest, AMissingMachineAndSyncsLeftOutAreReportedAfterTheStudyIsRead) {

@@ -2,6 +2,7 @@
 // words share, on a scripted print system (no real queue is ever used).
 
 #include "report/printpreviewform.h"
+#include "report/reportrender.h"
 
 #include "document/rvxfile.h"
 #include "engine/comparison.h"
@@ -165,7 +166,13 @@ TEST_F(PrintPreviewTest, PagesMoveWithinTheReportOnlyAndExportGivesAPdf) {
   ASSERT_EQ(prompter.Entries().size(), 1);
   EXPECT_EQ(prompter.Entries()[0].File.Proposal, folder.FilePath("samples/01-inch-sub-spindle.pdf"));
   EXPECT_EQ(prompter.Entries()[0].File.Filter, "*.pdf");
-  EXPECT_TRUE(test::ReadBytes(folder.FilePath("estimate.pdf")).startsWith("%PDF-"));
+  const QByteArray pdf = test::ReadBytes(folder.FilePath("estimate.pdf"));
+  EXPECT_TRUE(pdf.startsWith("%PDF-"));
+  // An empty document is refused and the good file stays.
+  QString error;
+  EXPECT_FALSE(WriteReportPdf(ReportDocument(), folder.FilePath("estimate.pdf"), &error));
+  EXPECT_FALSE(error.isEmpty());
+  EXPECT_EQ(test::ReadBytes(folder.FilePath("estimate.pdf")), pdf);
 }
 
 TEST_F(PrintPreviewTest, LaidOutOnThePrintersPaperAndPrintedOnlyWhenAccepted) {

@@ -226,24 +226,6 @@ TEST_F(ReportDocumentTest, RunningBlockIsOnEveryPageAboveTheBodyAndALongOneIsCut
   EXPECT_GT(FindText(cut.Page(1), "body")->Box.top(), headerBottom);
 }
 
-// The page count and an unwritable folder are the report command's tests.
-TEST(ReportPdfTest, AnEmptyDocumentIsRefusedAndTheGoodFileStays) {
-  ReportDocument doc;
-  doc.StartDoc();
-  doc.Paragraph("Cycle Time Estimate");
-  doc.EndDoc();
-  QTemporaryDir dir;
-  const QString path = dir.filePath("out.pdf");
-  QString error;
-  ASSERT_TRUE(WriteReportPdf(doc, path, &error)) << error.toStdString();
-  const QByteArray pdf = test::ReadBytes(path);
-  EXPECT_TRUE(pdf.startsWith("%PDF-"));
-  ReportDocument empty;
-  EXPECT_FALSE(WriteReportPdf(empty, path, &error));
-  EXPECT_FALSE(error.isEmpty());
-  EXPECT_EQ(test::ReadBytes(path), pdf);
-}
-
 TEST(PageSetupTest, PrinterBorderWidensTheInset) {
   const PageSetup letter = PageSetup::Letter();
   EXPECT_EQ(letter.PaperWidth, 12240);
