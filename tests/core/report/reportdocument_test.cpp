@@ -145,45 +145,34 @@ TEST_F(ReportDocumentTest, LongTextWrapsAtBlanksCutsOverlongWordsAndGoesOnOnANew
   ExpectInsideTheBody();
 }
 
-TEST_F(ReportDocumentTest, TableRowsFlowOverPagesUnderARepeatedHeader) {
+TEST_F(ReportDocumentTest, TableRowsFlowOverPagesUnderARepeatedHeaderAndARowTallerThanAPageGoesOn) {
   doc.SetFontSize(10);
   QList<QStringList> rows;
   for (int i = 1; i <= 150; ++i) rows << QStringList{u"T%1"_s.arg(i), "Drill", Str(i)};
+  rows << QStringList{"T151", u"description "_s.repeated(900).trimmed(), "1"} << QStringList{"T152", "short", "2"};
   doc.AddTable(ParseTableLayout("^+900|<+2200|^+750"), QStringList{"Tool No", "Description", "RPM"}, rows);
-  ASSERT_GT(doc.PageCount(), 2);
-  int row = 0;
+  ASSERT_GT(doc.PageCount(), 3);
+  int row = 0, pieces = 0;
   const double tableLeft = TableLeft(3850);
   for (int p = 1; p <= doc.PageCount(); ++p) {
     const ReportTextItem* header = Text("Tool No", p);
     ASSERT_TRUE(header) << "page " << p;
     EXPECT_TRUE(header->Font.Bold);
     for (const ReportTextItem* t : doc.Page(p).Texts()) {
+      if (t->Text.startsWith("description")) ++pieces;
       if (!t->Text.startsWith(u'T') || t->Text == "Tool No") continue;
       EXPECT_EQ(t->Text, u"T%1"_s.arg(++row));
       EXPECT_NEAR(t->Box.center().x(), tableLeft + 450, 0.01);  // centred in the first column
     }
   }
-  EXPECT_EQ(row, 150);
+  EXPECT_EQ(row, 152);
+  EXPECT_GT(pieces, 60);
+  EXPECT_TRUE(Text("T152", doc.PageCount()));
   // Left-aligned description column.
   const ReportTextItem* drill = Text("Drill");
   ASSERT_TRUE(drill);
   EXPECT_NEAR(drill->Box.left(), tableLeft + 900 + 40, 0.01);
   EXPECT_FALSE(drill->Font.Bold);
-  ExpectInsideTheBody();
-}
-
-TEST_F(ReportDocumentTest, ARowTallerThanAPageContinuesOnTheNext) {
-  const QString huge = u"description "_s.repeated(900).trimmed();
-  doc.AddTable("^+900|<+2200;", "Tool No|Description;", QStringList{"T1|" + huge + u';', "T2|short;"});
-  ASSERT_GE(doc.PageCount(), 2);
-  int pieces = 0;
-  for (int p = 1; p <= doc.PageCount(); ++p) {
-    EXPECT_TRUE(Text("Tool No", p)) << p;
-    for (const ReportTextItem* t : doc.Page(p).Texts())
-      if (t->Text.startsWith("description")) ++pieces;
-  }
-  EXPECT_GT(pieces, 60);
-  EXPECT_TRUE(Text("T2", doc.PageCount()));
   ExpectInsideTheBody();
 }
 
