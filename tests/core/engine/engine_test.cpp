@@ -95,14 +95,7 @@ TimeStudy MainOnlyStudy(const std::vector<Operation>& ops) {
   return st;
 }
 
-}  // namespace
-}  // namespace arvex
-
-using namespace arvex;
-
 // ---- range times ----------------------------------------------------------------
-
-namespace {
 
 RangeTimes Compute(const TimeStudy& st, const MachineDefinition& m, int first, int last, int spindle = 1) {
   ItemCounts counts{};
@@ -144,8 +137,6 @@ void ExpectRange(const RangeCase& c) {
   }
   for (auto [slot, count] : c.Counts) EXPECT_EQ(counts[slot], count) << "slot " << slot;
 }
-
-}  // namespace
 
 TEST(RangeTimesTest, ToolChangesAndTheCycleWrap) {
   const std::vector<Operation> sameLast = {Op("T01", "Face"), Op("T02", "Turn"), Op("T02", "Finish")};
@@ -325,8 +316,6 @@ TEST(RangeTimesTest, LinesBeyondOneHundredAreDroppedButStillCountAndBadRangesGiv
 
 // ---- cycle comparison -----------------------------------------------------------
 
-namespace {
-
 // A machine with no non-cutting times at all.
 MachineDefinition BareMachine() { return {}; }
 
@@ -358,8 +347,6 @@ QStringList Labels(const TimeStudy& st, int spindle) {
   return labels;
 }
 
-}  // namespace
-
 // ---- grouping -----------------------------------------------------------------------
 
 TEST(ComparisonTest, SubSpindleNotUsedPutsEverythingInA) {
@@ -382,8 +369,6 @@ TEST(ComparisonTest, SubSpindleNotUsedPutsEverythingInA) {
   EXPECT_EQ(r.Labels[4], "Total=5.(A)");
 }
 
-namespace {
-
 // Two lists and their syncs on a bare machine, and the groups they must give.
 struct GroupCase {
   const char* Name;
@@ -397,8 +382,6 @@ struct GroupCase {
   const char* Formula;
   GroupRange RangeD = {};
 };
-
-}  // namespace
 
 TEST(ComparisonTest, SyncsCutTheListsIntoGroups) {
   const GroupCase cases[] = {
@@ -574,8 +557,6 @@ TEST(ComparisonTest, SetupChargesEachUsedToolOnce) {
 
 // ---- checks before printing -----------------------------------------------------
 
-namespace {
-
 const QString kQuestion = QStringLiteral(
     "You have selected to use the parts catcher and have no Sub Spindle operations that call it up. "
     "Do you want me to add it for you?");
@@ -601,8 +582,6 @@ Workspace CatcherWorkspace() {
   GetTime(ws);
   return ws;
 }
-
-}  // namespace
 
 TEST(PrintChecksTest, PartsCatcherRepairAddsEjectPartAndItsSyncOrChangesNothing) {
   Workspace ws = CatcherWorkspace();
@@ -694,3 +673,6 @@ TEST(PrintChecksTest, SyncSettingsAreWarnedAbout) {
     }
   }
 }
+
+}  // namespace
+}  // namespace arvex
