@@ -16,7 +16,6 @@
 #include "support/testsupport.h"
 #include "workspace.h"
 
-#include <QFile>
 #include <QSettings>
 
 #include <gtest/gtest.h>

@@ -1,11 +1,6 @@
 #include "report/reportdocument.h"
-#include "report/reportrender.h"
 
 #include "platform/numtext.h"
-#include "support/testsupport.h"
-
-#include <QFile>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
