@@ -47,30 +47,22 @@ struct HistoryTest : ::testing::Test {
 
 }  // namespace
 
+// Every kind of step, with the lists on screen, is the main window's undo test.
 TEST_F(HistoryTest, UndoAndRedoPutTheStudyBackAndNameTheStep) {
   EXPECT_EQ(History().UndoMenuText(), "&Undo");
   EXPECT_FALSE(UndoStudyStep(ws));
-  Delete(3);
   Apply("Add Sync", [](TimeStudy& st) { return (st.Sync(kMainSpindle, 1) = 2, st.Sync(kSubSpindle, 1) = 1, true); });
   EXPECT_FALSE(Apply("Nothing", [](TimeStudy&) { return false; }));  // refused edits are no step
   EXPECT_EQ(History().UndoMenuText(), "&Undo Add Sync");
 
   EXPECT_TRUE(UndoStudyStep(ws));
   EXPECT_EQ(ws.Study.Sync(kMainSpindle, 1), 0);
-  EXPECT_EQ(History().UndoMenuText(), "&Undo Delete Operation 3");
   EXPECT_EQ(History().RedoMenuText(), "&Redo Add Sync");
-  EXPECT_TRUE(UndoStudyStep(ws));
-  EXPECT_EQ(Tools(), "T1 T2 T3 T4 T5");
-  EXPECT_EQ(ws.Study.MainOpCount, 5);
   EXPECT_FALSE(History().CanUndo());
-
-  EXPECT_TRUE(RedoStudyStep(ws));
-  EXPECT_EQ(Tools(), "T1 T2 T4 T5");
   EXPECT_TRUE(RedoStudyStep(ws));
   EXPECT_EQ(ws.Study.Sync(kMainSpindle, 1), 2);
   EXPECT_FALSE(RedoStudyStep(ws));
-  EXPECT_EQ(Heard, (QStringList{"undone Add Sync", "undone Delete Operation 3", "redone Delete Operation 3",
-                                "redone Add Sync"}));
+  EXPECT_EQ(Heard, (QStringList{"undone Add Sync", "redone Add Sync"}));
 
   // A new step after an undo drops what could be redone.
   UndoStudyStep(ws);
@@ -79,26 +71,20 @@ TEST_F(HistoryTest, UndoAndRedoPutTheStudyBackAndNameTheStep) {
   EXPECT_EQ(History().UndoMenuText(), "&Undo Header R&&D");  // the name's "&" is no access key
 }
 
-TEST_F(HistoryTest, TypingInOneFieldIsOneStepUntilAnotherFieldOrASave) {
-  for (const char* text : {"X", "X7", "X77"}) Type(2, text);
-  EXPECT_EQ(History().UndoCount(), 1);
-  Type(3, "Y");  // another field: another step
-  EXPECT_EQ(History().UndoCount(), 2);
+// Typing in one field is one step, another field another one: the main
+// window's undo test. Typing on after an undo or a save starts a new step.
+TEST_F(HistoryTest, TypingOnAfterAnUndoOrASaveIsAStepOfItsOwn) {
+  for (const char* text : {"X", "X7"}) Type(2, text);
+  Type(3, "Y");
   UndoStudyStep(ws);
-  EXPECT_EQ(Tools(), "T1 X77 T3 T4 T5");
-  UndoStudyStep(ws);
-  EXPECT_EQ(Tools(), "T1 T2 T3 T4 T5");
-
-  // Typing on after an undo or a save starts a step of its own.
-  RedoStudyStep(ws);
-  Type(2, "X778");
+  Type(2, "X77");
   EXPECT_EQ(History().UndoCount(), 2);
   ws.Study.Dirty = false;
   ws.Changes.Saved(ws.Study);
-  Type(2, "X7789");
+  Type(2, "X778");
   EXPECT_EQ(History().UndoCount(), 3);
   UndoStudyStep(ws);
-  EXPECT_EQ(Tools(), "T1 X778 T3 T4 T5");
+  EXPECT_EQ(Tools(), "T1 X77 T3 T4 T5");
   EXPECT_FALSE(ws.Study.Dirty);
 }
 

@@ -1,7 +1,11 @@
 #include "document/timestudy.h"
 
+#include "document/syncedit.h"
+#include "platform/scriptedprompter.h"
+
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 using namespace arvex;
@@ -15,10 +19,13 @@ Operation MakeOp(const QString& tool, const QString& name = QStringLiteral("Turn
   return op;
 }
 
-// A study whose main list holds tools T1..Tn.
-TimeStudy StudyWithMainOps(int n) {
+// A study whose main list (and with `sub`, the sub list too) holds tools T1..Tn.
+TimeStudy StudyWithMainOps(int n, bool sub = false) {
   TimeStudy s;
-  for (int i = 1; i <= n; ++i) s.Op(kMainSpindle, i) = MakeOp(QStringLiteral("T%1").arg(i));
+  for (int i = 1; i <= n; ++i) {
+    s.Op(kMainSpindle, i) = MakeOp(QStringLiteral("T%1").arg(i));
+    if (sub) s.Op(kSubSpindle, i) = s.Op(kMainSpindle, i);
+  }
   s.RecountOps();
   return s;
 }
@@ -27,6 +34,15 @@ QStringList MainTools(const TimeStudy& s) {
   QStringList tools;
   for (int i = 1; i <= s.MainOpCount; ++i) tools << s.Op(kMainSpindle, i).ToolNo;
   return tools;
+}
+
+using Pairs = std::vector<std::pair<int, int>>;
+
+Pairs SyncTable(const TimeStudy& st) {
+  Pairs pairs;
+  for (int k = 1; k <= kMaxSyncs; ++k)
+    if (st.Sync(1, k) != 0 || st.Sync(2, k) != 0) pairs.emplace_back(st.Sync(1, k), st.Sync(2, k));
+  return pairs;
 }
 
 }  // namespace
@@ -84,46 +100,40 @@ TEST(TimeStudyTest, InsertAndDeleteMoveTheSyncsWithTheOperationsOfTheirSpindle) 
 }
 
 TEST(TimeStudyTest, ListNeverPassesOneHundredAndPlacesOutsideItAreRefused) {
-  TimeStudy s = StudyWithMainOps(100);
-  s.Sync(kMainSpindle, 1) = 101;
-  const QStringList before = MainTools(s);
-  EXPECT_FALSE(s.InsertOperations(1, 1));
-  EXPECT_FALSE(s.InsertOperations(100, 1));
-  EXPECT_EQ(MainTools(s), before);
-  EXPECT_EQ(s.Sync(kMainSpindle, 1), 101);
-  EXPECT_TRUE(s.Op(kMainSpindle, 101).IsBlank());
-
-  s = StudyWithMainOps(98);
-  EXPECT_FALSE(s.InsertOperations(5, 3));
-  EXPECT_TRUE(s.InsertOperations(5, 2));
-  s.RecountOps();
-  EXPECT_EQ(s.MainOpCount, 100);
+  const struct {
+    int Ops, At, Count;
+    bool Done;
+    int CountAfter;
+  } cases[] = {
+      {100, 1, 1, false, 100}, {100, 100, 1, false, 100}, {98, 5, 3, false, 98}, {98, 5, 2, true, 100},
+      {3, 0, 1, false, 3},     {3, 101, 1, false, 3},     {3, 99, 3, false, 3},  {3, 1, -2, false, 3},
+      {3, 50, 3, true, 3},  // among blanks: nothing moves out
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.Ops << " ops, " << c.Count << " at " << c.At);
+    TimeStudy s = StudyWithMainOps(c.Ops);
+    s.Sync(kMainSpindle, 1) = 101;
+    const QStringList before = MainTools(s);
+    EXPECT_EQ(s.InsertOperations(c.At, c.Count), c.Done);
+    s.RecountOps();
+    EXPECT_EQ(s.MainOpCount, c.CountAfter);
+    EXPECT_TRUE(s.Op(kMainSpindle, 101).IsBlank());
+    if (!c.Done) {
+      EXPECT_EQ(MainTools(s), before);
+      EXPECT_EQ(s.Sync(kMainSpindle, 1), 101);
+    }
+  }
+  TimeStudy s = StudyWithMainOps(98);
+  ASSERT_TRUE(s.InsertOperations(5, 2));
   EXPECT_EQ(s.Op(kMainSpindle, 100).ToolNo, "T98");
-
-  s = StudyWithMainOps(3);
-  EXPECT_FALSE(s.InsertOperations(0, 1));
-  EXPECT_FALSE(s.InsertOperations(101, 1));
-  EXPECT_FALSE(s.InsertOperations(99, 3));  // would write past place 100
-  EXPECT_FALSE(s.InsertOperations(1, -2));
-  EXPECT_TRUE(s.InsertOperations(50, 3));  // among blanks: nothing moves out
-  s.RecountOps();
-  EXPECT_EQ(s.MainOpCount, 3);
   s.CurrentSpindle = 3;
   EXPECT_FALSE(s.InsertOperations(1, 1));
   EXPECT_FALSE(s.DeleteOperation(1));
 }
 
-TEST(TimeStudyTest, SwapLeavesSyncsAndCopyAppendsToTheOtherListUntilItIsFull) {
+// Swapping is checked through the main window's moves.
+TEST(TimeStudyTest, CopyAppendsToTheOtherListUntilItIsFull) {
   TimeStudy s = StudyWithMainOps(3);
-  s.Op(kMainSpindle, 1).RPM = 1200;
-  s.Sync(kMainSpindle, 1) = 2;
-  ASSERT_TRUE(s.SwapOperations(kMainSpindle, 1));
-  EXPECT_EQ(MainTools(s), (QStringList{"T2", "T1", "T3"}));
-  EXPECT_EQ(s.Op(kMainSpindle, 2).RPM, 1200);
-  EXPECT_EQ(s.Sync(kMainSpindle, 1), 2);
-  EXPECT_FALSE(s.SwapOperations(kMainSpindle, 100));
-  EXPECT_FALSE(s.SwapOperations(kMainSpindle, 0));
-
   ASSERT_TRUE(s.CopyToOtherList(kMainSpindle, 2));
   EXPECT_EQ(s.SubOpCount, 1);
   EXPECT_EQ(s.Op(kSubSpindle, 1), s.Op(kMainSpindle, 2));
@@ -149,4 +159,51 @@ TEST(TimeStudyTest, ClearStartsANewDocument) {
   EXPECT_EQ(s.Sync(kMainSpindle, 1), 0);
   EXPECT_FALSE(s.Dirty);
   EXPECT_EQ(s.FilePath, "");
+}
+
+TEST(AddSyncTest, EachColumnIsSortedOnItsOwnAndPlacesOutsideTheListsDropOutOfTheSort) {
+  const struct {
+    const char* Name;
+    int Ops;
+    Pairs Before;
+    int Main, Sub;
+    AddSyncResult Result;
+    Pairs After;
+    int SyncCount;
+  } cases[] = {
+      {"before an operation", 4, {}, 2, 1, AddSyncResult::Added, {{2, 1}}, 1},
+      {"after the last operation", 4, {{2, 1}}, 5, 5, AddSyncResult::Added, {{2, 1}, {5, 5}}, 2},
+      {"columns sorted each on its own", 4, {{2, 2}}, 4, 1, AddSyncResult::Added, {{2, 1}, {4, 2}}, 2},
+      {"a gap in the table (a damaged file)", 6, {{1, 1}, {0, 0}, {5, 5}}, 3, 3, AddSyncResult::Added,
+       {{1, 1}, {3, 3}, {5, 5}}, 3},
+      {"no place", 2, {}, 0, 1, AddSyncResult::NoPlace, {}, 0},
+      {"sub place 9 of a 2-operation list", 2, {}, 3, 9, AddSyncResult::Added, {{3, 0}}, 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Name);
+    TimeStudy st = StudyWithMainOps(c.Ops, true);
+    for (std::size_t k = 0; k < c.Before.size(); ++k) {
+      st.Sync(1, static_cast<int>(k) + 1) = static_cast<std::int16_t>(c.Before[k].first);
+      st.Sync(2, static_cast<int>(k) + 1) = static_cast<std::int16_t>(c.Before[k].second);
+    }
+    ScriptedPrompter prompter;
+    EXPECT_EQ(AddSync(st, c.Main, c.Sub, prompter), c.Result);
+    EXPECT_EQ(SyncTable(st), c.After);
+    EXPECT_EQ(st.SyncCount, c.SyncCount);
+    EXPECT_EQ(st.Dirty, c.Result == AddSyncResult::Added);
+    EXPECT_TRUE(prompter.Entries().isEmpty());
+  }
+}
+
+TEST(AddSyncTest, TheThirtyFirstSyncIsRefused) {
+  TimeStudy st = StudyWithMainOps(40, true);
+  for (int k = 1; k <= 30; ++k) st.Sync(1, k) = st.Sync(2, k) = static_cast<std::int16_t>(k);
+  const auto before = st.Syncs;
+  ScriptedPrompter prompter;
+  EXPECT_EQ(AddSync(st, 35, 35, prompter), AddSyncResult::LimitReached);
+  EXPECT_EQ(prompter.Messages(), QStringList{"The max number of syncs is 30 !"});
+  EXPECT_EQ(prompter.Entries()[0].Caption, "Arvex");
+  EXPECT_EQ(prompter.Entries()[0].Icon, MessageIcon::None);
+  EXPECT_EQ(st.Syncs, before);
+  EXPECT_FALSE(st.Dirty);
 }

@@ -1,12 +1,6 @@
 #include "report/reportdocument.h"
-#include "report/reportrender.h"
 
 #include "platform/numtext.h"
-#include "support/testsupport.h"
-
-#include <QFile>
-#include <QRegularExpression>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -146,45 +140,34 @@ TEST_F(ReportDocumentTest, LongTextWrapsAtBlanksCutsOverlongWordsAndGoesOnOnANew
   ExpectInsideTheBody();
 }
 
-TEST_F(ReportDocumentTest, TableRowsFlowOverPagesUnderARepeatedHeader) {
+TEST_F(ReportDocumentTest, TableRowsFlowOverPagesUnderARepeatedHeaderAndARowTallerThanAPageGoesOn) {
   doc.SetFontSize(10);
   QList<QStringList> rows;
   for (int i = 1; i <= 150; ++i) rows << QStringList{u"T%1"_s.arg(i), "Drill", Str(i)};
+  rows << QStringList{"T151", u"description "_s.repeated(900).trimmed(), "1"} << QStringList{"T152", "short", "2"};
   doc.AddTable(ParseTableLayout("^+900|<+2200|^+750"), QStringList{"Tool No", "Description", "RPM"}, rows);
-  ASSERT_GT(doc.PageCount(), 2);
-  int row = 0;
+  ASSERT_GT(doc.PageCount(), 3);
+  int row = 0, pieces = 0;
   const double tableLeft = TableLeft(3850);
   for (int p = 1; p <= doc.PageCount(); ++p) {
     const ReportTextItem* header = Text("Tool No", p);
     ASSERT_TRUE(header) << "page " << p;
     EXPECT_TRUE(header->Font.Bold);
     for (const ReportTextItem* t : doc.Page(p).Texts()) {
+      if (t->Text.startsWith("description")) ++pieces;
       if (!t->Text.startsWith(u'T') || t->Text == "Tool No") continue;
       EXPECT_EQ(t->Text, u"T%1"_s.arg(++row));
       EXPECT_NEAR(t->Box.center().x(), tableLeft + 450, 0.01);  // centred in the first column
     }
   }
-  EXPECT_EQ(row, 150);
+  EXPECT_EQ(row, 152);
+  EXPECT_GT(pieces, 60);
+  EXPECT_TRUE(Text("T152", doc.PageCount()));
   // Left-aligned description column.
   const ReportTextItem* drill = Text("Drill");
   ASSERT_TRUE(drill);
   EXPECT_NEAR(drill->Box.left(), tableLeft + 900 + 40, 0.01);
   EXPECT_FALSE(drill->Font.Bold);
-  ExpectInsideTheBody();
-}
-
-TEST_F(ReportDocumentTest, ARowTallerThanAPageContinuesOnTheNext) {
-  const QString huge = u"description "_s.repeated(900).trimmed();
-  doc.AddTable("^+900|<+2200;", "Tool No|Description;", QStringList{"T1|" + huge + u';', "T2|short;"});
-  ASSERT_GE(doc.PageCount(), 2);
-  int pieces = 0;
-  for (int p = 1; p <= doc.PageCount(); ++p) {
-    EXPECT_TRUE(Text("Tool No", p)) << p;
-    for (const ReportTextItem* t : doc.Page(p).Texts())
-      if (t->Text.startsWith("description")) ++pieces;
-  }
-  EXPECT_GT(pieces, 60);
-  EXPECT_TRUE(Text("T2", doc.PageCount()));
   ExpectInsideTheBody();
 }
 
@@ -225,30 +208,6 @@ TEST_F(ReportDocumentTest, RunningBlockIsOnEveryPageAboveTheBodyAndALongOneIsCut
   EXPECT_TRUE(left.last().endsWith("..."));
   EXPECT_LT(cut.BodyTop(), cut.PageHeight() / 4);
   EXPECT_GT(FindText(cut.Page(1), "body")->Box.top(), headerBottom);
-}
-
-TEST(ReportPdfTest, WritesAPdfAndNeverLeavesABrokenOne) {
-  ReportDocument doc;
-  doc.StartDoc();
-  doc.Paragraph("Cycle Time Estimate");
-  doc.NewPage();
-  doc.Paragraph("second page");
-  doc.EndDoc();
-  QTemporaryDir dir;
-  const QString path = dir.filePath("out.pdf");
-  QString error;
-  ASSERT_TRUE(WriteReportPdf(doc, path, &error)) << error.toStdString();
-  const QByteArray pdf = test::ReadBytes(path);
-  EXPECT_TRUE(pdf.startsWith("%PDF-"));
-  EXPECT_EQ(QString::fromLatin1(pdf).count(QRegularExpression("/Type\\s*/Page(?!s)")), 2);
-
-  // A folder that does not exist: a message, nothing written.
-  EXPECT_FALSE(WriteReportPdf(doc, dir.filePath("missing/out.pdf"), &error));
-  EXPECT_FALSE(error.isEmpty());
-  // An empty document is refused and the good file stays.
-  ReportDocument empty;
-  EXPECT_FALSE(WriteReportPdf(empty, path, &error));
-  EXPECT_EQ(test::ReadBytes(path), pdf);
 }
 
 TEST(PageSetupTest, PrinterBorderWidensTheInset) {
