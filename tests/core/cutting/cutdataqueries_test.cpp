@@ -42,7 +42,6 @@ TEST(CutDataQueryTest, TextsConditionsAndBoundValues) {
       // No keyword or no alternative: the empty grid.
       {KeywordQuery(2, types, QString()), none, "0", {}},
       {KeywordQuery(2, types, QStringLiteral("ream")), none, "0", {}},
-      {KeywordQuery(2, {}, QStringLiteral("turn")), none, "0", {}},
       // The cutting database editor.
       {WholeTableQuery(), "Cutdat", "", {}},
       {ShowAllQuery(), "select * from CutDat", "", {}},
