@@ -54,23 +54,6 @@ TEST(OperationNameRulesTest, HoldersKeywordsAndFacts) {
   }
 }
 
-// Every bundled name with a keyword finds recommended data in the bundled
-// cutting database.
-TEST(OperationNameRulesTest, BundledNamesFindBundledCuttingData) {
-  TempAppFolder app(true);
-  CuttingDatabase db;
-  test::OpenOrFail(db, app);
-  const QStringList types = CollectOperationTypes(test::Selected(db, GroupQuery(1)));
-  ScriptedPrompter prompter;
-  for (const QString& name : LoadOperationNames(app.Path(), prompter)) {
-    const QString keyword = GridKeywordForName(name);
-    if (keyword.isEmpty()) continue;
-    EXPECT_FALSE(test::Selected(db, KeywordQuery(1, types, keyword)).empty()) << name.toStdString();
-  }
-  EXPECT_EQ(CollectOperationTypes(test::Selected(db, KeywordQuery(1, types, GridKeyword("Drill")))),
-            (QStringList{"Center Drill", "Spot Drill", "Drill", "Live Cross Drill"}));
-}
-
 TEST(OperationNameFileTest, LinesInOrderWindows1252WithCrLf) {
   TempAppFolder app;
   app.Write("OPP-DESC.TXT", QByteArray("OD Turn\r\n\r\nDrill \xD8 .25\r\nLive Tap\nLast"));
