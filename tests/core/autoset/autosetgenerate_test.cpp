@@ -1,6 +1,3 @@
-// "Add to CutData Exit": the generated operations, where they go, and every
-// case in which nothing may be written.
-
 #include "autosettestutil.h"
 
 #include "platform/numtext.h"
