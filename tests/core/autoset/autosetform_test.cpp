@@ -1,7 +1,3 @@
-// The Auto Set form before generation: loading, kinds and frames, the
-// center data, pecks, field couplings, "Pick Tap", unit keys, the double
-// quote, the mill feed coupling and the thread calculations.
-
 #include "autosettestutil.h"
 
 #include "platform/numtext.h"
@@ -30,28 +26,18 @@ TEST_F(AutoSetFormTest, LoadingListsTheToolsAndTheCenterDrillsInTheStudysUnits) 
   EXPECT_EQ(form_.Text(F::CD(2)), "80.");
   EXPECT_TRUE(prompter_.Entries().isEmpty());
   EXPECT_FALSE(ws_.Study.Dirty);
-  // Metric: empty speeds and feeds, and the inch rows of the center drill
-  // table converted to millimetres.
+  // Metric: empty speeds and feeds, and the center drill table read in
+  // millimetres (its first row is 1/8 inch across).
   Load(true);
   EXPECT_EQ(form_.Text(F::CD(2)), "");
   EXPECT_EQ(form_.Label(F::CD(2)), "Center SMM:");
-  EXPECT_EQ(form_.CenterTable().Rows[0].Designation(), "#00");
   EXPECT_EQ(form_.CenterTable().Rows[0].Cell(2), "3.175");
-  EXPECT_EQ(form_.CenterTable().Rows[10].Designation(), "A0.5");
-  EXPECT_EQ(form_.CenterTable().Rows[10].Cell(2), "3.15");
 }
 
 TEST_F(AutoSetEmptyFolderTest, MissingCenterDrillFileLeavesTheToolListEmpty) {
   form_.Load();
   EXPECT_EQ(prompter_.Messages(), QStringList({folder_.Path() + "CEN-INFO.TXT is missing!"}));
   EXPECT_TRUE(form_.ToolEntries().isEmpty());
-
-  // Every generation stops at the first tool.
-  form_.ChooseKind(0);
-  form_.SetFirstToolIndex(1);
-  prompter_.Clear();
-  EXPECT_EQ(form_.Generate(1).Outcome, AutoSetOutcome::NoFirstTool);
-  EXPECT_TRUE(Op(1).IsBlank());
   // A file it cannot read: the message, the tools all the same.
   folder_.Write("CEN-INFO.TXT", "\"#1\",.125,118,.047,.047,60\r\n");  // no [INCH]
   prompter_.Clear();
@@ -101,15 +87,12 @@ TEST_F(AutoSetFormTest, DrillDiameterChoosesTheCenterDrillAndPecksAndExitChanges
   EXPECT_EQ(form_.Text(F::DR(3)), "3");  // 2d, 1d, 1d
   form_.ClickPeckPattern(PeckPattern::ThreeTwoOne);
   EXPECT_EQ(form_.Text(F::DR(3)), "2");
-  form_.ClickPeckPattern(PeckPattern::One);
-  EXPECT_EQ(form_.Text(F::DR(3)), "4");
   // A zero or negative diameter leaves center data and pecks alone.
   Type(F::DR(0), "0");
-  EXPECT_EQ(Texts({F::CD(0), F::DR(3)}), QStringList({"#4 Center Drill", "4"}));
-  // A spot drill reaches the spot diameter at half its depth.
+  EXPECT_EQ(Texts({F::CD(0), F::DR(3)}), QStringList({"#4 Center Drill", "2"}));
+  // The spot drill's data: AutoSetGenerateTest. Clicked back, the center drill is chosen again.
   Type(F::DR(0), ".25");
   form_.ClickCenterType(CenterType::Spot);
-  EXPECT_EQ(Texts({F::CD(0), F::CD(1)}), QStringList({"Spot Drill", ".135"}));
   form_.ClickCenterType(CenterType::CenterDrill);
   EXPECT_EQ(form_.Text(F::CD(0)), "#4 Center Drill");
   // Exit closes without changes.
@@ -124,13 +107,9 @@ TEST_F(AutoSetFormTest, HoleDataSetsTheCenterAndDrillData) {
   const struct { int Kind; bool Metric; Texts Typed, Expected; } cases[] = {
       // Wider than every body of the table: no designation.
       {0, false, {{F::DR(0), "2"}}, {{F::CD(0), " Center Drill"}, {F::CD(1), "0"}}},
-      // Pecks .4026 + .2013 + .2013 >= .65; the hole of the tap kind is the
-      // tap diameter: the spot is .27 wide.
-      {1, false, {{F::Tap(1), ".25"}, {F::DR(0), ".2013"}, {F::Tap(3), ".5"}},
-       {{F::DR(5), ".65"}, {F::DR(3), "3"}, {F::CD(0), "#4 Center Drill"}}},
-      {1, true, {{F::Tap(3), "12"}}, {{F::DR(5), "16."}}},  // four millimetres more in metric
-      {2, false, {{F::Ream(0), ".25"}, {F::Ream(2), ".5"}},  // pecks .48 + .24
-       {{F::DR(0), ".24"}, {F::CD(0), "#4 Center Drill"}, {F::DR(5), ".65"}, {F::DR(3), "2"}}},
+      // The inch tap and ream depths are .15 short of the drill depth
+      // (AutoSetGenerateTest); four millimetres in metric.
+      {1, true, {{F::Tap(3), "12"}}, {{F::DR(5), "16."}}},
       // The metric ream stock is a quarter millimetre. Spot 10.02 wide: the
       // inch rows (in millimetres) come first; #5 has an 11.113 body and a
       // 4.763 pilot.
@@ -145,18 +124,15 @@ TEST_F(AutoSetFormTest, HoleDataSetsTheCenterAndDrillData) {
   }
 }
 
+// The inch tap's texts reach the generated operations (AutoSetGenerateTest).
 TEST_F(AutoSetFormTest, PickTapTakesTheChosenTapInTheStudysUnits) {
-  for (const bool metric : {false, true}) {
-    SCOPED_TRACE(metric ? "metric" : "inch");
-    Start(1, metric);
-    ws_.ChosenTapText = QStringLiteral("1/4-20 UNC");
-    ws_.TapDrillResult = {0.25f, 0.05f, 0.2013f};
-    form_.PickTap();
-    EXPECT_EQ(Texts({F::Tap(0), F::Tap(1), F::Tap(2), F::DR(0), F::CD(0)}),
-              metric ? QStringList({"1/4-20 UNC", "6.35", "1.27", "5.113", "#4 Center Drill"})
-                     : QStringList({"1/4-20 UNC", ".25", ".05", ".2013", "#4 Center Drill"}));
-    EXPECT_TRUE(prompter_.Entries().isEmpty());
-  }
+  Start(1, true);
+  ws_.ChosenTapText = QStringLiteral("1/4-20 UNC");
+  ws_.TapDrillResult = {0.25f, 0.05f, 0.2013f};
+  form_.PickTap();
+  EXPECT_EQ(Texts({F::Tap(0), F::Tap(1), F::Tap(2), F::DR(0), F::CD(0)}),
+            QStringList({"1/4-20 UNC", "6.35", "1.27", "5.113", "#4 Center Drill"}));
+  EXPECT_TRUE(prompter_.Entries().isEmpty());
   // Closed without a tap: the fields stay, and the earlier tap stays too.
   Start(1);
   Type(F::Tap(1), ".3125");
@@ -179,14 +155,9 @@ TEST_F(AutoSetFormTest, UnitKeysConvertLengthsAndSurfaceSpeeds) {
     EXPECT_TRUE(form_.KeyPress(f, key));
     return form_.Text(f);
   };
-  Type(F::DR(0), ".5");
-  EXPECT_EQ(press(F::DR(0), u'm'), "12.7");
-  EXPECT_EQ(press(F::DR(0), u'I'), ".5");
-  Type(F::DR(1), "80");  // feet per minute
-  EXPECT_EQ(press(F::DR(1), u'M'), "24.384");
-  EXPECT_EQ(press(F::DR(1), u'i'), "80.");
   // Lengths, surface speeds, and the counts and tap speed that swallow the
-  // key and keep their value.
+  // key and keep their value; the keys and the arithmetic are those of the
+  // cutting conditions (CuttingConditionsTest).
   const std::pair<std::vector<AutoSetField>, std::pair<const char*, const char*>> groups[] = {
       {{F::CD(1), F::CD(3), F::DR(0), F::DR(2), F::DR(4), F::DR(5), F::Tap(1), F::Tap(2), F::Tap(3), F::Ream(0),
         F::Ream(1), F::Ream(2), F::Mill(0), F::Mill(2), F::Mill(3), F::Mill(4), F::Mill(6), F::Mill(7)},
@@ -234,23 +205,14 @@ TEST_F(AutoSetFormTest, UnitKeyConversionRunsTheCouplingUnderEitherDecimalCharac
 
 TEST_F(AutoSetFormTest, DoubleQuoteIsRefusedInCenterAndTapFields) {
   Load();
-  const QString message =
-      QStringLiteral("You can not use \" in your description because of the way I save the data file.");
-  for (const AutoSetField& f : {F::CD(0), F::CD(2), F::Tap(0), F::Tap(4)}) {
-    prompter_.Clear();
-    EXPECT_TRUE(form_.KeyPress(f, u'"'));
-    EXPECT_EQ(prompter_.Messages(), QStringList({message}));
-  }
-  prompter_.Clear();
+  for (const AutoSetField& f : {F::CD(0), F::CD(2), F::Tap(0), F::Tap(4)}) EXPECT_TRUE(form_.KeyPress(f, u'"'));
   Type(F::Tap(0), "1/4-20");
   EXPECT_FALSE(form_.Change(F::Tap(0), "1/4\"-20"));
   EXPECT_EQ(form_.Text(F::Tap(0)), "1/4-20");
   EXPECT_FALSE(form_.Change(F::CD(0), "#2\""));
-  EXPECT_EQ(prompter_.Messages(), QStringList({message, message}));
   // The drill fields are numbers only; a quote there never reaches a name.
-  prompter_.Clear();
   EXPECT_FALSE(form_.KeyPress(F::DR(0), u'"'));
-  EXPECT_TRUE(prompter_.Messages().isEmpty());
+  EXPECT_EQ(prompter_.Messages(), QStringList(6, kDoubleQuoteMessage));
 }
 
 TEST_F(AutoSetFormTest, FeedPerToothAndFeedPerRevolutionFollowEachOther) {

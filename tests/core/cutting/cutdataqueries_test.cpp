@@ -42,10 +42,7 @@ TEST(CutDataQueryTest, TextsConditionsAndBoundValues) {
       // No keyword or no alternative: the empty grid.
       {KeywordQuery(2, types, QString()), none, "0", {}},
       {KeywordQuery(2, types, QStringLiteral("ream")), none, "0", {}},
-      {KeywordQuery(2, {}, QStringLiteral("turn")), none, "0", {}},
-      // The cutting database editor.
-      {WholeTableQuery(), "Cutdat", "", {}},
-      {ShowAllQuery(), "select * from CutDat", "", {}},
+      // The cutting database editor (its whole table and "show all": CuttingDataEditorFormTest).
       {AboveDataQuery(0, QString()), "select * from CutDat", "", {}},
       {AboveDataQuery(4, QString()), "select * from CutDat where GrpIndex = 4", "GrpIndex = ?", {4}},
       {AboveDataQuery(0, ream), "select * from CutDat where Operation = 'Ream'", "Operation = ?", {ream}},

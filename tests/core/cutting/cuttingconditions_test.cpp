@@ -392,8 +392,9 @@ TEST_F(CuttingConditionsTest, SurfaceFinishFeedNeedsBothValues) {
   EXPECT_DOUBLE_EQ(Op().IPR, 0.0045);
   EXPECT_EQ(Text(kFeedPerMinuteField), "4.5");
   Open();
+  // An RMS of 0 (also one that rounds to 0 or does not fit), no radius.
   for (const auto& [rms, radius] : std::vector<std::pair<QString, QString>>{
-           {"0", ".0312"}, {"32", ""}, {"-16", ".008"}, {"32", "-.008"}, {"40000", ".008"}, {".4", ".008"}}) {
+           {"0", ".0312"}, {".4", ".008"}, {"40000", ".008"}, {"32", ""}, {"32", "-.008"}}) {
     prompter.Clear();
     prompter.QueueText(rms);
     prompter.QueueText(radius);

@@ -3,7 +3,10 @@
 #include "cutdatatestutil.h"
 #include "cutting/cutdataqueries.h"
 #include "cutting/materiallists.h"
+#include "cutting/operationnamelist.h"
+#include "cutting/operationnamerules.h"
 #include "cutting/sqlscript.h"
+#include "platform/scriptedprompter.h"
 
 #include <QDir>
 #include <QFile>
@@ -146,25 +149,15 @@ TEST_F(CuttingDatabaseBundledTest, TheSchemaProtectsNumbersAndRangesAndANewGroup
   int number = 0;
   ASSERT_TRUE(db_.AddGroup(QStringLiteral("Tool Steel"), &number, &error_)) << error_.toStdString();
   EXPECT_EQ(number, 13);
-  const QString path = db_.FilePath();
-  db_.Close();
   // A deleted group would shift the number of every group after it.
-  const QString raw = QStringLiteral("cutdata-schema-check");
-  {
-    QSqlDatabase sql = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), raw);
-    sql.setDatabaseName(path);
-    ASSERT_TRUE(sql.open());
-    QSqlQuery q(sql);
-    EXPECT_FALSE(q.exec(QStringLiteral("delete from MaterialGrps where GrpIndex = 3")));
-    EXPECT_TRUE(q.lastError().databaseText().contains(QStringLiteral("never deleted")));
-    EXPECT_FALSE(q.exec(QStringLiteral("update cutdat set FromSFM = 'fast' where ID = 1")));
-    EXPECT_TRUE(q.exec(QStringLiteral("update cutdat set FromSFM = '450' where ID = 1")));
-    q.finish();
-    sql.close();
-  }
-  QSqlDatabase::removeDatabase(raw);
-  EXPECT_EQ(RawQuery(path, "select count(*) from MaterialGrps").toInt(), 13);
-  EXPECT_EQ(RawQuery(path, "select typeof(FromSFM) from cutdat where ID = 1").toString(), "real");
+  QString refused;
+  RawQuery(db_.FilePath(), "delete from MaterialGrps where GrpIndex = 3", &refused);
+  EXPECT_TRUE(refused.contains(QStringLiteral("never deleted"))) << refused.toStdString();
+  RawQuery(db_.FilePath(), "update cutdat set FromSFM = 'fast' where ID = 1", &refused);
+  EXPECT_FALSE(refused.isEmpty());
+  Exec("update cutdat set FromSFM = '450' where ID = 1");
+  EXPECT_EQ(Count("select count(*) from MaterialGrps"), 13);
+  EXPECT_EQ(RawQuery(db_.FilePath(), "select typeof(FromSFM) from cutdat where ID = 1").toString(), "real");
 }
 
 TEST_F(CuttingDatabaseRowsTest, EachQuerySelectsItsRowsInTableOrder) {
@@ -267,26 +260,26 @@ TEST(RangeTextTest, NumbersEmptyValuesAndJunk) {
   EXPECT_EQ(RangeText(std::nullopt), "");
 }
 
-// Enough groups and materials for a Swiss-type shop, and for every group the
-// operations the cutting data window looks up, with sensible ranges.
-TEST_F(CuttingDatabaseBundledTest, TheSeedHoldsEveryOperationOfEveryGroupWithSensibleRanges) {
+// Every material of the seed belongs to a group; in every group each bundled
+// operation name with a grid keyword finds rows, and every row has sensible
+// ranges.
+TEST_F(CuttingDatabaseBundledTest, EveryBundledNameFindsRowsInEveryGroupWithSensibleRanges) {
   MaterialLists lists;
   ASSERT_TRUE(LoadMaterialLists(db_, &lists, &error_)) << error_.toStdString();
-  EXPECT_EQ(MaterialDisplayText(lists, 1), "12L14 - Free-Machining Steel");
-  EXPECT_GE(MaterialCount(lists), 30);
-  // Every material belongs to a group, so every entry resolves.
   for (int i = 1; i <= MaterialCount(lists); ++i)
     EXPECT_EQ(GroupOfDisplayText(lists, MaterialDisplayText(lists, i)), lists.MaterialGroups[static_cast<size_t>(i)])
         << lists.MaterialNames[i].toStdString();
-
-  const QStringList required = {"OD Turn Rough", "OD Turn Finish", "Face (Turn)", "Groove (Turn)",
-                                "Cut-off (Turn)", "Center Drill", "Spot Drill", "Drill",
-                                "Ream", "Tap", "Thread (Single Point)", "Live Mill"};
+  ScriptedPrompter prompter;
+  const QStringList names = LoadOperationNames(folder_.Path(), prompter);
+  ASSERT_FALSE(names.isEmpty());
   for (int g = 1; g <= GroupCount(lists); ++g) {
     SCOPED_TRACE(lists.GroupNames[g].toStdString());
     const std::vector<CuttingDataRecord> rows = Selected(db_, GroupQuery(g));
     const QStringList types = CollectOperationTypes(rows);
-    for (const QString& t : required) EXPECT_TRUE(types.contains(t)) << t.toStdString();
+    for (const QString& name : names) {
+      const QString keyword = GridKeywordForName(name);
+      if (!keyword.isEmpty()) EXPECT_FALSE(Selected(db_, KeywordQuery(g, types, keyword)).empty()) << name.toStdString();
+    }
     for (const CuttingDataRecord& r : rows) {
       SCOPED_TRACE(r.Operation.toStdString());
       ASSERT_TRUE(r.FromSFM && r.ToSFM && r.FromIPR && r.ToIPR && r.FromDiam && r.ToDiam);

@@ -21,86 +21,37 @@ const QString kOd = QStringLiteral("(OD Turning Holders)");
 const QString kId = QStringLiteral("(ID Holders)");
 const QString kLive = QStringLiteral("(Live Holders)");
 
-// Names beyond the bundled ones (whose rules BundledNamesSteerAsIntended pins).
-TEST(OperationNameRulesTest, HoldersKeywordsAndLiveNames) {
-  const std::vector<std::pair<QString, QString>> headings = {
-      {"live tap", kLive}, {"REAM", kId}, {"Rough Turn", kOd}, {"Thread", ""}, {"Cut-Off", ""}, {"", ""},
-      // "ID" counts in capitals only; "od" anywhere, inside words too.
-      {"id bore", ""},     {"Grid", ""},  {"Body Form", kOd},  {"Taper", kId},
+// The holder heading, the grid keyword (the last one in the name wins), and
+// the words the non-cutting items look for: "L" live tool, "T" tapping,
+// "C" cut-off. "ID" counts in capitals only; the other words anywhere, inside
+// other words too.
+TEST(OperationNameRulesTest, HoldersKeywordsAndFacts) {
+  const struct { QString Name, Heading, Keyword; const char* Facts; } cases[] = {
+      {"live tap", kLive, "", "LT"},            {"cross drill (live)", kLive, "drill", "L"},
+      {"Live Cross Mill", kLive, "mill", "L"},  {"Li ve", "", "", ""},
+      {"Drill & Ream", kId, "ream", ""},        {"FACE and DRILL", kId, "drill", ""},
+      {"Center Drill", kId, "center", ""},      {"Spot Drill", kId, "spot", ""},
+      {"Spot Face", kId, "spot", ""},           {"Broach", kId, "", ""},
+      {"Taper", kId, "", "T"},                  {"ID Turn", kId, "turn", ""},
+      {"id bore", "", "", ""},                  {"Grid", "", "", ""},
+      {"Rough Turn", kOd, "turn", ""},          {"OD Groove", kOd, "turn", ""},
+      {"Body Form", kOd, "", ""},               {"Die Thread OD", kOd, "", "T"},
+      {"OD Groove & Cut-Off", kOd, "turn", "C"}, {"Face Mill", "", "mill", ""},
+      {"cutoff", "", "", "C"},                  {"Cut Off", "", "", "C"},
+      {"Thread", "", "", ""},                   {"", "", "", ""},
   };
-  for (const auto& [name, heading] : headings) EXPECT_EQ(HolderHeadingForName(name), heading) << name.toStdString();
-  // The last keyword in the name wins.
-  const std::vector<std::pair<QString, QString>> keywords = {
-      {"Drill & Ream", "ream"}, {"Face Mill", "mill"}, {"CENTER", "center"}, {"Spot Face", "spot"},
-      {"FACE and DRILL", "drill"}, {"Cut-off", ""},
-  };
-  for (const auto& [name, keyword] : keywords) {
-    EXPECT_EQ(GridKeywordForName(name), keyword) << name.toStdString();
-    EXPECT_EQ(GridKeyword(name), keyword) << name.toStdString();
-  }
-  EXPECT_TRUE(IsLiveOperationName("cross drill (live)"));
-  EXPECT_FALSE(IsLiveOperationName("Li ve"));
-}
-
-// The bundled names steer the window and the cycle items as a shop expects:
-// the holder heading, the grid keyword, and the words the non-cutting items
-// look for ("L" live tool, "T" tapping, "C" cut-off).
-TEST(OperationNameRulesTest, BundledNamesSteerAsIntended) {
-  const struct { QString Name, Heading, Keyword; const char* Facts; } expected[] = {
-      {"OD Turn", kOd, "turn", ""},           {"OD Rough Turn", kOd, "turn", ""},
-      {"OD Finish Turn", kOd, "turn", ""},    {"Face OD", kOd, "turn", ""},
-      {"OD Groove", kOd, "turn", ""},         {"OD Form", kOd, "", ""},
-      {"OD Knurl", kOd, "", ""},              {"OD Thread", kOd, "", ""},
-      {"Single Point Thread", "", "", ""},    {"Die Thread OD", kOd, "", "T"},
-      {"OD Groove & Cut-Off", kOd, "turn", "C"}, {"Center Drill", kId, "center", ""},
-      {"Spot Drill", kId, "spot", ""},        {"Drill", kId, "drill", ""},
-      {"Peck Drill", kId, "drill", ""},       {"Ream", kId, "ream", ""},
-      {"Tap", kId, "", "T"},                  {"ID Turn", kId, "turn", ""},
-      {"ID Bore (Turn)", kId, "turn", ""},    {"ID Groove", kId, "turn", ""},
-      {"ID Thread", kId, "", ""},             {"Broach", kId, "", ""},
-      {"Live Center Drill", kLive, "center", "L"}, {"Live Spot Drill", kLive, "spot", "L"},
-      {"Live Drill", kLive, "drill", "L"},    {"Live Ream", kLive, "ream", "L"},
-      {"Live Tap", kLive, "", "LT"},          {"Live Cross Drill", kLive, "drill", "L"},
-      {"Live Cross Tap", kLive, "", "LT"},    {"Live Cross Mill", kLive, "mill", "L"},
-      {"Live Mill Flats", kLive, "mill", "L"}, {"Live Slot Mill", kLive, "mill", "L"},
-      {"Live Thread Mill", kLive, "mill", "L"}, {"Live Polygon Mill", kLive, "mill", "L"},
-      {"Live Thread Whirl", kLive, "", "L"},
-  };
-  ScriptedPrompter prompter;
-  const QStringList names = LoadOperationNames(test::SourceDataFolder(), prompter);
-  ASSERT_TRUE(prompter.Entries().isEmpty());
-  QStringList expectedNames;
-  for (const auto& e : expected) expectedNames << e.Name;
-  ASSERT_EQ(names, expectedNames);
-  for (const auto& e : expected) {
-    SCOPED_TRACE(e.Name.toStdString());
-    EXPECT_EQ(HolderHeadingForName(e.Name), e.Heading);
-    EXPECT_EQ(GridKeywordForName(e.Name), e.Keyword);
-    EXPECT_EQ(GridKeyword(e.Name), e.Keyword);
-    const OperationFacts facts = NameFacts(e.Name);
-    const QString flags = QString::fromLatin1(e.Facts);
-    EXPECT_EQ(IsLiveOperationName(e.Name), flags.contains(u'L'));
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Name.toStdString());
+    EXPECT_EQ(HolderHeadingForName(c.Name), c.Heading);
+    EXPECT_EQ(GridKeywordForName(c.Name), c.Keyword);
+    EXPECT_EQ(GridKeyword(c.Name), c.Keyword);
+    const OperationFacts facts = NameFacts(c.Name);
+    const QString flags = QString::fromLatin1(c.Facts);
+    EXPECT_EQ(IsLiveOperationName(c.Name), flags.contains(u'L'));
     EXPECT_EQ(facts.Live, flags.contains(u'L'));
     EXPECT_EQ(facts.Tapping, flags.contains(u'T'));
     EXPECT_EQ(facts.CutOff, flags.contains(u'C'));
   }
-}
-
-// Every bundled name with a keyword finds recommended data in the bundled
-// cutting database.
-TEST(OperationNameRulesTest, BundledNamesFindBundledCuttingData) {
-  TempAppFolder app(true);
-  CuttingDatabase db;
-  test::OpenOrFail(db, app);
-  const QStringList types = CollectOperationTypes(test::Selected(db, GroupQuery(1)));
-  ScriptedPrompter prompter;
-  for (const QString& name : LoadOperationNames(app.Path(), prompter)) {
-    const QString keyword = GridKeywordForName(name);
-    if (keyword.isEmpty()) continue;
-    EXPECT_FALSE(test::Selected(db, KeywordQuery(1, types, keyword)).empty()) << name.toStdString();
-  }
-  EXPECT_EQ(CollectOperationTypes(test::Selected(db, KeywordQuery(1, types, GridKeyword("Drill")))),
-            (QStringList{"Center Drill", "Spot Drill", "Drill", "Live Cross Drill"}));
 }
 
 TEST(OperationNameFileTest, LinesInOrderWindows1252WithCrLf) {
@@ -111,6 +62,10 @@ TEST(OperationNameFileTest, LinesInOrderWindows1252WithCrLf) {
             (QStringList{"OD Turn", "", QString::fromUtf8("Drill \u00D8 .25"), "Live Tap", "Last"}));
   ASSERT_TRUE(SaveOperationNames(app.Path(), {"OD Turn", "", QString::fromUtf8("Ø Drill – 1/4")}, prompter));
   EXPECT_EQ(app.Read("OPP-DESC.TXT"), QByteArray("OD Turn\r\n\r\n\xD8 Drill \x96 1/4\r\n"));
+  // No names: an empty file, which is no missing one.
+  ASSERT_TRUE(SaveOperationNames(app.Path(), {}, prompter));
+  EXPECT_EQ(app.Read("OPP-DESC.TXT"), QByteArray());
+  EXPECT_TRUE(LoadOperationNames(app.Path(), prompter).isEmpty());
   EXPECT_TRUE(prompter.Entries().isEmpty());
 
   // A missing file gives the message and an empty list; a folder that
@@ -151,8 +106,6 @@ TEST_F(OperationNameEditorTest, AddGoesToTheTopOrBeforeTheSelection) {
   editor->Add();
   EXPECT_EQ(editor->Names(), (QStringList{"Spot Drill", "Drill", "Tap", "  Broach ", "Ream"}));
   EXPECT_EQ(editor->SelectedIndex(), 3);
-  editor->Add();  // an empty text adds an empty name
-  EXPECT_EQ(editor->Names()[3], "");
   // The text box refuses double quotes.
   EXPECT_TRUE(editor->TextKeyPress(u'"'));
   EXPECT_FALSE(editor->TextKeyPress(u'a'));
@@ -182,18 +135,6 @@ TEST_F(OperationNameEditorTest, DeleteAsksAndKeepsTheNameInTheTextBox) {
   editor->Select(0);
   editor->Add();  // re-added elsewhere
   EXPECT_EQ(editor->Names(), (QStringList{"Tap", "Drill", "Ream"}));
-
-  // Deleting everything saves an empty file, which is no missing one.
-  for (int i = 0; i < 3; ++i) {
-    editor->Select(0);
-    prompter.QueueAnswer(Answer::Yes);
-    editor->Delete();
-  }
-  EXPECT_TRUE(editor->Save());
-  EXPECT_EQ(app.Read("OPP-DESC.TXT"), QByteArray());
-  prompter.Clear();
-  EXPECT_TRUE(LoadOperationNames(app.Path(), prompter).isEmpty());
-  EXPECT_TRUE(prompter.Entries().isEmpty());
 }
 
 TEST_F(OperationNameEditorTest, MovesStopAtTheEndsAndOnlySaveWrites) {
@@ -247,15 +188,6 @@ TEST_F(OperationNameEditorTest, FailedSaveKeepsTheListTheWindowAndTheOldFile) {
   EXPECT_EQ(editor->Names(), (QStringList{"Drill", "Tap", "Ream"}));
   EXPECT_EQ(prompter.Messages(), QStringList{"The file " + app.Path() + "OPP-DESC.TXT can not be opened!"});
   EXPECT_TRUE(QFileInfo(app.FilePath("OPP-DESC.TXT/keep")).isDir());
-
-  // Opened without the file: names can still be added and saved.
-  editor.emplace(app.FilePath("new/"), prompter);
-  EXPECT_TRUE(editor->Names().isEmpty());
-  editor->SetText("OD Turn");
-  editor->Add();
-  QDir().mkpath(app.FilePath("new"));
-  EXPECT_TRUE(editor->Save());
-  EXPECT_EQ(app.Read("new/OPP-DESC.TXT"), "OD Turn\r\n");
 }
 
 }  // namespace
