@@ -108,8 +108,6 @@ TEST_F(ReportCommandTest, SwitchesAndStoredSettingsShapeTheReport) {
   {
     QSettings store(Settings(), QSettings::IniFormat);
     store.setValue("PrintPreview/PrintCutData", "0");
-    store.setValue("Arvex/HoursShift", "7.5");
-    store.setValue("Arvex/HoursDay", "7.5");
     store.setValue("Arvex/Disclaimer", "Shop estimate only");
   }
   const QString stored = folder.FilePath("stored.pdf");
@@ -119,9 +117,6 @@ TEST_F(ReportCommandTest, SwitchesAndStoredSettingsShapeTheReport) {
   EXPECT_FALSE(text.contains("Comparing Times by Groups"));
   EXPECT_TRUE(text.contains("Tool Holders needed:"));
   EXPECT_TRUE(text.contains("Shop estimate only"));
-  EXPECT_TRUE(text.contains("Table based on 7.5hours/shift, 8hours/day, 6 days/week"));
-  // Reading the settings wrote nothing back.
-  EXPECT_EQ(QSettings(Settings(), QSettings::IniFormat).value("Arvex/HoursDay").toString(), "7.5");
 }
 
 TEST_F(ReportCommandTest, AFailureNeverLeavesABrokenPdf) {

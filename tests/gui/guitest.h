@@ -3,7 +3,6 @@
 // folder, a scripted prompter, and controls found by their objectName.
 
 #include "platform/scriptedprompter.h"
-#include "session/help.h"
 #include "support/testsupport.h"
 #include "windowcontext.h"
 #include "workspace.h"
@@ -17,20 +16,6 @@
 #include <memory>
 
 namespace arvex::test {
-
-// Records the help topics asked for instead of starting a viewer.
-class RecordingHelpStarter : public HelpStarter {
- public:
-  bool StartProgram(const QString& program, const QStringList& arguments) override {
-    Started << program + u' ' + arguments.join(u' ');
-    return true;
-  }
-  bool OpenUrl(const QUrl& url) override {
-    Started << url.toString();
-    return true;
-  }
-  QStringList Started;
-};
 
 // A workspace on a filled temporary application folder, a settings file of
 // its own, the scripted prompter and the window table of this build.

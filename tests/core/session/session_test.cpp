@@ -1,7 +1,6 @@
 #include "document/rvxfile.h"
 #include "platform/scriptedprompter.h"
 #include "session/filedialogs.h"
-#include "session/help.h"
 #include "session/recentfiles.h"
 #include "session/startup.h"
 #include "session/studysession.h"
@@ -139,29 +138,17 @@ TEST(StudySessionTest, AFailedSaveKeepsTheOldFileAndDirty) {
   EXPECT_EQ(ws.Study.FilePath, "");
 }
 
-namespace {
-struct FailingStarter : HelpStarter {
-  bool StartProgram(const QString& program, const QStringList& arguments) override {
-    Started = program + ' ' + arguments.join(' ');
-    return false;
-  }
-  bool OpenUrl(const QUrl& url) override {
-    Started = url.toString();
-    return true;
-  }
-  QString Started;
-};
-}  // namespace
-
 TEST(HelpTest, TheViewerOfHelpPathOrTheBrowserOpensTheTopic) {
   test::TempAppFolder folder(true);
   test::TempSettings s;
   ScriptedPrompter p;
-  FailingStarter starter;
+  test::RecordingHelpStarter starter;
+  starter.StartsPrograms = false;
   EXPECT_TRUE(ShowHelp(folder.Path(), *s.Store, kCutDataHelpTopic, starter, p));
-  EXPECT_EQ(starter.Started, QUrl::fromLocalFile(folder.Path() + "Arvex.htm").toString() + "#CutDat");
+  EXPECT_EQ(starter.Started, QStringList{QUrl::fromLocalFile(folder.Path() + "Arvex.htm").toString() + "#CutDat"});
   s.Store->setValue("Arvex/HelpPath", "/opt/viewer");
   EXPECT_FALSE(ShowHelp(folder.Path(), *s.Store, {}, starter, p));
+  EXPECT_EQ(starter.Started.last(), "/opt/viewer " + QUrl::fromLocalFile(folder.Path() + "Arvex.htm").toString());
   EXPECT_EQ(p.Messages(), QStringList{"The file - /opt/viewer - could not be found! Add your browser path to the "
                                       "Arvex registry settings - HelpPath="});
 }
