@@ -129,33 +129,27 @@ TEST_F(HeaderFormTest, ANewStudyIsNamedAfterCustomerAndPartNumberOnItsFirstConti
   EXPECT_EQ(ws_.Study.FilePath, studies_.path() + "/Acme-DP-0625.rvx");
 }
 
-TEST_F(HeaderFormTest, AMachineWithoutSubSpindleClearsSubSpindleUsed) {
+TEST_F(HeaderFormTest, TheChosenMachineIsLoadedAndKeptOnlyOnContinue) {
+  // Cancelled after choosing another machine: the study's own comes back.
   OpenStudy();
   form_.Load();
   ASSERT_TRUE(form_.SubSpindleUsed());
   form_.ChooseMachine(form_.Machines().indexOf("SH12-Main"));
   EXPECT_EQ(ws_.Machine.LoadedName, "SH12-Main");
-  EXPECT_FALSE(form_.SubSpindleUsed());
+  EXPECT_FALSE(form_.SubSpindleUsed());  // it has no sub spindle
   EXPECT_TRUE(ws_.Study.Dirty);
-  EXPECT_EQ(form_.Continue(), HeaderForm::ContinueOutcome::Closed);
-  EXPECT_EQ(ws_.Study.Header.MachineName, "SH12-Main");
-  EXPECT_EQ(ws_.Study.Header.SubSpindleUsed, 0);
-}
-
-TEST_F(HeaderFormTest, TheLoadedMachineFollowsTheHeaderWhenTheWindowCloses) {
-  // Cancelled after choosing another machine: the study's own comes back.
-  OpenStudy();
-  form_.Load();
-  form_.ChooseMachine(form_.Machines().indexOf("SH12-Main"));
   form_.Closed();
   EXPECT_EQ(ws_.Machine.LoadedName, "SH20-Sub");
 
-  // Inch changed to metric: the machine's lengths follow.
+  // Continued, and inch changed to metric: the machine's lengths follow.
   HeaderForm again(ws_, prompter_, store_);
   again.Load();
+  again.ChooseMachine(again.Machines().indexOf("SH12-Main"));
   again.SetMetric(true);
   ASSERT_EQ(again.Continue(), HeaderForm::ContinueOutcome::Closed);
   again.Closed();
+  EXPECT_EQ(ws_.Study.Header.MachineName, "SH12-Main");
+  EXPECT_EQ(ws_.Study.Header.SubSpindleUsed, 0);
   EXPECT_EQ(ws_.Study.Header.Metric, -1);
   EXPECT_TRUE(ws_.Machine.LengthsInMillimetres);
   EXPECT_EQ(ws_.Machine.BarLengthInch, 3657.6f);

@@ -169,7 +169,7 @@ TEST_F(MainWindowFormTest, EnterAndTheEditorButtonsOpenTheOperationOfTheLine) {
   EXPECT_EQ(host_.Calls.size(), 3);
 }
 
-TEST_F(MainWindowFormTest, AddSyncTakesThePlacesOfBothSelections) {
+TEST_F(MainWindowFormTest, AddSyncTakesBothSelectionsAndRemoveSyncTheMainMarker) {
   Study({1, 1, 1, 1}, {1, 1, 1});
   form_->FillList();
   form_->ClickLine(kMainSpindle, 1);
@@ -184,20 +184,15 @@ TEST_F(MainWindowFormTest, AddSyncTakesThePlacesOfBothSelections) {
   form_->ClickLine(kMainSpindle, Line(kMainSpindle, "     Sync 1"));
   form_->AddSync();
   EXPECT_EQ(Syncs().size(), 2);
-}
 
-TEST_F(MainWindowFormTest, RemoveSyncTakesTheMainMarkerAndMovesLaterSyncsUp) {
-  Study({1, 1, 1}, {1, 1, 1});
-  Sync(1, 1, 1);
-  Sync(2, 3, 2);
-  form_->FillList();
-  form_->ClickLine(kSubSpindle, 0);  // the sub list's selection is not used
-  form_->ClickLine(kMainSpindle, 1);
-  form_->RemoveSync();
-  EXPECT_EQ(Syncs().size(), 2);
+  // Remove reads the main list only, and later syncs move up.
+  form_->ClickLine(kSubSpindle, Line(kSubSpindle, "     Sync 1"));
   form_->ClickLine(kMainSpindle, 0);
   form_->RemoveSync();
-  EXPECT_EQ(Syncs(), (QList<std::pair<int, int>>{{3, 2}}));
+  EXPECT_EQ(Syncs().size(), 2);
+  form_->ClickLine(kMainSpindle, Line(kMainSpindle, "     Sync 1"));
+  form_->RemoveSync();
+  EXPECT_EQ(Syncs(), (QList<std::pair<int, int>>{{5, 4}}));
 }
 
 TEST_F(MainWindowFormTest, AMarkerMovedDownJoinsTheNextSyncButNeverPassesIt) {
