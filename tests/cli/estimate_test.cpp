@@ -13,13 +13,12 @@ using arvex::test::TempAppFolder;
 
 namespace {
 
-// An application folder with the bundled machines and sample studies, or
-// one that is never filled from them.
-enum Data { kNoData, kBundledData };
+// An application folder with the bundled machines and sample studies, or an
+// empty one that is never filled from them; the settings store is its own,
+// with no rate unless a test sets one.
 struct AppFolder {
-  explicit AppFolder(Data data) : Folder(data == kBundledData) {
-    if (data == kNoData) Folder.Write(".arvex-folder", QByteArray());
-    // A settings store of this run: no rate unless a test sets one.
+  explicit AppFolder(bool bundled = true) : Folder(bundled) {
+    if (!bundled) Folder.Write(".arvex-folder", QByteArray());
     qputenv("ARVEX_SETTINGS_FILE", Folder.FilePath("settings.ini").toLocal8Bit());
   }
   ~AppFolder() { qunsetenv("ARVEX_SETTINGS_FILE"); }
@@ -46,7 +45,7 @@ QJsonObject JsonLine(const QString& line) {
 }  // namespace
 
 TEST(EstimateCommandTest, NeedsAFileOrASample) {
-  AppFolder app(kNoData);
+  AppFolder app(false);
   const std::tuple<QStringList, int, QString> cases[] = {
       {{"estimate"}, 2, "arvex: estimate needs at least one FILE.rvx (try --help)\n"},
       {{"estimate", "--jsn", "a.rvx"}, 2, "arvex: estimate: unknown option --jsn (try --help)\n"},
@@ -62,7 +61,7 @@ TEST(EstimateCommandTest, NeedsAFileOrASample) {
 // ---- with the bundled machines and sample studies ------------------------------
 
 TEST(EstimateCommandTest, BundledSamplesEstimateWithoutError) {
-  AppFolder app(kBundledData);
+  AppFolder app;
   auto r = app.Run(
       {"estimate", "--json", app.Sample(kInchSample), app.Sample(kMetricSample), app.Sample(kMainOnlySample)});
   EXPECT_EQ(r.Status, 0) << r.Err.toStdString();
@@ -99,7 +98,7 @@ TEST(EstimateCommandTest, BundledSamplesEstimateWithoutError) {
 }
 
 TEST(EstimateCommandTest, CostsFromTheStoredRatesOrTheOptions) {
-  AppFolder app(kBundledData);
+  AppFolder app;
   app.Folder.Write("settings.ini", "[Arvex]\nMachineRate=90\nSetupRate=60\nBarPrice=20\nBatchQuantity=250\n");
   const QString file = app.Sample(kMainOnlySample);
   auto r = app.Run({"estimate", "--json", "--rate=120", "--efficiency", "90", file});
@@ -133,7 +132,7 @@ TEST(EstimateCommandTest, CostsFromTheStoredRatesOrTheOptions) {
 }
 
 TEST(EstimateCommandTest, ReadableSummary) {
-  AppFolder app(kBundledData);
+  AppFolder app;
   const QString file = app.Sample(kMainOnlySample);
   auto r = app.Run({"estimate", file});
   EXPECT_EQ(r.Status, 0);
@@ -159,7 +158,7 @@ TEST(EstimateCommandTest, ReadableSummary) {
 }
 
 TEST(EstimateCommandTest, ABatchGoesOnPastBadFilesInItsOrder) {
-  AppFolder app(kBundledData);
+  AppFolder app;
   const QByteArray inch = app.Folder.Read("samples/" + kInchSample);
   const QByteArray mainOnly = app.Folder.Read("samples/" + kMainOnlySample);
   QByteArray noMachine = mainOnly;
@@ -196,7 +195,7 @@ TEST(EstimateCommandTest, ABatchGoesOnPastBadFilesInItsOrder) {
 }
 
 TEST(EstimateCommandTest, AListLongerThanOneHundredOperationsIsNotEstimated) {
-  AppFolder app(kBundledData);
+  AppFolder app;
   QList<QByteArray> lines = app.Folder.Read("samples/" + kMainOnlySample).split('\n');
   // Header, count 5, five operations, the sub count, two sync lines: make it
   // 101 operations.

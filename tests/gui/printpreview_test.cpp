@@ -59,7 +59,6 @@ TEST_F(PrintWindowsTest, PreviewShowsTheFormAndForwardsItsEvents) {
   EXPECT_EQ(Find<QLabel>(&window, "Label1")->text(), "No printer");
   QTest::mouseClick(Find<QPushButton>(&window, "cmdNext"), Qt::LeftButton);
   EXPECT_EQ(page->text(), "2 of " + count);
-  EXPECT_EQ(Find<QScrollBar>(&window, "scrlPage")->value(), 2);
   Find<QScrollBar>(&window, "scrlPage")->setValue(3);
   EXPECT_EQ(window.Form().Page(), 3);
 
