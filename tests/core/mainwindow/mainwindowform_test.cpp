@@ -169,7 +169,7 @@ TEST_F(MainWindowFormTest, EnterAndTheEditorButtonsOpenTheOperationOfTheLine) {
   EXPECT_EQ(host_.Calls.size(), 3);
 }
 
-TEST_F(MainWindowFormTest, AddSyncTakesBothSelectionsAndRemoveSyncTheMainMarker) {
+TEST_F(MainWindowFormTest, SyncCommandsTakeTheSelectionsAndHideWithTheMarkers) {
   Study({1, 1, 1, 1}, {1, 1, 1});
   form_->FillList();
   form_->ClickLine(kMainSpindle, 1);
@@ -193,6 +193,14 @@ TEST_F(MainWindowFormTest, AddSyncTakesBothSelectionsAndRemoveSyncTheMainMarker)
   form_->ClickLine(kMainSpindle, Line(kMainSpindle, "     Sync 1"));
   form_->RemoveSync();
   EXPECT_EQ(Syncs(), (QList<std::pair<int, int>>{{5, 4}}));
+
+  // Hidden syncs show no markers and disable the sync commands.
+  form_->ToggleSyncs();
+  EXPECT_FALSE(form_->Lines(kMainSpindle).join('|').contains("Sync"));
+  EXPECT_FALSE(form_->SyncCommandsEnabled());
+  EXPECT_EQ(form_->SyncToggleCaption(), "Show Syncs");
+  form_->ToggleSyncs();
+  EXPECT_EQ(form_->SyncToggleCaption(), "Hide Syncs");
 }
 
 TEST_F(MainWindowFormTest, AMarkerMovedDownJoinsTheNextSyncButNeverPassesIt) {
@@ -226,18 +234,6 @@ TEST_F(MainWindowFormTest, MarkersAreReadByTheirWholeNumber) {
   form_->RemoveSync();
   EXPECT_EQ(Syncs().size(), 11);
   EXPECT_EQ(ws_.Study.Sync(kMainSpindle, 11), 11);
-}
-
-TEST_F(MainWindowFormTest, HiddenSyncsShowNoMarkersAndDisableTheSyncCommands) {
-  Study({1, 1}, {1});
-  Sync(1, 2, 1);
-  form_->FillList();
-  form_->ToggleSyncs();
-  EXPECT_FALSE(form_->Lines(kMainSpindle).join('|').contains("Sync"));
-  EXPECT_FALSE(form_->SyncCommandsEnabled());
-  EXPECT_EQ(form_->SyncToggleCaption(), "Show Syncs");
-  form_->ToggleSyncs();
-  EXPECT_EQ(form_->SyncToggleCaption(), "Hide Syncs");
 }
 
 TEST_F(MainWindowFormTest, NewAsksWhenDirtyAndOpensTheHeaderWindow) {

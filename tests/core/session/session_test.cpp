@@ -153,22 +153,6 @@ TEST(HelpTest, TheViewerOfHelpPathOrTheBrowserOpensTheTopic) {
                                       "Arvex registry settings - HelpPath="});
 }
 
-TEST(StudySessionTest, AStudyCutShortIsReadAsFarAsItGoesAndSaidSo) {
-  test::TempAppFolder folder(true);
-  Workspace ws;
-  ws.AppFolder = folder.Path();
-  const QByteArray whole = test::ReadBytes(folder.Path() + "samples/01-inch-sub-spindle.rvx");
-  const QString path = folder.FilePath("cut.rvx");
-  for (const bool cut : {false, true}) {
-    test::WriteBytes(path, cut ? whole.left(whole.size() / 2) : whole);
-    ScriptedPrompter p;
-    ASSERT_TRUE(OpenStudy(ws, path, p).FileRead);
-    EXPECT_EQ(p.Messages().join('|').contains("ends before the whole time study"), cut);
-  }
-  EXPECT_GT(ws.Study.MainOpCount, 0);
-  EXPECT_EQ(ws.Study.Sync(kMainSpindle, 1), 0);
-}
-
 TEST(StudySessionTest, AStudyWithoutAMachineReloadsNoneAndSaysNothing) {
   Workspace ws;
   ScriptedPrompter prompter;
@@ -176,18 +160,28 @@ TEST(StudySessionTest, AStudyWithoutAMachineReloadsNoneAndSaysNothing) {
   EXPECT_TRUE(prompter.Texts().isEmpty());
 }
 
-TEST(StudySessionTest, AnOpenedStudyRecommendsForItsOwnMaterial) {
+TEST(StudySessionTest, AStudyIsReadAsFarAsItGoesAndRecommendsForItsOwnMaterial) {
   test::TempAppFolder folder(true);
   test::TempSettings s;
   Workspace ws;
   ws.AppFolder = folder.Path();
   LoadProgramValues(ws, *s.Store);
-  ScriptedPrompter p;
-  ASSERT_TRUE(OpenStudy(ws, folder.Path() + "samples/01-inch-sub-spindle.rvx", p).FileRead);
-  EXPECT_EQ(GroupName(ws.Materials, ws.MaterialGroupIndex), "300 Series Stainless");
+  const QByteArray whole = test::ReadBytes(folder.Path() + "samples/01-inch-sub-spindle.rvx");
+  const QString path = folder.FilePath("cut.rvx");
+  for (const bool cut : {false, true}) {
+    test::WriteBytes(path, cut ? whole.left(whole.size() / 2) : whole);
+    ScriptedPrompter p;
+    ASSERT_TRUE(OpenStudy(ws, path, p).FileRead);
+    EXPECT_EQ(p.Messages().join('|').contains("ends before the whole time study"), cut);
+    EXPECT_EQ(GroupName(ws.Materials, ws.MaterialGroupIndex), "300 Series Stainless");
+  }
+  EXPECT_GT(ws.Study.MainOpCount, 0);
+  EXPECT_EQ(ws.Study.Sync(kMainSpindle, 1), 0);
+
   QByteArray other = test::ReadBytes(folder.Path() + "samples/03-main-spindle-only.rvx");
   other.replace("12L14 - Free-Machining Steel", "Unobtainium");
   test::WriteBytes(folder.FilePath("other.rvx"), other);
+  ScriptedPrompter p;
   ASSERT_TRUE(OpenStudy(ws, folder.FilePath("other.rvx"), p).FileRead);
   EXPECT_EQ(ws.MaterialGroupIndex, 0);
 }
