@@ -110,29 +110,20 @@ TEST_F(MainWindowFormTest, SelectionIsKeptByIndexAcrossARefresh) {
   EXPECT_EQ(form_->Lines(kMainSpindle)[2], "3) B1 03.00 : 06.00  T03-Changed");
 }
 
-TEST_F(MainWindowFormTest, MovingOperationsStopsAtTheEndsOfTheList) {
-  Study({1, 2, 3}, {});
+TEST_F(MainWindowFormTest, MovedOperationsStopAtTheEndsAndTheSelectionFollowsThem) {
+  Study({1, 2, 3}, {1, 1});
+  Sync(1, 2, 2);
   form_->FillList();
   form_->ClickLine(kMainSpindle, 0);
   form_->MoveUp(kMainSpindle);
-  form_->ClickLine(kMainSpindle, 2);
+  form_->ClickLine(kMainSpindle, Line(kMainSpindle, "3) B2 03.00 : 05.00  T03-Op"));
   form_->MoveDown(kMainSpindle);
   EXPECT_FALSE(ws_.Study.Dirty);
   EXPECT_EQ(ws_.Study.Op(kMainSpindle, 1).ToolNo, "T01");
 
-  form_->MoveUp(kMainSpindle);  // operation 3 up: the selection follows it
-  EXPECT_TRUE(ws_.Study.Dirty);
-  EXPECT_EQ(ws_.Study.Op(kMainSpindle, 2).ToolNo, "T03");
-  EXPECT_EQ(form_->Selection(kMainSpindle), 1);
-}
-
-TEST_F(MainWindowFormTest, SelectionFollowsAnOperationMovedPastASyncMarker) {
-  Study({1, 2, 3}, {1, 1});
-  Sync(1, 2, 2);
-  form_->FillList();
-  form_->ClickLine(kMainSpindle, Line(kMainSpindle, "3) B2 03.00 : 05.00  T03-Op"));
+  // Operation 3 up: the sync stays before place 2, which now holds T03.
   form_->MoveUp(kMainSpindle);
-  // The sync stays before place 2, which now holds T03.
+  EXPECT_TRUE(ws_.Study.Dirty);
   EXPECT_EQ(form_->Lines(kMainSpindle)[form_->Selection(kMainSpindle)], "2) B2 03.00 : 03.00  T03-Op");
   EXPECT_EQ(Syncs(), (QList<std::pair<int, int>>{{2, 2}}));
 }
