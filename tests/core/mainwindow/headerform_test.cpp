@@ -75,7 +75,7 @@ TEST_F(HeaderFormTest, OpeningAndCancellingChangesNothingButTheEngineerFromTheSe
   EXPECT_TRUE(prompter_.Texts().isEmpty());
 }
 
-TEST_F(HeaderFormTest, ChangesMarkTheStudyChangedAndContinueWithoutChangesDoesNot) {
+TEST_F(HeaderFormTest, ChangesMarkTheStudyChangedButContinueWithoutChangesAndRefusedQuotesDoNot) {
   OpenStudy();
   form_.Load();
   EXPECT_EQ(form_.Shape(), 2);
@@ -83,6 +83,15 @@ TEST_F(HeaderFormTest, ChangesMarkTheStudyChangedAndContinueWithoutChangesDoesNo
   EXPECT_EQ(form_.Continue(), HeaderForm::ContinueOutcome::Closed);
   EXPECT_FALSE(ws_.Study.Dirty);
   EXPECT_EQ(ws_.Study.FilePath, "/shop/acme/77.rvx");  // an existing path is never changed here
+
+  // A double quote, typed or pasted, is refused and changes nothing.
+  EXPECT_TRUE(form_.KeyPress(u'"'));
+  EXPECT_FALSE(form_.KeyPress(u'x'));
+  EXPECT_FALSE(form_.SetText(HeaderForm::kPartName, "1/2\" Stud"));
+  EXPECT_FALSE(form_.SetNotes("say \"hi\""));
+  EXPECT_EQ(form_.Text(HeaderForm::kPartName), "");
+  EXPECT_EQ(prompter_.Messages(), QStringList(3, kDoubleQuoteMessage));
+  EXPECT_FALSE(ws_.Study.Dirty);
 
   form_.SetText(HeaderForm::kPartName, "Valve Stem");
   EXPECT_TRUE(ws_.Study.Dirty);
@@ -188,18 +197,6 @@ TEST_F(HeaderFormTest, TheMaterialEntryFixesTheGroupOfTheCuttingData) {
   ASSERT_EQ(form_.Continue(), HeaderForm::ContinueOutcome::Closed);
   EXPECT_EQ(prompter_.Messages(), QStringList{"The material entered is not in the database!"});
   EXPECT_EQ(ws_.Study.Header.Material, "Inconel 718");
-}
-
-TEST_F(HeaderFormTest, ADoubleQuoteIsRefusedTypedOrPasted) {
-  OpenStudy();
-  form_.Load();
-  EXPECT_TRUE(form_.KeyPress(u'"'));
-  EXPECT_FALSE(form_.KeyPress(u'x'));
-  EXPECT_FALSE(form_.SetText(HeaderForm::kPartName, "1/2\" Stud"));
-  EXPECT_FALSE(form_.SetNotes("say \"hi\""));
-  EXPECT_EQ(form_.Text(HeaderForm::kPartName), "");
-  EXPECT_EQ(prompter_.Messages(), QStringList(3, kDoubleQuoteMessage));
-  EXPECT_FALSE(ws_.Study.Dirty);
 }
 
 TEST_F(HeaderFormTest, AnUndoWhileTheWindowIsOpenShowsTheRestoredHeader) {
