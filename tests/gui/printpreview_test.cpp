@@ -25,20 +25,14 @@
 namespace arvex::test {
 namespace {
 
-// A computer without printers.
+// A computer without printers: nothing is ever sent to a queue.
 class NoPrinters : public PrintQueues {
  public:
   QString DefaultPrinter() override { return {}; }
   std::optional<PrinterPaper> DefaultPaper(const QString&) override { return std::nullopt; }
   std::optional<PrinterPaper> PaperOfSize(const QString&, QSizeF) override { return std::nullopt; }
-  bool AcceptsJobs(const QString&, QString* why) override {
-    *why = "no printer";
-    return false;
-  }
-  int SubmitPdf(const QString&, const QString&, const QString&, const QString&, int, QString* error) override {
-    *error = "no printer";
-    return 0;
-  }
+  bool AcceptsJobs(const QString&, QString*) override { return false; }
+  int SubmitPdf(const QString&, const QString&, const QString&, const QString&, int, QString*) override { return 0; }
 };
 
 class PrintWindowsTest : public ::testing::Test {
