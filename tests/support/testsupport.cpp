@@ -15,8 +15,6 @@ namespace arvex::test {
 
 QString SourceDataFolder() { return QStringLiteral(ARVEX_SOURCE_DATA_DIR "/"); }
 
-QString FixturePath(const QString& name) { return QStringLiteral(ARVEX_TEST_FIXTURES_DIR "/") + name; }
-
 TempAppFolder::TempAppFolder(bool withBundledData) {
   path_ = dir_.path() + u'/';
   if (!withBundledData) return;

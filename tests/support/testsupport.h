@@ -3,6 +3,7 @@
 // and running the command line in-process or as the real executable.
 
 #include "document/studychanges.h"
+#include "session/help.h"
 
 #include <QByteArray>
 #include <QSettings>
@@ -21,8 +22,6 @@ namespace arvex::test {
 
 // The repository's bundled application folder (data/), with trailing "/".
 QString SourceDataFolder();
-// tests/fixtures/ + name.
-QString FixturePath(const QString& name);
 
 // A temporary application folder, empty or filled with the bundled data.
 class TempAppFolder {
@@ -71,6 +70,21 @@ struct ChangeLog : StudyChangeRecorder {
   void Replaced(const TimeStudy&) override {}
   void Saved(const TimeStudy&) override {}
   QStringList Steps;
+};
+
+// Records the viewers and addresses asked for instead of starting them; a
+// program "starts" while StartsPrograms holds.
+struct RecordingHelpStarter : HelpStarter {
+  bool StartProgram(const QString& program, const QStringList& arguments) override {
+    Started << program + u' ' + arguments.join(u' ');
+    return StartsPrograms;
+  }
+  bool OpenUrl(const QUrl& url) override {
+    Started << url.toString();
+    return true;
+  }
+  QStringList Started;
+  bool StartsPrograms = true;
 };
 
 }  // namespace arvex::test

@@ -75,7 +75,7 @@ TEST_F(HeaderFormTest, OpeningAndCancellingChangesNothingButTheEngineerFromTheSe
   EXPECT_TRUE(prompter_.Texts().isEmpty());
 }
 
-TEST_F(HeaderFormTest, ChangesMarkTheStudyChangedAndContinueWithoutChangesDoesNot) {
+TEST_F(HeaderFormTest, ChangesMarkTheStudyChangedButContinueWithoutChangesAndRefusedQuotesDoNot) {
   OpenStudy();
   form_.Load();
   EXPECT_EQ(form_.Shape(), 2);
@@ -83,6 +83,15 @@ TEST_F(HeaderFormTest, ChangesMarkTheStudyChangedAndContinueWithoutChangesDoesNo
   EXPECT_EQ(form_.Continue(), HeaderForm::ContinueOutcome::Closed);
   EXPECT_FALSE(ws_.Study.Dirty);
   EXPECT_EQ(ws_.Study.FilePath, "/shop/acme/77.rvx");  // an existing path is never changed here
+
+  // A double quote, typed or pasted, is refused and changes nothing.
+  EXPECT_TRUE(form_.KeyPress(u'"'));
+  EXPECT_FALSE(form_.KeyPress(u'x'));
+  EXPECT_FALSE(form_.SetText(HeaderForm::kPartName, "1/2\" Stud"));
+  EXPECT_FALSE(form_.SetNotes("say \"hi\""));
+  EXPECT_EQ(form_.Text(HeaderForm::kPartName), "");
+  EXPECT_EQ(prompter_.Messages(), QStringList(3, kDoubleQuoteMessage));
+  EXPECT_FALSE(ws_.Study.Dirty);
 
   form_.SetText(HeaderForm::kPartName, "Valve Stem");
   EXPECT_TRUE(ws_.Study.Dirty);
@@ -129,33 +138,27 @@ TEST_F(HeaderFormTest, ANewStudyIsNamedAfterCustomerAndPartNumberOnItsFirstConti
   EXPECT_EQ(ws_.Study.FilePath, studies_.path() + "/Acme-DP-0625.rvx");
 }
 
-TEST_F(HeaderFormTest, AMachineWithoutSubSpindleClearsSubSpindleUsed) {
+TEST_F(HeaderFormTest, TheChosenMachineIsLoadedAndKeptOnlyOnContinue) {
+  // Cancelled after choosing another machine: the study's own comes back.
   OpenStudy();
   form_.Load();
   ASSERT_TRUE(form_.SubSpindleUsed());
   form_.ChooseMachine(form_.Machines().indexOf("SH12-Main"));
   EXPECT_EQ(ws_.Machine.LoadedName, "SH12-Main");
-  EXPECT_FALSE(form_.SubSpindleUsed());
+  EXPECT_FALSE(form_.SubSpindleUsed());  // it has no sub spindle
   EXPECT_TRUE(ws_.Study.Dirty);
-  EXPECT_EQ(form_.Continue(), HeaderForm::ContinueOutcome::Closed);
-  EXPECT_EQ(ws_.Study.Header.MachineName, "SH12-Main");
-  EXPECT_EQ(ws_.Study.Header.SubSpindleUsed, 0);
-}
-
-TEST_F(HeaderFormTest, TheLoadedMachineFollowsTheHeaderWhenTheWindowCloses) {
-  // Cancelled after choosing another machine: the study's own comes back.
-  OpenStudy();
-  form_.Load();
-  form_.ChooseMachine(form_.Machines().indexOf("SH12-Main"));
   form_.Closed();
   EXPECT_EQ(ws_.Machine.LoadedName, "SH20-Sub");
 
-  // Inch changed to metric: the machine's lengths follow.
+  // Continued, and inch changed to metric: the machine's lengths follow.
   HeaderForm again(ws_, prompter_, store_);
   again.Load();
+  again.ChooseMachine(again.Machines().indexOf("SH12-Main"));
   again.SetMetric(true);
   ASSERT_EQ(again.Continue(), HeaderForm::ContinueOutcome::Closed);
   again.Closed();
+  EXPECT_EQ(ws_.Study.Header.MachineName, "SH12-Main");
+  EXPECT_EQ(ws_.Study.Header.SubSpindleUsed, 0);
   EXPECT_EQ(ws_.Study.Header.Metric, -1);
   EXPECT_TRUE(ws_.Machine.LengthsInMillimetres);
   EXPECT_EQ(ws_.Machine.BarLengthInch, 3657.6f);
@@ -194,18 +197,6 @@ TEST_F(HeaderFormTest, TheMaterialEntryFixesTheGroupOfTheCuttingData) {
   ASSERT_EQ(form_.Continue(), HeaderForm::ContinueOutcome::Closed);
   EXPECT_EQ(prompter_.Messages(), QStringList{"The material entered is not in the database!"});
   EXPECT_EQ(ws_.Study.Header.Material, "Inconel 718");
-}
-
-TEST_F(HeaderFormTest, ADoubleQuoteIsRefusedTypedOrPasted) {
-  OpenStudy();
-  form_.Load();
-  EXPECT_TRUE(form_.KeyPress(u'"'));
-  EXPECT_FALSE(form_.KeyPress(u'x'));
-  EXPECT_FALSE(form_.SetText(HeaderForm::kPartName, "1/2\" Stud"));
-  EXPECT_FALSE(form_.SetNotes("say \"hi\""));
-  EXPECT_EQ(form_.Text(HeaderForm::kPartName), "");
-  EXPECT_EQ(prompter_.Messages(), QStringList(3, kDoubleQuoteMessage));
-  EXPECT_FALSE(ws_.Study.Dirty);
 }
 
 TEST_F(HeaderFormTest, AnUndoWhileTheWindowIsOpenShowsTheRestoredHeader) {

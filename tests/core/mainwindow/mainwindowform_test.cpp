@@ -1,6 +1,9 @@
 #include "mainwindow/mainwindowform.h"
 
+#include "autoset/autosetform.h"
+#include "engine/printchecks.h"
 #include "platform/scriptedprompter.h"
+#include "session/studysession.h"
 #include "support/qstringprint.h"
 #include "support/testsupport.h"
 #include "workspace.h"
@@ -107,29 +110,20 @@ TEST_F(MainWindowFormTest, SelectionIsKeptByIndexAcrossARefresh) {
   EXPECT_EQ(form_->Lines(kMainSpindle)[2], "3) B1 03.00 : 06.00  T03-Changed");
 }
 
-TEST_F(MainWindowFormTest, MovingOperationsStopsAtTheEndsOfTheList) {
-  Study({1, 2, 3}, {});
+TEST_F(MainWindowFormTest, MovedOperationsStopAtTheEndsAndTheSelectionFollowsThem) {
+  Study({1, 2, 3}, {1, 1});
+  Sync(1, 2, 2);
   form_->FillList();
   form_->ClickLine(kMainSpindle, 0);
   form_->MoveUp(kMainSpindle);
-  form_->ClickLine(kMainSpindle, 2);
+  form_->ClickLine(kMainSpindle, Line(kMainSpindle, "3) B2 03.00 : 05.00  T03-Op"));
   form_->MoveDown(kMainSpindle);
   EXPECT_FALSE(ws_.Study.Dirty);
   EXPECT_EQ(ws_.Study.Op(kMainSpindle, 1).ToolNo, "T01");
 
-  form_->MoveUp(kMainSpindle);  // operation 3 up: the selection follows it
-  EXPECT_TRUE(ws_.Study.Dirty);
-  EXPECT_EQ(ws_.Study.Op(kMainSpindle, 2).ToolNo, "T03");
-  EXPECT_EQ(form_->Selection(kMainSpindle), 1);
-}
-
-TEST_F(MainWindowFormTest, SelectionFollowsAnOperationMovedPastASyncMarker) {
-  Study({1, 2, 3}, {1, 1});
-  Sync(1, 2, 2);
-  form_->FillList();
-  form_->ClickLine(kMainSpindle, Line(kMainSpindle, "3) B2 03.00 : 05.00  T03-Op"));
+  // Operation 3 up: the sync stays before place 2, which now holds T03.
   form_->MoveUp(kMainSpindle);
-  // The sync stays before place 2, which now holds T03.
+  EXPECT_TRUE(ws_.Study.Dirty);
   EXPECT_EQ(form_->Lines(kMainSpindle)[form_->Selection(kMainSpindle)], "2) B2 03.00 : 03.00  T03-Op");
   EXPECT_EQ(Syncs(), (QList<std::pair<int, int>>{{2, 2}}));
 }
@@ -169,7 +163,7 @@ TEST_F(MainWindowFormTest, EnterAndTheEditorButtonsOpenTheOperationOfTheLine) {
   EXPECT_EQ(host_.Calls.size(), 3);
 }
 
-TEST_F(MainWindowFormTest, AddSyncTakesThePlacesOfBothSelections) {
+TEST_F(MainWindowFormTest, SyncCommandsTakeTheSelectionsAndHideWithTheMarkers) {
   Study({1, 1, 1, 1}, {1, 1, 1});
   form_->FillList();
   form_->ClickLine(kMainSpindle, 1);
@@ -184,20 +178,23 @@ TEST_F(MainWindowFormTest, AddSyncTakesThePlacesOfBothSelections) {
   form_->ClickLine(kMainSpindle, Line(kMainSpindle, "     Sync 1"));
   form_->AddSync();
   EXPECT_EQ(Syncs().size(), 2);
-}
 
-TEST_F(MainWindowFormTest, RemoveSyncTakesTheMainMarkerAndMovesLaterSyncsUp) {
-  Study({1, 1, 1}, {1, 1, 1});
-  Sync(1, 1, 1);
-  Sync(2, 3, 2);
-  form_->FillList();
-  form_->ClickLine(kSubSpindle, 0);  // the sub list's selection is not used
-  form_->ClickLine(kMainSpindle, 1);
-  form_->RemoveSync();
-  EXPECT_EQ(Syncs().size(), 2);
+  // Remove reads the main list only, and later syncs move up.
+  form_->ClickLine(kSubSpindle, Line(kSubSpindle, "     Sync 1"));
   form_->ClickLine(kMainSpindle, 0);
   form_->RemoveSync();
-  EXPECT_EQ(Syncs(), (QList<std::pair<int, int>>{{3, 2}}));
+  EXPECT_EQ(Syncs().size(), 2);
+  form_->ClickLine(kMainSpindle, Line(kMainSpindle, "     Sync 1"));
+  form_->RemoveSync();
+  EXPECT_EQ(Syncs(), (QList<std::pair<int, int>>{{5, 4}}));
+
+  // Hidden syncs show no markers and disable the sync commands.
+  form_->ToggleSyncs();
+  EXPECT_FALSE(form_->Lines(kMainSpindle).join('|').contains("Sync"));
+  EXPECT_FALSE(form_->SyncCommandsEnabled());
+  EXPECT_EQ(form_->SyncToggleCaption(), "Show Syncs");
+  form_->ToggleSyncs();
+  EXPECT_EQ(form_->SyncToggleCaption(), "Hide Syncs");
 }
 
 TEST_F(MainWindowFormTest, AMarkerMovedDownJoinsTheNextSyncButNeverPassesIt) {
@@ -231,18 +228,6 @@ TEST_F(MainWindowFormTest, MarkersAreReadByTheirWholeNumber) {
   form_->RemoveSync();
   EXPECT_EQ(Syncs().size(), 11);
   EXPECT_EQ(ws_.Study.Sync(kMainSpindle, 11), 11);
-}
-
-TEST_F(MainWindowFormTest, HiddenSyncsShowNoMarkersAndDisableTheSyncCommands) {
-  Study({1, 1}, {1});
-  Sync(1, 2, 1);
-  form_->FillList();
-  form_->ToggleSyncs();
-  EXPECT_FALSE(form_->Lines(kMainSpindle).join('|').contains("Sync"));
-  EXPECT_FALSE(form_->SyncCommandsEnabled());
-  EXPECT_EQ(form_->SyncToggleCaption(), "Show Syncs");
-  form_->ToggleSyncs();
-  EXPECT_EQ(form_->SyncToggleCaption(), "Hide Syncs");
 }
 
 TEST_F(MainWindowFormTest, NewAsksWhenDirtyAndOpensTheHeaderWindow) {
@@ -299,4 +284,112 @@ TEST_F(MainWindowFormTest, OpenReadsTheStudyWithoutLosingUnsavedWorkWhenCancelle
   EXPECT_EQ(form_->FileLabel(), sample);
   EXPECT_EQ(form_->RecentFiles(), QStringList{sample});
   EXPECT_FALSE(form_->Lines(kMainSpindle).isEmpty());
+}
+
+// ---- undo and redo of every kind of change, made the way the program makes
+// it, with the lists following each step ----------------------------------------
+
+namespace {
+
+// What a step must put back: the document and the lists on screen.
+struct Shown {
+  TimeStudyHeader Header;
+  TimeStudy::OperationList Main, Sub;
+  std::array<TimeStudy::SyncColumn, 3> Syncs;
+  QStringList MainLines, SubLines;
+  bool operator==(const Shown&) const = default;
+};
+
+// The lists show the groups, tools and sync markers of both spindles.
+void PrintTo(const Shown& s, std::ostream* os) {
+  PrintTo(s.MainLines, os);
+  PrintTo(s.SubLines, os);
+}
+
+class UndoTest : public MainWindowFormTest {
+ protected:
+  UndoTest() {
+    ws_.AppFolder = folder_.Path();
+    ws_.Machine.MainTools1List = SplitToolString(QStringLiteral("Gang,T01,T02,T03,T04"));
+    ws_.Study.Header.PartsCatcherUsed = 1;
+    Study({1, 2, 3, 4}, {});
+    ws_.Changes.Replaced(ws_.Study);
+    form_->FillList();
+  }
+
+  Shown Now() const {
+    Shown now{ws_.Study.Header, ws_.Study.Ops[kMainSpindle], ws_.Study.Ops[kSubSpindle], ws_.Study.Syncs,
+              form_->Lines(kMainSpindle), form_->Lines(kSubSpindle)};
+    // Place 0 is the recalculation's scratch copy, not the document.
+    now.Main[0] = now.Sub[0] = Operation{};
+    return now;
+  }
+  void Select(int side, const QString& lineStart) {
+    const QStringList& lines = form_->Lines(side);
+    for (qsizetype i = 0; i < lines.size(); ++i)
+      if (lines[i].startsWith(lineStart)) return form_->ClickLine(side, static_cast<int>(i));
+    ADD_FAILURE() << "no line " << lineStart.toStdString();
+  }
+  // Makes the change, then undoes and redoes it: the study and the lists
+  // must be exactly as they were before, then after.
+  void ExpectUndoable(const QString& step, const std::function<void()>& change) {
+    SCOPED_TRACE(step.toStdString());
+    const Shown before = Now();
+    change();
+    const Shown after = Now();
+    ASSERT_FALSE(before == after);
+    EXPECT_EQ(ws_.History->UndoMenuText(), QStringLiteral("&Undo ") + step);
+    ASSERT_TRUE(UndoStudyStep(ws_));
+    EXPECT_EQ(Now(), before);
+    ASSERT_TRUE(RedoStudyStep(ws_));
+    EXPECT_EQ(Now(), after);
+  }
+
+  test::TempAppFolder folder_{true};
+};
+
+}  // namespace
+
+TEST_F(UndoTest, EveryKindOfChangeIsOneStepBackAndForth) {
+  ExpectUndoable("Add Eject Part", [&] {
+    prompter_.QueueAnswer(Answer::Yes);
+    CheckSyncsBeforePrint(ws_, prompter_);
+  });
+  ExpectUndoable("Copy Operation 1 to Sub", [&] {
+    Select(kMainSpindle, "1)");
+    form_->CopyMainToSub();
+  });
+  ExpectUndoable("Move Operation 2 Down", [&] {
+    Select(kMainSpindle, "2)");
+    form_->MoveDown(kMainSpindle);
+  });
+  ExpectUndoable("Delete Operation 3", [&] {
+    Select(kMainSpindle, "3)");
+    prompter_.QueueAnswer(Answer::Yes);
+    form_->ListKeyDown(kMainSpindle, 46);
+  });
+  ExpectUndoable("Add Sync", [&] {
+    Select(kMainSpindle, "2)");
+    Select(kSubSpindle, "2)");
+    form_->AddSync();
+  });
+  ExpectUndoable("Move Sync 1 Up", [&] {
+    Select(kMainSpindle, "     Sync 1");
+    form_->MoveUp(kMainSpindle);
+  });
+  ExpectUndoable("Remove Sync 1", [&] {
+    Select(kMainSpindle, "     Sync 1");
+    form_->RemoveSync();
+  });
+  ExpectUndoable("Auto Set", [&] {
+    AutoSetForm autoSet(ws_, prompter_);
+    ws_.Study.CurrentSpindle = kMainSpindle;
+    autoSet.Load();
+    autoSet.ChooseKind(0);  // drill: center drill and drill
+    autoSet.SetFirstToolIndex(1);
+    autoSet.Change({AutoSetArray::DR, 0}, ".25");
+    autoSet.Change({AutoSetArray::DR, 5}, "1");
+    ASSERT_EQ(autoSet.Generate(2).Outcome, AutoSetOutcome::Added);
+  });
+  EXPECT_EQ(ws_.History->UndoCount(), 8);
 }

@@ -1,7 +1,6 @@
 #include "document/rvxfile.h"
 #include "platform/scriptedprompter.h"
 #include "session/filedialogs.h"
-#include "session/help.h"
 #include "session/recentfiles.h"
 #include "session/startup.h"
 #include "session/studysession.h"
@@ -139,47 +138,19 @@ TEST(StudySessionTest, AFailedSaveKeepsTheOldFileAndDirty) {
   EXPECT_EQ(ws.Study.FilePath, "");
 }
 
-namespace {
-struct FailingStarter : HelpStarter {
-  bool StartProgram(const QString& program, const QStringList& arguments) override {
-    Started = program + ' ' + arguments.join(' ');
-    return false;
-  }
-  bool OpenUrl(const QUrl& url) override {
-    Started = url.toString();
-    return true;
-  }
-  QString Started;
-};
-}  // namespace
-
 TEST(HelpTest, TheViewerOfHelpPathOrTheBrowserOpensTheTopic) {
   test::TempAppFolder folder(true);
   test::TempSettings s;
   ScriptedPrompter p;
-  FailingStarter starter;
+  test::RecordingHelpStarter starter;
+  starter.StartsPrograms = false;
   EXPECT_TRUE(ShowHelp(folder.Path(), *s.Store, kCutDataHelpTopic, starter, p));
-  EXPECT_EQ(starter.Started, QUrl::fromLocalFile(folder.Path() + "Arvex.htm").toString() + "#CutDat");
+  EXPECT_EQ(starter.Started, QStringList{QUrl::fromLocalFile(folder.Path() + "Arvex.htm").toString() + "#CutDat"});
   s.Store->setValue("Arvex/HelpPath", "/opt/viewer");
   EXPECT_FALSE(ShowHelp(folder.Path(), *s.Store, {}, starter, p));
+  EXPECT_EQ(starter.Started.last(), "/opt/viewer " + QUrl::fromLocalFile(folder.Path() + "Arvex.htm").toString());
   EXPECT_EQ(p.Messages(), QStringList{"The file - /opt/viewer - could not be found! Add your browser path to the "
                                       "Arvex registry settings - HelpPath="});
-}
-
-TEST(StudySessionTest, AStudyCutShortIsReadAsFarAsItGoesAndSaidSo) {
-  test::TempAppFolder folder(true);
-  Workspace ws;
-  ws.AppFolder = folder.Path();
-  const QByteArray whole = test::ReadBytes(folder.Path() + "samples/01-inch-sub-spindle.rvx");
-  const QString path = folder.FilePath("cut.rvx");
-  for (const bool cut : {false, true}) {
-    test::WriteBytes(path, cut ? whole.left(whole.size() / 2) : whole);
-    ScriptedPrompter p;
-    ASSERT_TRUE(OpenStudy(ws, path, p).FileRead);
-    EXPECT_EQ(p.Messages().join('|').contains("ends before the whole time study"), cut);
-  }
-  EXPECT_GT(ws.Study.MainOpCount, 0);
-  EXPECT_EQ(ws.Study.Sync(kMainSpindle, 1), 0);
 }
 
 TEST(StudySessionTest, AStudyWithoutAMachineReloadsNoneAndSaysNothing) {
@@ -189,18 +160,28 @@ TEST(StudySessionTest, AStudyWithoutAMachineReloadsNoneAndSaysNothing) {
   EXPECT_TRUE(prompter.Texts().isEmpty());
 }
 
-TEST(StudySessionTest, AnOpenedStudyRecommendsForItsOwnMaterial) {
+TEST(StudySessionTest, AStudyIsReadAsFarAsItGoesAndRecommendsForItsOwnMaterial) {
   test::TempAppFolder folder(true);
   test::TempSettings s;
   Workspace ws;
   ws.AppFolder = folder.Path();
   LoadProgramValues(ws, *s.Store);
-  ScriptedPrompter p;
-  ASSERT_TRUE(OpenStudy(ws, folder.Path() + "samples/01-inch-sub-spindle.rvx", p).FileRead);
-  EXPECT_EQ(GroupName(ws.Materials, ws.MaterialGroupIndex), "300 Series Stainless");
+  const QByteArray whole = test::ReadBytes(folder.Path() + "samples/01-inch-sub-spindle.rvx");
+  const QString path = folder.FilePath("cut.rvx");
+  for (const bool cut : {false, true}) {
+    test::WriteBytes(path, cut ? whole.left(whole.size() / 2) : whole);
+    ScriptedPrompter p;
+    ASSERT_TRUE(OpenStudy(ws, path, p).FileRead);
+    EXPECT_EQ(p.Messages().join('|').contains("ends before the whole time study"), cut);
+    EXPECT_EQ(GroupName(ws.Materials, ws.MaterialGroupIndex), "300 Series Stainless");
+  }
+  EXPECT_GT(ws.Study.MainOpCount, 0);
+  EXPECT_EQ(ws.Study.Sync(kMainSpindle, 1), 0);
+
   QByteArray other = test::ReadBytes(folder.Path() + "samples/03-main-spindle-only.rvx");
   other.replace("12L14 - Free-Machining Steel", "Unobtainium");
   test::WriteBytes(folder.FilePath("other.rvx"), other);
+  ScriptedPrompter p;
   ASSERT_TRUE(OpenStudy(ws, folder.FilePath("other.rvx"), p).FileRead);
   EXPECT_EQ(ws.MaterialGroupIndex, 0);
 }
