@@ -86,18 +86,9 @@ TEST(ProfileFileTest, SetValueReplacesInPlaceAndKeepsEveryOtherLine) {
             "Name=Gang Live\r\n");
 }
 
-TEST(ProfileFileTest, WrittenValuesReadBackExactlyAndBadNamesAreNotWritten) {
+// Values read back as written is the fuzz target's property check.
+TEST(ProfileFileTest, BadNamesAreNotWritten) {
   ProfileFile p;
-  const QStringList values = {"plain", " leading", "trailing\t", "\"quoted\"", "'single'", "", "\"", "a\"b",
-                              "x=y;z", "Ø25 €"};
-  for (qsizetype i = 0; i < values.size(); ++i) p.SetValue("S", "K" + QString::number(i), values[i]);
-  const ProfileFile back = ProfileFile::FromText(p.Text());
-  for (qsizetype i = 0; i < values.size(); ++i)
-    EXPECT_EQ(back.Value("S", "K" + QString::number(i)), values[i]) << i;
-  // A line break cannot stand in a value: it becomes a blank.
-  p.SetValue("S", "Break", "one\r\ntwo\nthree");
-  EXPECT_EQ(ProfileFile::FromText(p.Text()).Value("S", "Break"), "one two three");
-  p = ProfileFile();
   for (const auto& [section, key] : std::vector<std::pair<const char*, const char*>>{
            {"S", "a=b"}, {"S", "[x"}, {"S", ";c"}, {"S]", "k"}, {"S", ""}, {"S", "line\nbreak"}})
     p.SetValue(section, key, "1");

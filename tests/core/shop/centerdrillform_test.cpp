@@ -16,7 +16,7 @@ const char kHeader[] = "Cen#   Body  Pilot-An Pilot-Dia Pilot-Len Ch-An  Depth";
 
 class CenterDrillFormTest : public ::testing::Test {
  protected:
-  explicit CenterDrillFormTest(bool bundled = false) : folder_(bundled) { ws_.AppFolder = folder_.Path(); }
+  CenterDrillFormTest() { ws_.AppFolder = folder_.Path(); }
 
   void Type(int box, const QString& text) {
     form_.CenText[static_cast<std::size_t>(box)] = text;
@@ -27,11 +27,6 @@ class CenterDrillFormTest : public ::testing::Test {
   Workspace ws_;
   ScriptedPrompter prompter_;
   CenterDrillForm form_{ws_, prompter_};
-};
-
-class BundledCenterDrillFormTest : public CenterDrillFormTest {
- protected:
-  BundledCenterDrillFormTest() : CenterDrillFormTest(true) {}
 };
 
 }  // namespace
@@ -103,19 +98,3 @@ TEST_F(CenterDrillFormTest, AMissingTableStillPaintsTheHeaderAndEveryActivationR
   EXPECT_TRUE(prompter_.Entries().isEmpty());
 }
 
-TEST_F(BundledCenterDrillFormTest, SmallHoleAgainstTheBundledTable) {
-  form_.Activate();
-  EXPECT_TRUE(prompter_.Entries().isEmpty());
-  Type(CenterDrillForm::kHoleDiameter, ".05");
-  Type(CenterDrillForm::kChamferAmount, ".03");
-  EXPECT_EQ(form_.CenText[2], ".11");
-  const QStringList& lines = form_.PaintedLines();
-  EXPECT_EQ(lines[1], " #00   .125    118     .025      .030      60  =.1111");
-  EXPECT_EQ(lines[3], " #1    .125    118     .047      .047      60  =.1157");
-  EXPECT_EQ(lines[4], " #2    .1875   118     .078      .078      60");
-  // The metric rows are painted in inches.
-  EXPECT_EQ(lines[11], " A0.5  .124    118     .0197     .0315     60  =.1156");
-  EXPECT_EQ(lines[16], " A2    .1969   118     .0787     .0984     60");
-  EXPECT_EQ(ws_.LastCalcText,
-            "Cen Drill = #00=.1111  #0=.1156  #1=.1157  A0.5=.1156  A0.8=.1207  A1=.1242  A1.25=.1304  ");
-}

@@ -140,13 +140,4 @@ TEST(TapDrillFormMissingTest, MissingTableLeavesEmptyListsAndAUsableWindow) {
   EXPECT_TRUE(form.InchList().isEmpty());
   Enter(form, "20", ".25", "75");
   EXPECT_EQ(form.ResultLabel(), kQuarterTwenty);
-
-  // The bundled 1/4-20 UNC tap gives the classic #7 drill.
-  TempAppFolder bundled(true);
-  ws.AppFolder = bundled.Path();
-  TapDrillForm again(ws, prompter);
-  again.Load();
-  again.Text3 = "75";
-  again.ChooseInchTap(static_cast<int>(again.InchList().indexOf("1/4-20 UNC")));
-  EXPECT_EQ(again.ResultLabel(), kQuarterTwenty);
 }

@@ -1,6 +1,5 @@
 #include "shop/triangleform.h"
 
-#include "platform/numtext.h"
 #include "support/qstringprint.h"
 
 #include <gtest/gtest.h>
@@ -70,9 +69,3 @@ TEST_F(TriangleFormTest, LeavingAnAngleBoxSetsTheOtherAndBlanksTheSides) {
   EXPECT_EQ(Boxes(), (QStringList{"0", "", "2", "1", ""}));
 }
 
-TEST_F(TriangleFormTest, CommaLocaleReadsAndWritesTheBoxes) {
-  ScopedNumberLocale comma({u',', u'.'});
-  Check({{"30", "", "2,5", "", ""}, true, {"30", "60", "2,5", "1,25", "2,1651"}});
-  form_.Close();
-  EXPECT_EQ(ws_.LastCalcText, "Trig = B=30 C=60 a=2,5 b=1,25 c=2,1651");
-}
