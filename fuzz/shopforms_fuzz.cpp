@@ -1,5 +1,6 @@
 // The calculator's key trap, the tap drill boxes and the triangle boxes take
-// whatever the user types: no sequence of keys or texts may crash them.
+// whatever the user types: no sequence of keys or texts may crash them, and
+// an overflow never reaches the calculator's readout.
 #include "platform/scriptedprompter.h"
 #include "shop/calculator.h"
 #include "shop/tapdrillform.h"
@@ -20,6 +21,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (QChar key : text) {
     calc.KeyPress(key);
     if (key == u'~') calc.Negate();
+    const QString readout = calc.Readout().toLower();
+    if (readout.contains(QStringLiteral("inf")) || readout.contains(QStringLiteral("nan"))) __builtin_trap();
   }
   calc.Close();
 
