@@ -110,10 +110,3 @@ TEST(ProfileFileTest, SaveKeepsTheOldFileOnFailureAndLoadReportsAMissingOne) {
   EXPECT_FALSE(p.Load(folder.FilePath("none.ini"), &error));
   EXPECT_EQ(error.Number, 53);
 }
-
-TEST(ProfileFileTest, LineEndsOfAnyKindAndWindows1252Bytes) {
-  const ProfileFile p = ProfileFile::FromBytes(QByteArray("[M]\rA=1\nB=\xD8" "12\r\nC=3"));
-  EXPECT_EQ(p.Value("M", "A"), "1");
-  EXPECT_EQ(p.Value("M", "B"), QStringLiteral("Ø12"));
-  EXPECT_EQ(p.Value("M", "C"), "3");
-}
