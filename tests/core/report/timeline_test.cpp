@@ -114,8 +114,6 @@ TEST_F(FiveSyncs, PointingNamesTheOperationTheNonCuttingTimeOrTheWait) {
   hit = HitTimeline(timeline, frame, at(kSubSpindle, 15));
   EXPECT_EQ(hit.Spindle, kSubSpindle);
   EXPECT_EQ(hit.Operation, 2);
-  EXPECT_EQ(HitTimeline(timeline, frame, QPointF(frame.X(10), frame.Legend.center().y())).What,
-            TimelineHit::Part::None);
 
   // The painter draws in that frame: B1's cutting time solid, its
   // non-cutting time lighter, in the main spindle's colour.
