@@ -181,12 +181,6 @@ TEST(RvxReadTest, Version107HasShortOperationsAndLegacySyncs) {
   EXPECT_EQ(SyncText(s), "3:1 6:3");
   EXPECT_EQ(s.Header.LegacySubStart, 0);
   EXPECT_EQ(s.Header.LegacySubEnd, 0);
-
-  // Without a sub stretch there are no syncs.
-  s = Parse(Lines({"\"RVX-v107\",\"M\",0,1,0,0,\"\",\"\",\"\",\"\",\"\",\"\",\"Round\",\"\",\"\"", "1",
-                   TurnLine("T01", true), "0"}));
-  EXPECT_EQ(s.MainOpCount, 1);
-  EXPECT_EQ(SyncText(s), "");
 }
 
 TEST(RvxReadTest, Version110KeepsMetricAsItWasVersion116AndAboveReadIt) {
