@@ -221,8 +221,6 @@ TEST(RvxReadTest, ItemsFollowTheInputRules) {
   EXPECT_EQ(op.Diameter, 0.5);
   EXPECT_EQ(op.RPM, 0);
   EXPECT_EQ(op.IPR, 0.0025);
-  EXPECT_EQ(op.IPM, 0);
-  EXPECT_EQ(op.CutLength, 1.5);
   EXPECT_EQ(op.CutTime, 0) << "no feed, no division";
 
   // Integer items round halves to even; an overflow keeps the value.

@@ -191,7 +191,6 @@ TEST_F(PrintPreviewTest, LaidOutOnThePrintersPaperAndPrintedOnlyWhenAccepted) {
   ws.Printer.Paper = QSizeF(11906, 16838);
   form->PageSetup();
   EXPECT_EQ(form->Document().Setup().PaperWidth, 11906);
-  EXPECT_EQ(form->Document().Setup().Inset.left(), 720);
   EXPECT_TRUE(form->Print());
   EXPECT_EQ(queues.Submitted,
             QStringList{"Shop|Cycle Time Estimate - " + ws.Study.Header.PartNo + "|iso_a4_210x297mm|1|%PDF-"});

@@ -20,7 +20,6 @@ TEST(TableLayoutTest, ReadsAlignmentsAndWidths) {
   EXPECT_EQ(ParseTableLayout("^+900|<+2200|>665|+750"),
             (TableLayout{{900, TextAlign::Centre}, {2200, TextAlign::Left}, {665, TextAlign::Right},
                          {750, TextAlign::Left}}));
-  EXPECT_TRUE(ParseTableLayout(QString()).empty());
   EXPECT_EQ(ParseTableLayout("^|<")[0].Width, 1000);
 
   EXPECT_EQ(SplitTableRow("Efficiency|1 hr|Shift;"), (QStringList{"Efficiency", "1 hr", "Shift"}));
