@@ -42,8 +42,6 @@ TEST(MachineCommandTest, ShowsTheLoadedDefinitionAsOneJsonObject) {
                                "LiveHolders", "MainTools1List", "MainTools2List", "SubTools1List", "SubTools2List"}));
   EXPECT_EQ(m["MainSpindle"].toObject().size(), 27);
   EXPECT_EQ(m["SubSpindle"].toObject().size(), 19);
-  EXPECT_EQ(m["LiveSpindle4"].toObject().keys(),
-            (QStringList{"MaxSplSpeed", "Name", "SplChange3k", "SplForRev", "SplStartStop"}));
   // Singles in their shortest text; quotes and backslashes escaped.
   EXPECT_TRUE(text.contains("\"Time1to1\": 0.6,"));
   EXPECT_TRUE(text.contains("\"CutOffWidth\": 0.099,"));
