@@ -134,21 +134,6 @@ TEST_F(MainWindowFormTest, DeleteAsksWithTheWholeLineAndNoKeepsEverything) {
   form_->ListKeyDown(kMainSpindle, 46);
   EXPECT_EQ(ws_.Study.MainOpCount, 1);
   EXPECT_TRUE(ws_.Study.Dirty);
-  EXPECT_EQ(form_->Selection(kMainSpindle), 1);  // the final line now
-  EXPECT_EQ(host_.Calls.last(), "focus 1");
-}
-
-TEST_F(MainWindowFormTest, EnterAndTheEditorButtonsOpenTheOperationOfTheLine) {
-  Study({1, 2}, {1});
-  form_->FillList();
-  form_->ClickLine(kSubSpindle, 0);
-  form_->ListKeyDown(kSubSpindle, 13);
-  EXPECT_EQ(ws_.Study.EditSubOp, 1);
-  form_->ClickLine(kMainSpindle, 2);  // the final line: the previous number stays
-  ws_.Study.EditMainOp = 2;
-  form_->EditorButton(kMainSpindle);
-  EXPECT_EQ(ws_.Study.EditMainOp, 2);
-  EXPECT_EQ(host_.Calls, (QStringList{"editor 2", "focus 1", "editor 1"}));
 }
 
 TEST_F(MainWindowFormTest, SyncCommandsTakeTheSelectionsAndHideWithTheMarkers) {
