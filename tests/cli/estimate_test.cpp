@@ -98,7 +98,6 @@ TEST(EstimateCommandTest, CostsFromTheStoredRatesOrTheOptions) {
   const QJsonObject cost = o["cost"].toObject();
   EXPECT_EQ(cost["machineRate"].toDouble(), 120);  // the option
   EXPECT_EQ(cost["setupRate"].toDouble(), 60);     // the store
-  EXPECT_EQ(cost["efficiency"].toDouble(), 90);
   EXPECT_EQ(cost["setupCost"].toDouble(), 102);  // 102 min. at 60 an hour
   // The quote takes the per-part cost at the efficiency asked for.
   EXPECT_EQ(cost["perPart"].toArray()[4].toObject()["efficiency"].toInt(), 90);

@@ -1,8 +1,6 @@
 #include "guitest.h"
 #include "mainwindow.h"
-#include "report/timeline.h"
 #include "session/studysession.h"
-#include "timelineview.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -89,18 +87,4 @@ TEST_F(MainWindowTest, TheEditMenuNamesTheStepAndTheKeysTakeItBackAndForth) {
   EXPECT_EQ(redo->text(), "&Redo Delete Operation 1");
   QTest::keyClick(list1, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
   EXPECT_EQ(list1->count(), before.size() - 1);
-}
-
-TEST_F(MainWindowTest, TheTimelineShowsTheFormsChartAndAClickSelectsTheOperation) {
-  auto* view = Find<TimelineView>(window.get(), "SpindleTimeline");
-  ASSERT_TRUE(view);
-  const Timeline& chart = window->Form().SpindleTimeline();
-  ASSERT_FALSE(chart.IsEmpty());
-  const TimelineFrame frame = view->Frame();
-  const TimelineOperation& op = chart.Bars.front().Operations.at(1);  // B1, operation 2
-  const QPoint at(static_cast<int>(frame.X((op.Start + op.End) / 2)), static_cast<int>(frame.MainLane.center().y()));
-  QTest::mouseClick(view, Qt::LeftButton, {}, at);
-  auto* list1 = Find<QListWidget>(window.get(), "List1");
-  ASSERT_GE(list1->currentRow(), 0);
-  EXPECT_TRUE(list1->currentItem()->text().startsWith("2) B1")) << list1->currentItem()->text().toStdString();
 }

@@ -12,7 +12,6 @@
 #include "session/reportsession.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrinter>
@@ -56,13 +55,6 @@ TEST_F(PrintWindowsTest, PreviewShowsTheFormAndForwardsItsEvents) {
 
   Find<QCheckBox>(&window, "Check1")->click();
   EXPECT_FALSE(window.Form().Switch(0));
-
-  auto* mode = Find<QComboBox>(&window, "cmbZoomMode");
-  auto* percent = Find<QComboBox>(&window, "cmbPercent");
-  EXPECT_FALSE(percent->isEnabled());
-  mode->activated(0);
-  EXPECT_TRUE(percent->isEnabled());
-  EXPECT_EQ(window.Form().Zoom(), ZoomMode::Percentage);
 }
 
 TEST_F(PrintWindowsTest, ReportSettingsSaveWhatWasTyped) {
