@@ -1,4 +1,4 @@
-// frmAutoSet: the frames of each kind, "Pick Tap" handing the tap drill
+// frmAutoSet: the frames of the kind chosen, "Pick Tap" handing the tap drill
 // window's result back, typing reaching the form, and "Add to CutData Exit"
 // inserting into the study before the place given.
 
@@ -50,7 +50,7 @@ class AutoSetWindowTest : public ::testing::Test {
 }  // namespace
 
 TEST_F(AutoSetWindowTest, PickTapThenAddInsertsBeforeThePlace) {
-  // The tap kind shows its frames only.
+  // The tap kind shows its frames, not the mill's.
   Get<QComboBox>("Combo1")->setCurrentIndex(1);
   EXPECT_TRUE(Get<QGroupBox>("fraTap")->isVisible());
   EXPECT_FALSE(Get<QGroupBox>("fraMill")->isVisible());

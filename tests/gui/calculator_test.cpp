@@ -1,5 +1,5 @@
-// frmCalc: the key trap and the buttons reach the form, the readout and the
-// operator echo reach the window, and closing leaves LastCalcText.
+// frmCalc: the key trap and the buttons reach the form, the readout reaches
+// the window, and closing leaves LastCalcText.
 
 #include "calculatordialog.h"
 #include "guitest.h"
