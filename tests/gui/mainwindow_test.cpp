@@ -1,6 +1,7 @@
 #include "guitest.h"
 #include "mainwindow.h"
 #include "session/studysession.h"
+#include "timelineview.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -87,4 +88,18 @@ TEST_F(MainWindowTest, TheEditMenuNamesTheStepAndTheKeysTakeItBackAndForth) {
   EXPECT_EQ(redo->text(), "&Redo Delete Operation 1");
   QTest::keyClick(list1, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
   EXPECT_EQ(list1->count(), before.size() - 1);
+}
+
+// A click on the timeline selects its operation; every control the keyboard
+// reaches has a name for a screen reader (a label's is its text).
+TEST_F(MainWindowTest, ATimelineClickSelectsTheOperationAndEveryControlIsNamed) {
+  auto* view = Find<TimelineView>(window.get(), "SpindleTimeline");
+  ASSERT_TRUE(view);
+  const TimelineOperation& op = window->Form().SpindleTimeline().Bars.front().Operations.at(1);  // B1, operation 2
+  const TimelineFrame frame = view->Frame();
+  const QPoint at(static_cast<int>(frame.X((op.Start + op.End) / 2)), static_cast<int>(frame.MainLane.center().y()));
+  QTest::mouseClick(view, Qt::LeftButton, {}, at);
+  EXPECT_EQ(Find<QListWidget>(window.get(), "List1")->currentRow(), 2);
+  for (QWidget* w : window->findChildren<QWidget*>())
+    if (w->focusPolicy() != Qt::NoFocus && !qobject_cast<QLabel*>(w)) EXPECT_FALSE(w->accessibleName().isEmpty()) << w->metaObject()->className();
 }
