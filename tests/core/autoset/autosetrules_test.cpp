@@ -142,10 +142,4 @@ TEST(ToolImageTest, APlainNameIsInTheApplicationFolderAndAMissingImageIsReported
   prompter.Clear();
   EXPECT_EQ(ToolImageToShow(ws, kMainSpindle, prompter), folder.Path() + "tools.bmp");
   EXPECT_TRUE(prompter.Messages().isEmpty());
-
-  // No image named for the sub spindle: the message with an empty path.
-  EXPECT_EQ(ToolImageToShow(ws, kSubSpindle, prompter), std::nullopt);
-  EXPECT_EQ(prompter.Messages(),
-            QStringList({"The image file  does not exist or is corrupt! Please use Machine Settings to choose "
-                         "another image file."}));
 }

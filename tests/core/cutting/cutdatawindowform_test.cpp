@@ -299,14 +299,3 @@ TEST_F(CutDataWindowFormTest, TheFormReadsAgainWhatChangedUnderIt) {
   EXPECT_EQ(Field(kDiameterField), ".201");
   EXPECT_GE(told, 1);
 }
-
-TEST_F(CutDataWindowFormTest, ShowToolsNeedsTheImageFileAndTheHostShowsTheWindows) {
-  CutDataWindowForm& f = Open(1);
-  ws_.Machine.MainToolImage = QStringLiteral("gang.png");
-  f.ShowTools();
-  EXPECT_EQ(prompter_.Messages().size(), 1);  // no image file: no window (the text: ToolImageTest)
-  app_.Write("gang.png", "png");
-  f.ShowTools();
-  f.OperationNamesSetup();
-  EXPECT_EQ(host_.Calls, (QStringList{"tool image", "names"}));
-}

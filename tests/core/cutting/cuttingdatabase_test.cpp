@@ -227,14 +227,11 @@ TEST_F(CuttingDatabaseRowsTest, InsertAllAddsEveryRowOrNone) {
   EXPECT_EQ(Count("select count(*) from cutdat"), 10);
 }
 
-TEST(RangeTextTest, NumbersEmptyValuesAndJunk) {
-  const std::pair<const char*, std::optional<double>> good[] = {
-      {"  ", std::nullopt}, {".002", 0.002}, {" 850 ", 850.0}, {"1.5E-3", 0.0015}};
-  for (const auto& [text, expected] : good) {
-    std::optional<double> v = 1;
-    EXPECT_TRUE(ParseRangeText(QString::fromLatin1(text), &v)) << text;
-    EXPECT_EQ(v, expected) << text;
-  }
+// Empty texts and numbers: CuttingDataEditorFormTest.
+TEST(RangeTextTest, PaddedNumbersAndJunk) {
+  std::optional<double> v;
+  EXPECT_TRUE(ParseRangeText(QStringLiteral(" 850 "), &v));
+  EXPECT_EQ(v, 850.0);
   for (const char* junk : {"fast", "12abc", "1,5"}) {
     std::optional<double> v;
     EXPECT_FALSE(ParseRangeText(QString::fromLatin1(junk), &v)) << junk;
