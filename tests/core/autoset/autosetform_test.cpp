@@ -67,7 +67,6 @@ TEST_F(AutoSetFormTest, EachKindShowsItsFramesAndInstruction) {
        "using Auto Set."},
       {4, AutoSetKind::Threads, {false, false, false, false, false, true},
        "Input the data and click on 'Add to' and it will added to the Time Study for you!"},
-      {-1, AutoSetKind::None, {false, false, false, false, false, false}, ""},
   };
   for (const Expected& e : expected) {
     form_.ChooseKind(e.Index);

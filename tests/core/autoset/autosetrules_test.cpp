@@ -44,7 +44,6 @@ TEST(ChooseCenterDrillTest, FirstRowWiderThanTheSpotWithAPilotThatFitsTheDrillOr
   EXPECT_FALSE(none.Found);
   EXPECT_EQ(none.Designation, "");
   EXPECT_EQ(none.FeedDepth, 0);
-  EXPECT_FALSE(ChooseCenterDrill(CenterDrillTable{}, 1, 0.02).Found);
 }
 
 TEST(PeckCountTest, PatternsLimitsAndMissingInput) {

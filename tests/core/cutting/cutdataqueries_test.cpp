@@ -29,14 +29,12 @@ TEST(CutDataQueryTest, TextsConditionsAndBoundValues) {
       {OperationTypeQuery(3, drill), "select * from cutdat where GrpIndex = 3 and Operation = 'Drill'",
        "GrpIndex = ? and Operation = ?", {3, drill}},
       {NoRowsQuery(), none, "0", {}},
-      {GroupQuery(0), "select * from cutdat where GrpIndex = 0", "0", {}},
       {KeywordQuery(2, types, QStringLiteral("turn")),
        "select * from cutdat where GrpIndex = 2 and (Operation = 'OD Turn Rough' or Operation = 'Face (Turn)' "
        "or Operation = 'OD TURN Finish')",
        "GrpIndex = ? and (Operation = ? or Operation = ? or Operation = ?)",
        {2, QStringLiteral("OD Turn Rough"), QStringLiteral("Face (Turn)"), QStringLiteral("OD TURN Finish")}},
-      // No keyword or no alternative: the empty grid.
-      {KeywordQuery(2, types, QString()), none, "0", {}},
+      // No alternative: the empty grid.
       {KeywordQuery(2, types, QStringLiteral("ream")), none, "0", {}},
       // The cutting database editor (its whole table and "show all": CuttingDataEditorFormTest).
       {AboveDataQuery(0, QString()), "select * from CutDat", "", {}},

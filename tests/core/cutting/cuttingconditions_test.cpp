@@ -192,10 +192,6 @@ TEST_F(CuttingConditionsTest, SpeedsOverTheLimitAreAskedAbout) {
   Run({.Asked = asked, .Reply = Answer::Yes}, {{{{D, "1"}, {S, "1800"}}, {{N, "6875"}, {S, "1800"}}}});
   Run({.Asked = asked}, {{{{D, "1"}, {S, "1800"}}, {{N, "6000"}, {S, "1570.785"}}},
                          {{{D, "1"}, {N, "7000"}}, {{N, "6000"}, {S, "1570.785"}}}});
-  // A live operation asks with its drive's limit.
-  Run({.OpName = "Live Cross Drill", .Tool = "T11",
-       .Asked = "The RPM is over the max of 3500. Do you want to go over the max?"},
-      {{{{D, ".25"}, {N, "4000"}}, {{N, "3500"}}}});
 
   // The question is Yes/No with No the default.
   ASSERT_EQ(prompter.Entries().size(), 1);
@@ -368,7 +364,6 @@ TEST_F(CuttingConditionsTest, SurfaceFinishFeedNeedsBothValues) {
   form->SurfaceFinishFeed();
   EXPECT_TRUE(prompter.Messages().isEmpty());
   EXPECT_EQ(Text(kFeedPerRevField), ".0045");
-  EXPECT_EQ(ws.LastCalcText, "Feed= .0045");
 }
 
 // The name box, not the stored name "OD Turn", decides what is live.
