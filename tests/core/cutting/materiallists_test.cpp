@@ -43,7 +43,6 @@ TEST(MaterialTextTest, DisplayTextsAndTheGroupsTheyResolveTo) {
                                 {{"12L14", 1}, {"1018", 3}, {"17-4 PH - H900", 2}, {"Lost", 9}, {"12L14", 3}});
   EXPECT_EQ(MaterialDisplayTexts(l), (QStringList{"12L14 - Steel", "1018 - Steel", "17-4 PH - H900 - Stainless",
                                                   "Lost - ", "12L14 - Steel"}));
-  EXPECT_EQ(MaterialDisplayText(l, 0), "");
   EXPECT_EQ(MaterialDisplayText(l, 6), "");
   // A material entry: the first equal entry from the top.
   EXPECT_EQ(GroupOfMaterialEntry(l, QStringLiteral("12L14 - Steel")), 1);
