@@ -144,10 +144,6 @@ TEST_F(AutoSetFormTest, PickTapTakesTheChosenTapInTheStudysUnits) {
 
 TEST_F(AutoSetFormTest, UnitKeysConvertLengthsAndSurfaceSpeeds) {
   Load();
-  const auto press = [this](AutoSetField f, QChar key) {
-    EXPECT_TRUE(form_.KeyPress(f, key));
-    return form_.Text(f);
-  };
   // Lengths, surface speeds, and the counts and tap speed that swallow the
   // key and keep their value; the keys and the arithmetic are those of the
   // cutting conditions (CuttingConditionsTest).
@@ -159,7 +155,8 @@ TEST_F(AutoSetFormTest, UnitKeysConvertLengthsAndSurfaceSpeeds) {
   for (const auto& [fields, texts] : groups)
     for (const AutoSetField& f : fields) {
       Type(f, texts.first);
-      EXPECT_EQ(press(f, u'm'), texts.second) << static_cast<int>(f.Array) << " " << f.Index;
+      EXPECT_TRUE(form_.KeyPress(f, u'm'));
+      EXPECT_EQ(form_.Text(f), texts.second) << static_cast<int>(f.Array) << " " << f.Index;
     }
   // Other keys are typed normally, and the thread fields and the name
   // fields take the letters as typed.

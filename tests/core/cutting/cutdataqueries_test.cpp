@@ -49,8 +49,6 @@ TEST(CutDataQueryTest, TextsConditionsAndBoundValues) {
     EXPECT_EQ(c.Query.Condition, c.Condition);
     EXPECT_EQ(c.Query.Values, c.Values);
   }
-  EXPECT_EQ(KeywordAlternatives(types, QStringLiteral("turn")),
-            (QStringList{"OD Turn Rough", "Face (Turn)", "OD TURN Finish"}));
 }
 
 TEST(CollectTest, DistinctValuesInRowOrderComparedExactlyUpToTheLimits) {
