@@ -29,18 +29,12 @@ TEST(CutDataQueryTest, TextsConditionsAndBoundValues) {
       {OperationTypeQuery(3, drill), "select * from cutdat where GrpIndex = 3 and Operation = 'Drill'",
        "GrpIndex = ? and Operation = ?", {3, drill}},
       {NoRowsQuery(), none, "0", {}},
-      {GroupQuery(0), "select * from cutdat where GrpIndex = 0", "0", {}},
-      {OperationTypeQuery(0, drill), "select * from cutdat where GrpIndex = 0 and Operation = 'Drill'", "0", {}},
       {KeywordQuery(2, types, QStringLiteral("turn")),
        "select * from cutdat where GrpIndex = 2 and (Operation = 'OD Turn Rough' or Operation = 'Face (Turn)' "
        "or Operation = 'OD TURN Finish')",
        "GrpIndex = ? and (Operation = ? or Operation = ? or Operation = ?)",
        {2, QStringLiteral("OD Turn Rough"), QStringLiteral("Face (Turn)"), QStringLiteral("OD TURN Finish")}},
-      {KeywordQuery(2, types, QStringLiteral("spot")),
-       "select * from cutdat where GrpIndex = 2 and (Operation = 'Spot Drill')", "GrpIndex = ? and (Operation = ?)",
-       {2, QStringLiteral("Spot Drill")}},
-      // No keyword or no alternative: the empty grid.
-      {KeywordQuery(2, types, QString()), none, "0", {}},
+      // No alternative: the empty grid.
       {KeywordQuery(2, types, QStringLiteral("ream")), none, "0", {}},
       // The cutting database editor (its whole table and "show all": CuttingDataEditorFormTest).
       {AboveDataQuery(0, QString()), "select * from CutDat", "", {}},
@@ -55,20 +49,6 @@ TEST(CutDataQueryTest, TextsConditionsAndBoundValues) {
     EXPECT_EQ(c.Query.Condition, c.Condition);
     EXPECT_EQ(c.Query.Values, c.Values);
   }
-  EXPECT_EQ(KeywordAlternatives(types, QStringLiteral("turn")),
-            (QStringList{"OD Turn Rough", "Face (Turn)", "OD TURN Finish"}));
-}
-
-TEST(CutDataQueryTest, QuotesAreDoubledInTheTextAndBoundInTheCondition) {
-  const QString type = QStringLiteral("Drill' or '1'='1");
-  const CutDataQuery q = OperationTypeQuery(1, type);
-  EXPECT_EQ(q.Text, "select * from cutdat where GrpIndex = 1 and Operation = 'Drill'' or ''1''=''1'");
-  EXPECT_EQ(q.Condition, "GrpIndex = ? and Operation = ?");
-  EXPECT_EQ(q.Values[1].toString(), type);
-
-  const CutDataQuery k = KeywordQuery(1, {QStringLiteral("Tom's Drill")}, QStringLiteral("drill"));
-  EXPECT_EQ(k.Text, "select * from cutdat where GrpIndex = 1 and (Operation = 'Tom''s Drill')");
-  EXPECT_FALSE(k.Condition.contains(u'\''));
 }
 
 TEST(CollectTest, DistinctValuesInRowOrderComparedExactlyUpToTheLimits) {
