@@ -88,7 +88,6 @@ TEST(EvaluatorConstantsTest, BlanksGoEverywhereNamesAreCaseSensitiveAndQuotedNam
   ExpectValues({{"exp(1)", std::numbers::e}, {"EXP(1)", Val(u"2.71828182845905")}});
   // An exponent is written "E": "1e3" is 1 followed by the digits of e.
   ExpectValues({{"1E3", 1000}, {"1e3", Val(u"12.718281828459045235363")}});
-  ExpectValues({{"sec(0)", 0}, {"SEC(0)", 1}, {"sqr(4)", 2}});
   ExpectValues({{"\"e\"=\"E\"", -1}, {"\"PI\"=\"PI\"", -1}});
   // The first occurrence inside quotes ends the search for that name: the
   // later e is not replaced either.
@@ -101,15 +100,6 @@ TEST(EvaluatorConstantsTest, TodayIsAWholeDayNumber) {
                  {"@TODAY-@TODAY", 0}, {"(@TODAY-45000)*2", 584}});
   // A group is evaluated on its upper-cased text, where "pi" reads "PI".
   ExpectValues({{"(pi)", Val(u"3.14159265358979")}, {"(@today)", 45292}, {"@today", 0}});
-}
-
-TEST(EvaluatorConstantsTest, TodayIsFixedWhenTheTablesAreMade) {
-  ExpressionEvaluator evaluator;
-  QString first = QStringLiteral("@TODAY");
-  const double day = evaluator.Evaluate(first);
-  EXPECT_EQ(day, QDate(1899, 12, 30).daysTo(QDate::currentDate()));
-  QString again = QStringLiteral("@TODAY");
-  EXPECT_EQ(evaluator.Evaluate(again), day);
 }
 
 TEST(EvaluatorParenthesesTest, UnbalancedParenthesesAndALeadingMarkAreErrorsAndMarkedAgain) {

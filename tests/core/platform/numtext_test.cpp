@@ -176,10 +176,7 @@ TEST(ExactNumberTextTest, ShortestClassicForm) {
            {-0.0, "-0"}, {std::numeric_limits<double>::quiet_NaN(), "0"}, {std::numeric_limits<double>::infinity(), "0"}})
     EXPECT_EQ(ExactNumberText(v), text) << v;
   EXPECT_TRUE(std::signbit(Val(ExactNumberText(-0.0))));
-  // Floats use their own shortest digits.
-  EXPECT_EQ(ExactNumberText(2.5146f), "2.5146");
-  EXPECT_EQ(ExactNumberText(3657.6f), "3657.6");
-  EXPECT_EQ(ExactNumberText(0.099f), ".099");
+  EXPECT_EQ(ExactNumberText(2.5146f), "2.5146");  // a float's own shortest digits
 }
 
 TEST(ExactNumberTextTest, ShopValuesReadBackExactly) {

@@ -65,18 +65,6 @@ TEST_F(ReportDocumentTest, LineBreaksMoveToTheStartOfTheNextLine) {
   EXPECT_DOUBLE_EQ(doc.CurrentY(), top + 2 * doc.LineHeight());
 }
 
-TEST_F(ReportDocumentTest, TextStaysBetweenTheMargins) {
-  doc.SetCurrentX(0);
-  doc.Print("left");
-  doc.LineBreak();
-  doc.SetCurrentX(doc.PageWidth() - 100);
-  doc.Print("pushed back");
-  doc.LineBreak();
-  ASSERT_TRUE(Text("left") && Text("pushed back"));
-  EXPECT_EQ(Text("left")->Box.left(), doc.MarginLeft());
-  EXPECT_DOUBLE_EQ(Text("pushed back")->Box.right(), Right());
-}
-
 TEST_F(ReportDocumentTest, LongTextWrapsAtBlanksCutsOverlongWordsAndGoesOnOnANewPage) {
   for (int i = 1; i <= 120; ++i) doc.Paragraph(u"line %1"_s.arg(i));
   const int linePages = doc.PageCount();
