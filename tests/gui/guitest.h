@@ -9,7 +9,6 @@
 #include "workspace.h"
 
 #include <QSettings>
-#include <QWidget>
 
 #include <gtest/gtest.h>
 

@@ -8,7 +8,6 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
 #include <QTest>

@@ -10,7 +10,6 @@
 #include <bit>
 #include <cmath>
 #include <random>
-#include <utility>
 
 using namespace arvex;
 using arvex::test::TempAppFolder;

@@ -8,8 +8,6 @@
 #include "support/testsupport.h"
 #include "workspace.h"
 
-#include <QSettings>
-
 #include <gtest/gtest.h>
 
 using namespace arvex;

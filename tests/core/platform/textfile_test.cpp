@@ -6,8 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QFile>
-
 using namespace arvex;
 using arvex::test::TempAppFolder;
 

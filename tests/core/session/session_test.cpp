@@ -8,7 +8,6 @@
 #include "support/testsupport.h"
 #include "workspace.h"
 
-#include <QDir>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>

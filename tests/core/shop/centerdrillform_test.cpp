@@ -1,6 +1,5 @@
 #include "shop/centerdrillform.h"
 
-#include "platform/numtext.h"
 #include "platform/scriptedprompter.h"
 #include "support/qstringprint.h"
 #include "support/testsupport.h"
