@@ -71,17 +71,26 @@ class NoWindows : public PrintPreviewHost {
   bool machine = false;
 };
 
-class PrintPreviewTest : public ::testing::Test {
+// A settings file of its own in a temporary application folder.
+class ReportSettingsTest : public ::testing::Test {
  protected:
+  explicit ReportSettingsTest(bool bundled = false) : folder(bundled) {}
+  std::unique_ptr<QSettings> Store() {
+    return std::make_unique<QSettings>(folder.FilePath("settings.ini"), QSettings::IniFormat);
+  }
+  test::TempAppFolder folder;
+};
+
+// The bundled sample read and checked for printing.
+class PrintPreviewTest : public ReportSettingsTest {
+ protected:
+  PrintPreviewTest() : ReportSettingsTest(true) {}
   void SetUp() override {
     ws.AppFolder = folder.Path();
     ASSERT_TRUE(ReadTimeStudy(ws, folder.FilePath("samples/01-inch-sub-spindle.rvx"), prompter).FileRead);
     ws.Study.FilePath = folder.FilePath("samples/01-inch-sub-spindle.rvx");
     ASSERT_TRUE(PrepareReportChecks(ws, prompter));
     prompter.Clear();
-  }
-  std::unique_ptr<QSettings> Store() {
-    return std::make_unique<QSettings>(folder.FilePath("settings.ini"), QSettings::IniFormat);
   }
   // A form loaded on a store of its own.
   std::unique_ptr<PrintPreviewForm> Loaded() {
@@ -91,7 +100,6 @@ class PrintPreviewTest : public ::testing::Test {
     return form;
   }
 
-  test::TempAppFolder folder{true};
   Workspace ws;
   ScriptedPrompter prompter;
   ScriptedQueues queues;
@@ -256,9 +264,6 @@ TEST_F(PrintPreviewTest, SettingsMenuEntriesComposeAgainAndReportSettingsWaitFor
   EXPECT_EQ(settingsStore->value("Arvex/LogoPic").toString(), folder.FilePath("logo.bmp"));
   EXPECT_EQ(ws.Report.HoursShift, 7.5f);
 }
-
-// The report's settings on the same store, without a form.
-class ReportSettingsTest : public PrintPreviewTest {};
 
 TEST_F(ReportSettingsTest, AnEmptyStoreGivesTheDefaultsAndReadingWritesNothing) {
   auto store = Store();
